@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+namespace ui {
+// The parts of a report-view row that the mouse can hit.
+enum class RowPart { Icon, Label, CheckBox };
+
+// Client point in the middle of a row's part (the check box is the state image left of
+// the icon).
+POINT RowPartPoint(HWND list, int row, RowPart part);
+
+// Puts the mouse cursor on a client point of a window, as the user's pointer would be.
+void PlaceCursor(HWND hwnd, POINT client);
+// Cursor placed, then a mouse move, and the posted messages handled.
+void MoveMouse(HWND hwnd, POINT client);
+// Cursor placed, then the press and release messages posted and handled.
+void Click(HWND hwnd, POINT client);
+void RightClick(HWND hwnd, POINT client);
+// Press, release, double-click and release, as Windows delivers a double-click.
+void DoubleClick(HWND hwnd, POINT client);
+// Key down and up posted to a control and handled.
+void PressKey(HWND hwnd, UINT virtualKey);
+}  // namespace ui
