@@ -6,7 +6,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 googletest
     xvfb xauth xdotool x11-apps imagemagick
-    fp-utils
+    fp-utils python3
 )
 missing=()
 for p in "${packages[@]}"; do
