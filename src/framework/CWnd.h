@@ -72,6 +72,7 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void SetRedraw(bool redraw) { SendMessage(WM_SETREDRAW, redraw ? TRUE : FALSE); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }

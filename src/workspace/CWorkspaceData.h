@@ -1,0 +1,23 @@
+#pragma once
+
+#include "../controls/CChroListCtrl.h"
+#include "../controls/CGroupListCtrl.h"
+#include "../dialogs/CChromatogramDlg.h"
+#include "../dialogs/CGroupDlg.h"
+#include "CListManager.h"
+
+#include <string>
+
+// What the workspace owns for the life of its window, in construction order: the two
+// lists, the two detail dialogs and the list manager, then the file names and flags.
+struct CWorkspaceData {
+    CGroupListCtrl m_groupList;
+    CChroListCtrl m_chroList;
+    CGroupDlg m_groupDlg;
+    CChromatogramDlg m_chroDlg;
+    CListManager m_listManager;
+    std::string m_strPathName;                  // full path of the current list file
+    std::string m_strFileName = "Default.vtl";  // name shown in the title
+    bool m_bModified = false;
+    bool m_bAutomate = false;                   // copy of the Automate option
+};

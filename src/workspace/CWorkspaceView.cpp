@@ -1,0 +1,327 @@
+// The workspace window: creation, layout, the two list refreshes, the title, selection and
+// focus, and the enabling of commands.
+#include "CWorkspaceView.h"
+
+#include "../app/CVantraceApp.h"
+#include "../controls/ListMessages.h"
+#include "../framework/CCmdUI.h"
+#include "../framework/CWinApp.h"
+#include "../resources/resource.h"
+#include "../settings/CAppOptions.h"
+#include "CWorkspaceData.h"
+
+#include <commctrl.h>
+
+namespace {
+const char kWorkspaceClass[] = "VantraceWorkspace";
+const DWORD kListStyle = 0x5080880D;   // child, visible, border, report, single selection, ...
+const UINT kListId = 1;
+
+CAppOptions& Options()
+{
+    return *GetVantraceApp()->GetOptions();
+}
+}  // namespace
+
+const MessageMap* CWorkspaceView::GetThisMessageMap()
+{
+    using V = CWorkspaceView;
+    static const MsgEntry entries[] = {
+        msg::Create<&V::OnCreate>(),
+        msg::Size<&V::OnSize>(),
+        msg::Message<&V::OnPaint>(WM_PAINT),
+        msg::Message<&V::OnContextMenu>(WM_CONTEXTMENU),
+        // List files.
+        msg::Command<&V::OnFileNew>(ID_FILE_NEW),
+        msg::Command<&V::OnFileOpen>(ID_FILE_OPEN),
+        msg::Command<&V::OnFileSave>(ID_FILE_SAVE),
+        msg::Command<&V::OnFileSaveAs>(ID_FILE_SAVE_AS),
+        msg::CommandRange<&V::OnRecentFile>(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4),
+        msg::UpdateRange<&V::OnUpdateRecentFile>(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4),
+        // Group commands.
+        msg::Command<&V::OnAddGroup>(ID_GROUP_ADD),
+        msg::Command<&V::OnEditGroup>(ID_GROUP_EDIT),
+        msg::Command<&V::OnDuplicateGroup>(ID_GROUP_DUPLICATE),
+        msg::Command<&V::OnDeleteGroup>(ID_GROUP_DELETE),
+        // Chromatogram commands.
+        msg::Command<&V::OnAddChromatogram>(ID_CHRO_ADD),
+        msg::Command<&V::OnEditChromatogram>(ID_CHRO_EDIT),
+        msg::Command<&V::OnDuplicateChromatogram>(ID_CHRO_DUPLICATE),
+        msg::Command<&V::OnDeleteChromatogram>(ID_CHRO_DELETE),
+        msg::Command<&V::OnMoveUp>(ID_CHRO_MOVE_UP),
+        msg::Command<&V::OnMoveDown>(ID_CHRO_MOVE_DOWN),
+        // Launch triggers.
+        msg::Command<&V::OnAutomate>(ID_AUTOMATE),
+        msg::Command<&V::OnNextGroup>(ID_GROUP_NEXT),
+        msg::Command<&V::OnPreviousGroup>(ID_GROUP_PREVIOUS),
+        // Command enabling.
+        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_DELETE),
+        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_MOVE_UP),
+        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_MOVE_DOWN),
+        msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_DELETE),
+        msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_DUPLICATE),
+        msg::Update<&V::OnUpdateAutomate>(ID_AUTOMATE),
+        msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_NEXT),
+        msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_PREVIOUS),
+        // What the two lists post.
+        msg::Registered<&V::OnGroupUpdate>(&s_wm_GROUP_UPDATE),
+        msg::Registered<&V::OnGroupLaunch>(&s_wm_GROUP_LAUNCH),
+        msg::Registered<&V::OnChroLaunch>(&s_wm_CHRO_LAUNCH),
+        msg::Registered<&V::OnGroupTab>(&s_wm_GROUP_TAB),
+        msg::Registered<&V::OnChroTab>(&s_wm_CHRO_TAB),
+        msg::Registered<&V::OnGroupCheck>(&s_wm_GROUP_CHECK),
+        msg::Registered<&V::OnGroupDeleteKey>(&s_wm_GROUP_DELETEKEY),
+        msg::Registered<&V::OnGroupContextMenu>(&s_wm_GROUP_LISTCTRL_CONTEXTMENU),
+        msg::Registered<&V::OnChroUpdate>(&s_wm_CHRO_UPDATE),
+        msg::Registered<&V::OnChroCheck>(&s_wm_CHRO_CHECK),
+        msg::Registered<&V::OnChroDeleteKey>(&s_wm_CHRO_DELETEKEY),
+        msg::Registered<&V::OnChroContextMenu>(&s_wm_CHRO_LISTCTRL_CONTEXTMENU),
+    };
+    static const MessageMap map = MakeMessageMap(&CWnd::GetThisMessageMap, entries);
+    return &map;
+}
+
+CWorkspaceView::CWorkspaceView() : m_pData(std::make_unique<CWorkspaceData>()) {}
+
+CWorkspaceView::~CWorkspaceView() = default;
+
+BOOL CWorkspaceView::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    cs.dwExStyle |= WS_EX_CLIENTEDGE;
+    cs.style &= ~WS_BORDER;
+    cs.lpszName = "Vantrace";
+    RegisterWindowClass(kWorkspaceClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursor(nullptr, IDC_ARROW),
+                        reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+    cs.lpszClass = kWorkspaceClass;
+    return TRUE;
+}
+
+int CWorkspaceView::OnCreate(CREATESTRUCTA*)
+{
+    if (Default() == -1)
+        return -1;
+    RECT client{};
+    GetClientRect(&client);
+    RECT groupRect = client;
+    groupRect.right = client.right / 2;
+    RECT chroRect = client;
+    chroRect.left = client.right / 2;
+    if (!m_pData->m_groupList.CreateEx(0, WC_LISTVIEWA, nullptr, kListStyle, groupRect, m_hWnd, kListId))
+        return -1;
+    if (!m_pData->m_chroList.CreateEx(0, WC_LISTVIEWA, nullptr, kListStyle, chroRect, m_hWnd, kListId))
+        return -1;
+    return 0;
+}
+
+LRESULT CWorkspaceView::OnPaint(WPARAM, LPARAM)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(m_hWnd, &paint);
+    EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+LRESULT CWorkspaceView::OnContextMenu(WPARAM, LPARAM)
+{
+    return Default();
+}
+
+// Both lists carry the same number of columns; each column gets an equal share.
+void CWorkspaceView::OnSize(UINT, int, int)
+{
+    Default();
+    RECT client{};
+    GetClientRect(&client);
+    CGroupListCtrl& groups = m_pData->m_groupList;
+    CChroListCtrl& chros = m_pData->m_chroList;
+    const int groupCols = groups.GetHeaderItemCount();
+    const int chroCols = chros.GetHeaderItemCount();
+    const int columns = groupCols + chroCols;
+    const int colWidth = columns > 0 ? client.right / columns : 0;
+    const RECT groupRect{client.left, client.top, colWidth * groupCols, client.bottom};
+    const RECT chroRect{colWidth * chroCols, client.top, client.right, client.bottom};
+    auto place = [](CWnd& list, const RECT& rc) {
+        if (rc.left || rc.top || rc.right || rc.bottom)
+            list.MoveWindow(rc, TRUE);
+    };
+    place(groups, groupRect);
+    place(chros, chroRect);
+    for (int column = 0; column < 2; ++column) {
+        groups.SetColumnWidth(column, colWidth);
+        chros.SetColumnWidth(column, colWidth);
+    }
+}
+
+void CWorkspaceView::ApplyViewMode(bool mini)
+{
+    CGroupListCtrl& groups = m_pData->m_groupList;
+    CChroListCtrl& chros = m_pData->m_chroList;
+    int selected = 0;
+    groups.GetSelectedItem(selected);
+    if (mini) {
+        groups.DeleteColumn(1);
+        chros.DeleteColumn(1);
+    } else if (groups.GetColumnWidth(0) > 0) {
+        groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
+        chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
+    }
+    groups.AutoSizeColumns();
+    chros.AutoSizeColumns();
+    RefreshChromatogramList();
+    RefreshGroupList();
+    groups.SelectItem(selected);
+}
+
+void CWorkspaceView::RefreshChromatogramList()
+{
+    CChroListCtrl& chros = m_pData->m_chroList;
+    CListManager& manager = m_pData->m_listManager;
+    chros.SetRedraw(false);   // inserting rows while the list redraws is slow
+    chros.DeleteAllItems();
+    DWORD groupId = 0;
+    m_pData->m_groupList.GetSelectedItemData(groupId);
+    CChromatogramData record;
+    DWORD chroId = 0;
+    for (int position = 0; manager.GetChroOrder(groupId, position, chroId); ++position) {
+        if (!manager.GetChromatogram(groupId, chroId, record))
+            continue;
+        chros.AddItem(position, record.m_strName.c_str(), record.m_strDescription.c_str(), chroId, record.m_bChecked);
+        int row = 0;
+        if (chros.FindItemByData(chroId, row))
+            chros.SetCheck(row, record.m_bChecked);
+    }
+    int selected = 0;
+    manager.GetChroSelection(groupId, selected);
+    chros.SelectItem(selected);
+    chros.SetRedraw(true);
+    chros.Invalidate();
+}
+
+void CWorkspaceView::RefreshGroupList()
+{
+    CGroupListCtrl& groups = m_pData->m_groupList;
+    CListManager& manager = m_pData->m_listManager;
+    groups.SetRedraw(false);   // inserting rows while the list redraws is slow
+    groups.DeleteAllItems();
+    CGroupDataHelper record;
+    DWORD groupId = 0;
+    for (int position = 0; manager.GetGroupOrder(position, groupId); ++position) {
+        manager.GetGroup(record, groupId);
+        groups.AddItem(position, groupId, record.m_strName.c_str(), record.m_strComment.c_str(), record.m_bChecked);
+    }
+    groups.SetRedraw(true);
+    groups.Invalidate();
+}
+
+void CWorkspaceView::UpdateTitle(bool modified)
+{
+    m_pData->m_bModified = modified;
+    const std::string title =
+        "Vantrace - " + m_pData->m_strFileName + (modified ? " *" : "");
+    ::SetWindowTextA(GetParent(), title.c_str());
+}
+
+void CWorkspaceView::IsModified(bool& modified) const
+{
+    modified = m_pData->m_bModified;
+}
+
+LRESULT CWorkspaceView::OnGroupUpdate(WPARAM, LPARAM)
+{
+    CGroupListCtrl& groups = m_pData->m_groupList;
+    int selected = 0;
+    groups.GetSelectedItem(selected);
+    Options().SetGroup(selected);
+    RefreshChromatogramList();
+    int rows = 0;
+    if (groups.IsCursorOnItemIcon() && m_pData->m_chroList.HasItems(rows)) {
+        DWORD groupId = 0;
+        groups.GetSelectedItemData(groupId);
+        LaunchGroup(groupId);
+    }
+    return 1;
+}
+
+LRESULT CWorkspaceView::OnChroTab(WPARAM, LPARAM)
+{
+    if (IsWindowVisible())
+        FocusGroupList();
+    return 0;
+}
+
+LRESULT CWorkspaceView::OnGroupTab(WPARAM, LPARAM)
+{
+    if (IsWindowVisible())
+        FocusChromatogramList();
+    return 0;
+}
+
+void CWorkspaceView::FocusChromatogramList()
+{
+    if (IsWindowVisible())
+        m_pData->m_chroList.SetFocus();
+}
+
+void CWorkspaceView::FocusGroupList()
+{
+    if (IsWindowVisible())
+        m_pData->m_groupList.SetFocus();
+}
+
+void CWorkspaceView::SyncChromatogramSelection()
+{
+    DWORD groupId = 0;
+    m_pData->m_groupList.GetSelectedItemData(groupId);
+    int index = 0;
+    m_pData->m_chroList.GetSelectedItem(index);
+    int rows = 0;
+    if (!m_pData->m_chroList.HasItems(rows))
+        return;
+    m_pData->m_listManager.SetChroSelection(groupId, index);
+    Options().SetChromatogram(index);
+}
+
+void CWorkspaceView::RestoreGroupSelection()
+{
+    int row = 0;
+    Options().GetGroup(&row);
+    if (row < 0 || row >= m_pData->m_groupList.GetItemCount())
+        row = 0;
+    m_pData->m_groupList.SelectItem(row);
+}
+
+void CWorkspaceView::RestoreChromatogramSelection()
+{
+    int row = 0;
+    Options().GetChromatogram(&row);
+    if (row < 0 || row >= m_pData->m_chroList.GetItemCount())
+        row = 0;
+    m_pData->m_chroList.SelectItem(row);
+    SyncChromatogramSelection();
+}
+
+void CWorkspaceView::OnUpdateChroCommands(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pData->m_chroList.GetItemCount() > 0);
+}
+
+void CWorkspaceView::OnUpdateGroupCommands(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pData->m_groupList.GetItemCount() > 0);
+}
+
+void CWorkspaceView::OnUpdateNextPrevious(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pData->m_groupList.GetItemCount() >= 2);
+}
+
+void CWorkspaceView::OnUpdateAutomate(CCmdUI* pCmdUI)
+{
+    const bool hasGroups = m_pData->m_groupList.GetItemCount() > 0;
+    pCmdUI->Enable(hasGroups);
+    if (!hasGroups)
+        return;
+    Options().GetAutomate(&m_pData->m_bAutomate);
+    pCmdUI->SetCheck(m_pData->m_bAutomate ? 1 : 0);
+    m_pData->m_groupList.EnableChecks(m_pData->m_bAutomate);
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "../framework/CWnd.h"
+
+#include <memory>
+
+struct CWorkspaceData;
+
+// The one child window of the main frame: the group list on the left, the chromatograms of
+// the selected group on the right. Owns the list manager and the two detail dialogs and
+// handles every group, chromatogram, launch and file command. Its code is split by
+// concern: CWorkspaceView.cpp (window, layout, refresh, selection), WorkspaceLaunch.cpp,
+// WorkspaceChroCommands.cpp, WorkspaceGroupCommands.cpp, WorkspaceFiles.cpp.
+class CWorkspaceView : public CWnd {
+public:
+    CWorkspaceView();
+    ~CWorkspaceView() override;
+
+    // Window and refresh.
+    void RefreshChromatogramList();
+    void RefreshGroupList();
+    void UpdateTitle(bool modified);
+    void IsModified(bool& modified) const;
+    void ApplyViewMode(bool mini);
+    void RestoreGroupSelection();
+    void RestoreChromatogramSelection();
+    void SyncChromatogramSelection();
+    void FocusChromatogramList();
+    void FocusGroupList();
+
+    // Launch.
+    bool LaunchGroup(DWORD groupId);
+    bool LaunchChromatogram(DWORD groupId, DWORD chroId, const char* kind);
+    void LaunchSelectedGroup();
+    void LaunchSelectedChromatogram();
+    bool AutoLaunchActiveGroup();
+    void LaunchForHost();
+
+    // List files.
+    bool SaveList();
+    bool SaveListAs();
+    bool OpenRecentFile(int index);
+    void OpenListFile(int index);
+    void ClearWorkspace();
+    void NewList();
+    void LoadLastFile();
+    bool PromptSaveChanges(bool noCancel);
+
+    // The parts, for the frame and for tests.
+    CWorkspaceData& Data() { return *m_pData; }
+
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    static const MessageMap* GetThisMessageMap();
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+protected:
+    // Window.
+    int OnCreate(CREATESTRUCTA* cs);
+    void OnSize(UINT type, int cx, int cy);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnContextMenu(WPARAM, LPARAM);
+    LRESULT OnGroupUpdate(WPARAM, LPARAM);
+    LRESULT OnGroupTab(WPARAM, LPARAM);
+    LRESULT OnChroTab(WPARAM, LPARAM);
+    void OnUpdateChroCommands(CCmdUI* pCmdUI);
+    void OnUpdateGroupCommands(CCmdUI* pCmdUI);
+    void OnUpdateNextPrevious(CCmdUI* pCmdUI);
+    void OnUpdateAutomate(CCmdUI* pCmdUI);
+
+    // Launch triggers.
+    LRESULT OnGroupLaunch(WPARAM, LPARAM);
+    LRESULT OnChroLaunch(WPARAM, LPARAM);
+    void OnNextGroup();
+    void OnPreviousGroup();
+    void OnAutomate();
+
+    // Chromatogram commands.
+    void OnAddChromatogram();
+    void OnEditChromatogram();
+    void OnDuplicateChromatogram();
+    void OnDeleteChromatogram();
+    void OnMoveUp();
+    void OnMoveDown();
+    LRESULT OnChroUpdate(WPARAM, LPARAM);
+    LRESULT OnChroCheck(WPARAM, LPARAM);
+    LRESULT OnChroDeleteKey(WPARAM, LPARAM);
+    LRESULT OnChroContextMenu(WPARAM, LPARAM);
+
+    // Group commands.
+    void OnAddGroup();
+    void OnEditGroup();
+    void OnDuplicateGroup();
+    void OnDeleteGroup();
+    LRESULT OnGroupCheck(WPARAM, LPARAM);
+    LRESULT OnGroupDeleteKey(WPARAM, LPARAM);
+    LRESULT OnGroupContextMenu(WPARAM, LPARAM);
+
+    // List files.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnRecentFile(UINT id);
+    void OnUpdateRecentFile(CCmdUI* pCmdUI);
+
+private:
+    // Launches groupId after stepping the selected group row by delta (Next +1, Previous -1).
+    void LaunchNeighbourGroup(int delta);
+    // New, Open and a recent file first offer to save a modified list.
+    void OfferSaveFirst();
+
+    std::unique_ptr<CWorkspaceData> m_pData;
+};
