@@ -2,6 +2,9 @@
 
 #include "CDialog.h"
 
+#include <gtest/gtest.h>
+
+#include <atomic>
 #include <thread>
 
 namespace drive {
@@ -22,12 +25,14 @@ INT_PTR RunModal(CDialog& dialog, ui::DialogAnswerer& answerer, std::vector<ui::
 {
     answerer.Start();
     std::vector<ui::SeenDialog> answered;
-    volatile bool closed = false;
+    std::atomic<bool> closed{false};
+    bool forced = false;
     std::thread watchdog([&] {
         answered = answerer.Finish();
         for (int i = 0; i < 300 && !closed; ++i)
             Sleep(10);
         while (!closed) {
+            forced = true;
             EnumWindows(&CancelOne, 0);
             Sleep(100);
         }
@@ -35,6 +40,8 @@ INT_PTR RunModal(CDialog& dialog, ui::DialogAnswerer& answerer, std::vector<ui::
     const INT_PTR result = dialog.DoModal();
     closed = true;
     watchdog.join();
+    if (forced)
+        ADD_FAILURE() << "a dialog was left open after the answerer had finished";
     if (seen)
         *seen = answered;
     return result;
