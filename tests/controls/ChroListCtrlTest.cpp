@@ -382,15 +382,6 @@ TEST_F(ChroListTest, AutoSizeColumnsTakesTheLargerWidth)
     EXPECT_EQ(m_list.GetColumnWidth(1), content1);
 }
 
-TEST_F(ChroListTest, MessagesArePostedNeverSent)
-{
-    Fill(2);
-    ui::Click(m_list, At(0, RowPart::CheckBox));
-    ui::PressKey(m_list, VK_RETURN);
-    for (const std::string& name : Received())
-        EXPECT_EQ(name.find('!'), std::string::npos) << name;
-}
-
 TEST(ChroListWithoutParent, InputPostsNothing)
 {
     CChroListCtrl list;
