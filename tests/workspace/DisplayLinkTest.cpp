@@ -38,15 +38,6 @@ TEST(ChroDisplayLink, BuildsTheTraceSpecificationOfEveryType)
     EXPECT_EQ(Built(Chromatogram(-1, 1), "add"), "app.command[chrodisplay:add]()");
 }
 
-TEST(ChroDisplayLink, FunctionZeroIsTheDiodeArrayExceptForAnalogueTraces)
-{
-    EXPECT_EQ(CChroDisplayLink::TraceSpecification(Chromatogram(0, 0)), "TIC:DAD");
-    EXPECT_EQ(CChroDisplayLink::TraceSpecification(Chromatogram(1, 0)), "BPI:DAD");
-    EXPECT_EQ(CChroDisplayLink::TraceSpecification(Chromatogram(2, 0, "100")), "MASS:100:DAD");
-    EXPECT_EQ(CChroDisplayLink::TraceSpecification(Chromatogram(3, 0, "", 4)), "ANALOG4");
-    EXPECT_EQ(CChroDisplayLink::TraceSpecification(Chromatogram(0, 12)), "TIC:12");
-}
-
 TEST(ChroDisplayLink, SendsGenericCommandsWithAndWithoutArgument)
 {
     TestHostWindow host;
