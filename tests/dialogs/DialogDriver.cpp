@@ -82,10 +82,28 @@ void Choose(HWND dialog, int id, int index)
 
 int FocusId(HWND dialog)
 {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-    return info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0;
+    // The dialog's thread may still be between closing a message box and setting the
+    // focus it wants: take the focus once it has stayed on one control for a moment.
+    auto current = [dialog] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+        return info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0;
+    };
+    const DWORD start = GetTickCount();
+    int seen = current();
+    DWORD since = GetTickCount();
+    while (GetTickCount() - start < 3000) {
+        Sleep(10);
+        const int now = current();
+        if (now != seen) {
+            seen = now;
+            since = GetTickCount();
+        } else if (now != 0 && GetTickCount() - since >= 200) {
+            break;
+        }
+    }
+    return seen;
 }
 
 bool Visible(HWND dialog, int id)
