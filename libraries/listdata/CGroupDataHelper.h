@@ -1,6 +1,11 @@
 #pragma once
 
+#if defined(_WIN32)
 #include <windows.h>
+#else
+#include <cstdint>
+typedef std::uint32_t DWORD;  // native builds of the list file reader
+#endif
 
 #include <string>
 
@@ -10,6 +15,8 @@ public:
     CGroupDataHelper() = default;
     CGroupDataHelper(const CGroupDataHelper&) = default;
     CGroupDataHelper& operator=(const CGroupDataHelper&) = default;
+    CGroupDataHelper(CGroupDataHelper&&) = default;
+    CGroupDataHelper& operator=(CGroupDataHelper&&) = default;
     virtual ~CGroupDataHelper() = default;
 
     DWORD m_dwKey = 0;
