@@ -1,6 +1,11 @@
 #pragma once
 
+#if defined(_WIN32)
 #include <windows.h>
+#else
+#include <cstdint>
+typedef std::uint32_t DWORD;  // native builds of the list file reader
+#endif
 
 #include <string>
 

@@ -1,30 +1,145 @@
 #include "CVantraceApp.h"
 
 #include "../frame/CMainFrame.h"
+#include "../frame/CWindowSettings.h"
+#include "../framework/CRecentFileList.h"
 #include "../resources/resource.h"
+#include "../settings/CAppOptions.h"
+#include "../workspace/CWorkspaceView.h"
+#include "CInstanceMutex.h"
+#include "SecurityAccess.h"
 
 namespace {
-CVantraceApp theApp;
+const DWORD kRightToUseTool = 3218;
+CInstanceMutex g_instanceMutex;
+}  // namespace
+
+CVantraceApp* GetVantraceApp()
+{
+    return static_cast<CVantraceApp*>(AfxGetApp());
 }
+
+bool ActivateOtherInstance(HWND window, const char* className, const char* caption)
+{
+    if (!window && !className && !caption)
+        return false;
+    if (!window)
+        window = FindWindowA(className, caption);
+    if (!window)
+        return false;
+    if (!IsWindowVisible(window))
+        ShowWindow(window, SW_SHOW);
+    HWND popup = GetLastActivePopup(window);
+    BringWindowToTop(window);
+    if (IsIconic(popup))
+        ShowWindow(popup, SW_RESTORE);
+    else
+        SetForegroundWindow(popup);
+    return true;
+}
+
+CVantraceApp::CVantraceApp() : CSecurityApp() {}
+
+CVantraceApp::~CVantraceApp() = default;
 
 BOOL CVantraceApp::InitInstance()
 {
     CWinApp::InitInstance();
-    SetRegistryKey("Fenwright");
-    m_pFrame = std::make_unique<CMainFrame>();
-    CMainFrame* frame = m_pFrame.get();
-    m_pMainWnd = frame;
-    if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr))
+    if (!TakeInstanceMutex())
         return FALSE;
-    frame->SetWindowPos(nullptr, 0, 0, 550, 550, SWP_NOMOVE | SWP_NOZORDER);
-    frame->ShowWindow(SW_SHOW);
+    if (!InitInstancePart1(0, nullptr))
+        return FALSE;
+    SetRegistryKey("Fenwright");
+    CreateStores();
+
+    CMainFrame* frame = CreateFrame();
+    if (!frame)
+        return FALSE;
+    m_pOptions->GetMini(&frame->m_bMini);
+    m_pOptions->GetVisible(&frame->m_bVisible);
+    if (!CheckRight(frame->m_bVisible))
+        return FALSE;
+    tagOVERIDE_LOGIN_CALLBACK_STRUCT noOverride{};
+    if (!InitInstancePart2(noOverride))
+        return FALSE;
+
+    frame->SwitchViewMode(frame->m_bMini);   // the stored placement decides visibility
+    frame->Workspace().LoadLastFile();
     frame->UpdateWindow();
+    SignalHost();
     return TRUE;
 }
 
-CVantraceApp::~CVantraceApp() = default;
+// An earlier instance that died holding the mutex leaves it abandoned: this instance then
+// owns it. Another live instance makes this one end without a window.
+bool CVantraceApp::TakeInstanceMutex()
+{
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "VantraceMutex");
+    if (!mutex) {
+        MessageBeep(MB_ICONHAND);
+        return false;
+    }
+    g_instanceMutex.Set(mutex);
+    for (;;) {
+        const DWORD wait = WaitForSingleObject(mutex, 0);
+        if (wait == WAIT_ABANDONED)
+            continue;
+        if (wait == WAIT_TIMEOUT) {
+            ActivateOtherInstance(nullptr, nullptr, "Vantraceinstcheck");
+            return false;
+        }
+        return true;
+    }
+}
+
+void CVantraceApp::CreateStores()
+{
+    m_pRecentFiles = std::make_unique<CRecentFileList>(0, "Vantrace\\Recent files", "file%d", 4, 30);
+    m_pRecentFiles->ReadList();
+    m_pOptions = std::make_unique<CAppOptions>();
+    m_pWindowSettings = std::make_unique<CWindowSettings>();
+    m_pOptions->DefineEntries();
+}
+
+// The frame is owned by the host's chromatogram window when there is one.
+CMainFrame* CVantraceApp::CreateFrame()
+{
+    auto* frame = new CMainFrame;   // deletes itself when its window is destroyed
+    m_pMainWnd = frame;
+    HWND host = FindWindowA("ChroWClass", nullptr);
+    if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, host)) {
+        m_pMainWnd = nullptr;
+        if (!frame->m_hWnd)
+            delete frame;
+        return nullptr;
+    }
+    return frame;
+}
+
+bool CVantraceApp::CheckRight(bool visible)
+{
+    const int granted =
+        visible ? SecurityEnquire(0, kRightToUseTool, 0) : SecurityEnquireNoAudit(0, kRightToUseTool);
+    return granted != 0;
+}
+
+// The host waits for this event before it sends commands; the handle stays open.
+void CVantraceApp::SignalHost()
+{
+    HANDLE created = CreateEventA(nullptr, FALSE, FALSE, "VANTRACE_CREATE");
+    if (created)
+        SetEvent(created);
+}
 
 int CVantraceApp::ExitInstance()
 {
-    return CWinApp::ExitInstance();
+    const int exitCode = CSecurityApp::ExitInstance();
+    g_instanceMutex.Release();
+    m_pOptions.reset();          // writes every cached option
+    m_pWindowSettings.reset();
+    if (m_pRecentFiles) {
+        m_pRecentFiles->WriteList();
+        m_pRecentFiles.reset();
+    }
+    return exitCode;
 }

@@ -1,41 +1,302 @@
 #include "CMainFrame.h"
 
+#include "../app/CVantraceApp.h"
+#include "../framework/CCmdUI.h"
 #include "../framework/CWinApp.h"
 #include "../resources/resource.h"
+#include "../settings/CAppOptions.h"
+#include "CDisplayAbout.h"
+#include "CToolBarPlus.h"
+#include "CWindowSettings.h"
+#include "SecurityAccess.h"
+#include "ViewModes.h"
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <cstdlib>
+
+const UINT s_wm_VANTRACE_CMD = RegisterWindowMessageA("s_wm_VANTRACE_CMD");
+
 namespace {
+const char kFrameClass[] = "Vantrace";
+const UINT_PTR kCloseTimerId = 1;
+const UINT kFirstTemporaryId = 100001;   // hidden separators carry these ids in Mini mode
 const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
+
+const int kKeepShowCommand = -1;
+
+enum HostCommand { kHide = 0, kShow = 1, kNothing = 2, kClose = 3, kLaunch = 4 };
+
+CAppOptions& Options()
+{
+    return *GetVantraceApp()->GetOptions();
 }
+}  // namespace
 
 const MessageMap* CMainFrame::GetThisMessageMap()
 {
+    using F = CMainFrame;
     static const MsgEntry entries[] = {
-        msg::Create<&CMainFrame::OnCreate>(),
+        msg::Create<&F::OnCreate>(),
+        msg::Message<&F::OnSetFocus>(WM_SETFOCUS),
+        msg::Command<&F::OnAbout>(ID_APP_ABOUT),
+        msg::Message<&F::OnClose>(WM_CLOSE),
+        msg::Command<&F::OnMinimise>(ID_VIEW_MINIMISE),
+        msg::Update<&F::OnUpdateMinimise>(ID_VIEW_MINIMISE),
+        msg::Timer<&F::OnTimer>(),
+        msg::Message<&F::OnActivate>(WM_ACTIVATE),
+        msg::Command<&F::OnHelpTopics>(ID_HELP_FINDER),
+        msg::Registered<&F::OnHostCommand>(&s_wm_VANTRACE_CMD),
     };
     static const MessageMap map = MakeMessageMap(&CFrameWnd::GetThisMessageMap, entries);
     return &map;
+}
+
+CMainFrame::CMainFrame() : m_pToolBar(std::make_unique<CToolBarPlus>()) {}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::PostNcDestroy()
+{
+    CFrameWnd::PostNcDestroy();
+    delete this;
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    HICON icon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    if (!RegisterWindowClass(kFrameClass, CS_CLASSDC, nullptr, nullptr, icon))
+        return FALSE;
+    cs.lpszClass = kFrameClass;
+    cs.lpszName = "Vantrace";
+    cs.cx = 550;
+    cs.cy = 550;
+    cs.style &= ~WS_MAXIMIZEBOX;
+    cs.dwExStyle |= WS_EX_TOOLWINDOW;
+    return TRUE;
+}
+
+// Commands and command-enable requests go to the workspace first.
+bool CMainFrame::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, bool bProbeOnly)
+{
+    if (m_wndWorkspace.m_hWnd && m_wndWorkspace.OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
+        return true;
+    return CFrameWnd::OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly);
 }
 
 int CMainFrame::OnCreate(CREATESTRUCTA*)
 {
     if (Default() == -1)
         return -1;
-    const RECT empty{};
-    if (!m_wndPane.CreateEx(WS_EX_CLIENTEDGE, nullptr, nullptr, WS_CHILD | WS_VISIBLE, empty, m_hWnd,
-                            AFX_IDW_PANE_FIRST))
+    if (!m_wndWorkspace.CreateEx(0, nullptr, nullptr, 0x50800000, RECT{}, m_hWnd, AFX_IDW_PANE_FIRST))
         return -1;
-    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT,
-                               WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_FLYBY | CBRS_TOOLTIPS, RECT{},
-                               AFX_IDW_TOOLBAR))
+    if (!m_pToolBar->CreateEx(this, 0x9800, 0x50002830, RECT{}, AFX_IDW_TOOLBAR))
         return -1;
-    TBADDBITMAP standard{HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
-    m_wndToolBar.SendMessage(TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standard));
-    if (!m_wndToolBar.LoadToolBar(AfxGetResourceHandle(), IDR_TOOLBAR))
+    if (!m_pToolBar->LoadToolBar(AfxGetResourceHandle(), IDR_TOOLBAR, IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_HOT,
+                                 IDB_TOOLBAR_DISABLED))
         return -1;
-    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR))
+    if (!m_wndStatusBar.Create(this, 0x50008200, AFX_IDW_STATUS_BAR))
         return -1;
     m_wndStatusBar.SetIndicators(kIndicators, 3);
     return 0;
+}
+
+LRESULT CMainFrame::OnSetFocus(WPARAM, LPARAM)
+{
+    if (m_wndWorkspace.m_hWnd)
+        m_wndWorkspace.SetFocus();
+    return 0;
+}
+
+LRESULT CMainFrame::OnActivate(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    m_wndWorkspace.FocusChromatogramList();
+    return result;
+}
+
+const char* CMainFrame::ModeName() const
+{
+    return m_bMini ? kModeMini : kModeNormal;
+}
+
+void CMainFrame::SavePlacement(int showCommand)
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(m_hWnd, &placement);
+    if (showCommand >= 0)
+        placement.showCmd = static_cast<UINT>(showCommand);
+    GetVantraceApp()->GetWindowSettings()->SavePlacement(placement, ModeName());
+}
+
+// Mini mode: only Minimise stays; separators become hidden buttons with temporary ids.
+void CMainFrame::HideToolbarForMini()
+{
+    CToolBarPlus& bar = *m_pToolBar;
+    const int count = static_cast<int>(bar.SendMessage(TB_BUTTONCOUNT));
+    UINT temporaryId = kFirstTemporaryId;
+    for (int i = 0; i < count; ++i) {
+        if (bar.GetButtonStyle(i) & BTNS_SEP) {
+            bar.SetButtonInfo(i, temporaryId, BTNS_BUTTON, 0);
+            bar.SendMessage(TB_HIDEBUTTON, temporaryId, MAKELPARAM(TRUE, 0));
+            ++temporaryId;
+        } else {
+            const UINT id = bar.GetItemID(i);
+            bar.SendMessage(TB_HIDEBUTTON, id, MAKELPARAM(id != ID_VIEW_MINIMISE, 0));
+        }
+    }
+}
+
+void CMainFrame::RestoreToolbarForNormal()
+{
+    CToolBarPlus& bar = *m_pToolBar;
+    const int count = static_cast<int>(bar.SendMessage(TB_BUTTONCOUNT));
+    UINT temporaryId = kFirstTemporaryId;
+    for (int i = 0; i < count; ++i) {
+        const UINT id = bar.GetItemID(i);
+        bar.SendMessage(TB_HIDEBUTTON, id, MAKELPARAM(FALSE, 0));
+        if (id == temporaryId) {
+            bar.SetButtonInfo(i, ID_SEPARATOR, BTNS_SEP, 0);
+            ++temporaryId;
+        }
+    }
+}
+
+void CMainFrame::SwitchViewMode(bool mini)
+{
+    WINDOWPLACEMENT placement{};
+    GetVantraceApp()->GetWindowSettings()->LoadPlacement(placement, mini ? kModeMini : kModeNormal);
+    if (mini) {
+        HideToolbarForMini();
+        if (HMENU old = GetMenu(m_hWnd)) {
+            SetMenu(m_hWnd, nullptr);
+            DestroyMenu(old);
+        }
+        m_wndWorkspace.ApplyViewMode(true);
+    } else {
+        RestoreToolbarForNormal();
+        HMENU menu = LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+        HMENU old = GetMenu(m_hWnd);
+        SetMenu(m_hWnd, menu);
+        if (old && old != menu)
+            DestroyMenu(old);
+        m_wndWorkspace.ApplyViewMode(false);
+    }
+    m_pToolBar->TidySeparators();
+    RecalcLayout();
+    SetWindowPlacement(m_hWnd, &placement);
+}
+
+void CMainFrame::OnMinimise()
+{
+    SavePlacement(kKeepShowCommand);
+    SwitchViewMode(!m_bMini);
+    m_bMini = !m_bMini;
+    Options().SetMini(m_bMini);
+}
+
+void CMainFrame::OnUpdateMinimise(CCmdUI* pCmdUI)
+{
+    bool mini = false;
+    Options().GetMini(&mini);
+    pCmdUI->SetCheck(mini ? 1 : 0);
+}
+
+// The close box hides the tool and hands the foreground back to the host.
+LRESULT CMainFrame::OnClose(WPARAM, LPARAM)
+{
+    bool modified = false;
+    m_wndWorkspace.IsModified(modified);
+    if (modified && !m_wndWorkspace.PromptSaveChanges(false))
+        return 0;
+    SavePlacement(SW_HIDE);
+    m_bVisible = false;
+    Options().SetVisible(false);
+    if (HWND host = FindWindowA("ChroWClass", nullptr))
+        SetForegroundWindow(host);
+    ShowWindow(SW_HIDE);
+    return 0;
+}
+
+void CMainFrame::OnTimer(UINT_PTR id)
+{
+    if (id != m_nCloseTimer || m_nCloseTimer == 0) {
+        Default();
+        return;
+    }
+    if (!IsWindowEnabled())   // a modal dialog of the tool is open: wait another second
+        return;
+    KillTimer(m_nCloseTimer);
+    m_nCloseTimer = 0;
+    CloseForGood();
+}
+
+void CMainFrame::CloseForGood()
+{
+    bool modified = false;
+    m_wndWorkspace.IsModified(modified);
+    const bool visible = IsWindowVisible() != FALSE;
+    if (visible)
+        SavePlacement(SW_SHOW);
+    Options().SetVisible(visible);
+    if (modified)
+        m_wndWorkspace.PromptSaveChanges(true);
+    DestroyWindow();
+}
+
+LRESULT CMainFrame::OnHostCommand(WPARAM command, LPARAM)
+{
+    switch (command) {
+    case kHide:
+        ShowWindow(SW_HIDE);
+        m_bVisible = false;
+        break;
+    case kShow:
+        if (!SecurityEnquire(0, 3218, 0))
+            return 0;   // refused: not even the Visible write below
+        ShowWindow(SW_SHOW);
+        m_bVisible = true;
+        break;
+    case kClose:
+        m_nCloseTimer = SetTimer(kCloseTimerId, 1000);
+        break;
+    case kLaunch:
+        m_wndWorkspace.LaunchForHost();
+        break;
+    case kNothing:
+    default:
+        break;
+    }
+    Options().SetVisible(m_bVisible);
+    return 0;
+}
+
+void CMainFrame::OnAbout()
+{
+    std::string title = LoadResourceString(AFX_IDS_APP_TITLE);
+    CDisplayAbout about(m_hWnd, title.data(), nullptr, 0, AfxGetResourceHandle());
+    about.Show();
+}
+
+// Opens "Orvalis.chm" from the executable's folder at the tool's topic.
+void CMainFrame::OnHelpTopics()
+{
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return;
+    char drive[_MAX_DRIVE] = {};
+    char folder[_MAX_DIR] = {};
+    _splitpath(path, drive, folder, nullptr, nullptr);
+    char helpFile[MAX_PATH + 16] = {};
+    std::snprintf(helpFile, sizeof helpFile, "%s%sOrvalis.chm", drive, folder);
+
+    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    static HMODULE htmlHelp = LoadLibraryA("hhctrl.ocx");
+    auto helpFunction =
+        htmlHelp ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(htmlHelp, "HtmlHelpA")) : nullptr;
+    if (helpFunction)
+        helpFunction(m_hWnd, helpFile, 15 /* HH_HELP_CONTEXT */, 1100);
 }

@@ -2,21 +2,62 @@
 
 #include "../framework/CFrameWnd.h"
 #include "../framework/CStatusBar.h"
-#include "../framework/CToolBar.h"
+#include "../workspace/CWorkspaceView.h"
 
-// The tool's one top-level window: toolbar, status bar and the client pane.
+#include <memory>
+
+class CToolBarPlus;
+
+// The tool's one top-level window, owned by the host's chromatogram window: toolbar,
+// status bar and the workspace. Normal and Mini view modes, each with its own placement;
+// the close box only hides it; the host shows, hides, drives and closes it through the
+// registered message "s_wm_VANTRACE_CMD".
 class CMainFrame : public CFrameWnd {
 public:
-    CMainFrame() = default;
+    CMainFrame();
+    ~CMainFrame() override;
+
+    bool m_bMini = false;      // Mini mode is on
+    bool m_bVisible = true;    // the host asked for the tool to be shown (option Visible)
+    UINT_PTR m_nCloseTimer = 0;
+
+    // Switches menu, toolbar, workspace layout and placement to the given mode.
+    void SwitchViewMode(bool mini);
+    // The real close, run from the close timer.
+    void CloseForGood();
+    CWorkspaceView& Workspace() { return m_wndWorkspace; }
+    CToolBarPlus& ToolBar() { return *m_pToolBar; }
+
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    bool OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI = nullptr, bool bProbeOnly = false) override;
 
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
 protected:
+    void PostNcDestroy() override;
     int OnCreate(CREATESTRUCTA* cs);
+    LRESULT OnSetFocus(WPARAM, LPARAM);
+    LRESULT OnActivate(WPARAM, LPARAM);
+    LRESULT OnClose(WPARAM, LPARAM);
+    void OnTimer(UINT_PTR id);
+    void OnAbout();
+    void OnHelpTopics();
+    void OnMinimise();
+    void OnUpdateMinimise(CCmdUI* pCmdUI);
+    LRESULT OnHostCommand(WPARAM command, LPARAM);
 
 private:
-    CToolBar m_wndToolBar;
+    const char* ModeName() const;
+    // Saves the current placement under the current mode, with another show command if given.
+    void SavePlacement(int showCommand);
+    void HideToolbarForMini();
+    void RestoreToolbarForNormal();
+
     CStatusBar m_wndStatusBar;
-    CWnd m_wndPane;
+    std::unique_ptr<CToolBarPlus> m_pToolBar;
+    CWorkspaceView m_wndWorkspace;
 };
+
+// The host's command message, registered at start-up.
+extern const UINT s_wm_VANTRACE_CMD;

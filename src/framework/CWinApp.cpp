@@ -40,8 +40,17 @@ std::string LoadResourceString(UINT id)
 
 const MessageMap* CWinApp::GetThisMessageMap()
 {
-    static const MessageMap map{&CCmdTarget::GetThisMessageMap, nullptr, 0};
+    static const MsgEntry entries[] = {
+        msg::Command<&CWinApp::OnAppExit>(ID_APP_EXIT),
+    };
+    static const MessageMap map = MakeMessageMap(&CCmdTarget::GetThisMessageMap, entries);
     return &map;
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
 CWinApp::CWinApp(const char* appName) : m_hInstance(GetModuleHandleA(nullptr)), m_pPreviousApp(g_pApp)

@@ -39,6 +39,10 @@ public:
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
+protected:
+    // File Exit: asks the main window to close, as its close box would.
+    void OnAppExit();
+
 private:
     // The section's key, opened for reading or created for writing; nullptr when not there.
     HKEY OpenSectionKey(const char* section, bool create) const;

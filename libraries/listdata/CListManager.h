@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CChromatogramData.h"
+#include "CGroupDataHelper.h"
+#include "ListEntries.h"
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+// Owns the groups of a list and their chromatograms, hands out their ids and reads and
+// writes list files. Ids are never 0 and never reused by one manager; positions count from
+// 0. Every operation returns false and changes nothing when an id or position is unknown.
+class CListManager {
+public:
+    CListManager();
+    CListManager(const CListManager&) = delete;
+    CListManager& operator=(const CListManager&) = delete;
+    virtual ~CListManager();
+
+    bool GetNoGroups(int& count) const;
+    bool GetNoChros(DWORD group, int& count) const;
+    // The id at a position of the group order, or of one group's chromatogram order.
+    bool GetGroupOrder(int pos, DWORD& id) const;
+    bool GetChroOrder(DWORD group, int pos, DWORD& id) const;
+    bool GetGroup(CGroupDataHelper& rec, DWORD id) const;
+    bool GetChromatogram(DWORD group, DWORD chro, CChromatogramData& rec) const;
+
+    // Appends a group; id receives its new id.
+    bool AddGroup(const CGroupDataHelper& rec, DWORD& id);
+    // id holds the source group's id; appends a group with rec's fields and copies of the
+    // source's chromatograms (with their check marks); id then receives the new group's id.
+    bool DuplicateGroup(const CGroupDataHelper& rec, DWORD& id);
+    // Appends a chromatogram to a group; id receives its new id.
+    bool AddChro(const CChromatogramData& rec, DWORD& id, DWORD group);
+    bool EditGroup(const CGroupDataHelper& rec, DWORD id);
+    bool EditChromatogram(DWORD group, DWORD chro, const CChromatogramData& rec);
+    bool RemoveGroup(DWORD id);
+    bool RemoveChro(DWORD group, DWORD chro);
+    // Swaps two chromatograms of a group that stand next to each other.
+    bool Move(DWORD chro, DWORD neighbour, DWORD group);
+    bool SetGroupState(DWORD id, bool checked);
+    bool SetChromatogramState(DWORD group, DWORD chro, bool checked);
+    // The selected chromatogram position remembered for each group (0 for a new group).
+    bool SetChroSelection(DWORD group, int pos);
+    bool GetChroSelection(DWORD group, int& pos) const;
+    bool DeleteListContent();
+
+    // Replaces the content with a list file's; on any failure the manager is left empty.
+    bool Load(const char* path);
+    // Writes the list through a temporary file renamed over the target; on failure the
+    // target is untouched and no temporary file is left.
+    bool Save(const char* path) const;
+
+private:
+    SGroupEntry* FindGroup(DWORD id) const;
+    static SChroEntry* FindChro(SGroupEntry& group, DWORD chro);
+    // The next unused id, or false when every id has been handed out.
+    bool NewId(DWORD& id);
+    // Rebuilds the id index and the id counter from m_groups.
+    void IndexGroups();
+
+    std::vector<std::unique_ptr<SGroupEntry>> m_groups;       // in list order
+    std::unordered_map<DWORD, SGroupEntry*> m_byId;
+    std::uint64_t m_nextId = 1;                                // above every id seen
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CChromatogramData.h"
+#include "CGroupDataHelper.h"
+
+#include <vector>
+
+// One chromatogram as the list keeps it: its id and its record.
+struct SChroEntry {
+    DWORD id = 0;
+    CChromatogramData data;
+};
+
+// One group as the list keeps it: its id, record, remembered chromatogram selection and
+// its chromatograms in order.
+struct SGroupEntry {
+    DWORD id = 0;
+    int selection = 0;
+    CGroupDataHelper data;
+    std::vector<SChroEntry> chros;
+};

@@ -1,0 +1,4 @@
+// The one application object of Vantrace.exe.
+#include "CVantraceApp.h"
+
+CVantraceApp theApp;

@@ -1,0 +1,78 @@
+#include "CAppOptions.h"
+
+void CAppOptions::DefineEntries()
+{
+    DefineEntry(OPTION_VISIBLE, "Visible", 0);
+    DefineEntry(OPTION_MINI, "Mini", 0);
+    DefineEntry(OPTION_AUTOMATE, "Automate", 0);
+    DefineEntry(OPTION_GROUP, "Group", 0);
+    DefineEntry(OPTION_CHROMATOGRAM, "Chromatogram", 0);
+}
+
+bool CAppOptions::GetBoolInto(int id, bool* value)
+{
+    const bool result = GetBool(id);
+    if (value)
+        *value = result;
+    return result;
+}
+
+int CAppOptions::GetIntInto(int id, int* value)
+{
+    const int result = GetInt(id);
+    if (value)
+        *value = result;
+    return result;
+}
+
+bool CAppOptions::GetVisible(bool* visible)
+{
+    return GetBoolInto(OPTION_VISIBLE, visible);
+}
+
+void CAppOptions::SetVisible(bool visible)
+{
+    SetBool(OPTION_VISIBLE, visible);
+    SaveAll();
+}
+
+bool CAppOptions::GetMini(bool* mini)
+{
+    return GetBoolInto(OPTION_MINI, mini);
+}
+
+void CAppOptions::SetMini(bool mini)
+{
+    SetBool(OPTION_MINI, mini);
+}
+
+bool CAppOptions::GetAutomate(bool* automate)
+{
+    return GetBoolInto(OPTION_AUTOMATE, automate);
+}
+
+void CAppOptions::SetAutomate(bool automate)
+{
+    SetBool(OPTION_AUTOMATE, automate);
+    SaveAll();
+}
+
+int CAppOptions::GetGroup(int* group)
+{
+    return GetIntInto(OPTION_GROUP, group);
+}
+
+void CAppOptions::SetGroup(int group)
+{
+    SetInt(OPTION_GROUP, group);
+}
+
+int CAppOptions::GetChromatogram(int* chromatogram)
+{
+    return GetIntInto(OPTION_CHROMATOGRAM, chromatogram);
+}
+
+void CAppOptions::SetChromatogram(int chromatogram)
+{
+    SetInt(OPTION_CHROMATOGRAM, chromatogram);
+}

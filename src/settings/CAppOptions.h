@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CSettingsStore.h"
+
+// The tool's five options (Visible, Mini, Automate, Group, Chromatogram) with typed accessors.
+class CAppOptions : public CSettingsStore {
+public:
+    enum OptionId : int {
+        OPTION_MINI = 100,
+        OPTION_GROUP = 200,
+        OPTION_CHROMATOGRAM = 300,
+        OPTION_VISIBLE = 400,
+        OPTION_AUTOMATE = 500,
+    };
+
+    CAppOptions() = default;
+
+    void DefineEntries() override;
+
+    // The getters store the value in the caller's variable (when given) and return it.
+    bool GetVisible(bool* visible);
+    // Writes the registry at once.
+    void SetVisible(bool visible);
+    bool GetMini(bool* mini);
+    void SetMini(bool mini);
+    bool GetAutomate(bool* automate);
+    // Writes the registry at once.
+    void SetAutomate(bool automate);
+    int GetGroup(int* group);
+    void SetGroup(int group);
+    int GetChromatogram(int* chromatogram);
+    void SetChromatogram(int chromatogram);
+
+private:
+    bool GetBoolInto(int id, bool* value);
+    int GetIntInto(int id, int* value);
+};

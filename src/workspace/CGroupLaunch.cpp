@@ -1,0 +1,53 @@
+#include "CGroupLaunch.h"
+
+#include "CChroDisplayLink.h"
+
+namespace {
+const int kRangeReset = 1;
+const int kRangeSpecified = 2;
+}  // namespace
+
+bool CGroupLaunch::LaunchGroup(DWORD groupId)
+{
+    SendRange(groupId);
+    CChroDisplayLink().ClearDisplay();
+
+    // The first checked chromatogram opens a new window; every later one is added to it.
+    bool launched = false;
+    DWORD chroId = 0;
+    for (int pos = 0; m_lists.GetChroOrder(groupId, pos, chroId); ++pos) {
+        if (!IsChecked(groupId, chroId))
+            continue;
+        LaunchChromatogram(groupId, chroId, launched ? "add" : "newwindow");
+        launched = true;
+    }
+    return launched;
+}
+
+bool CGroupLaunch::LaunchChromatogram(DWORD groupId, DWORD chroId, const char* kind)
+{
+    CChromatogramData rec;
+    if (!m_lists.GetChromatogram(groupId, chroId, rec))
+        return false;
+    CChroDisplayLink link;
+    link.LaunchChromatogram(rec, kind);
+    return true;
+}
+
+bool CGroupLaunch::IsChecked(DWORD groupId, DWORD chroId) const
+{
+    CChromatogramData rec;
+    return m_lists.GetChromatogram(groupId, chroId, rec) && rec.m_bChecked;
+}
+
+void CGroupLaunch::SendRange(DWORD groupId)
+{
+    CGroupDataHelper group;
+    if (!m_lists.GetGroup(group, groupId))
+        return;
+    CChroDisplayLink link;
+    if (group.m_nRangeMode == kRangeSpecified)
+        link.SetDisplayRange(group.m_strRange.c_str());
+    else if (group.m_nRangeMode == kRangeReset)
+        link.SetDisplayRange(nullptr);
+}

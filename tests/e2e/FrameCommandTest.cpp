@@ -1,0 +1,117 @@
+// The host's command message, the close box, view modes and placements, on Vantrace.exe
+// run as a separate process.
+#include "ToolHost.h"
+
+#include "../../src/resources/resource.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace {
+const UINT kButtons[] = {ID_FILE_OPEN,   ID_FILE_SAVE,  ID_VIEW_MINIMISE,  ID_GROUP_ADD,  ID_GROUP_DELETE,
+                         ID_CHRO_ADD,    ID_CHRO_DELETE, ID_AUTOMATE,      ID_GROUP_PREVIOUS, ID_GROUP_NEXT};
+
+class FrameCommandTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        e2e::ClearToolRegistry();
+        ASSERT_TRUE(m_host.Start());
+        m_frame = m_host.Frame();
+        ASSERT_NE(m_frame, nullptr);
+    }
+    void TearDown() override { e2e::ClearToolRegistry(); }
+
+    // Waits until the tool has handled what was posted to it.
+    void Settle() { SendMessageTimeoutA(m_frame, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr); }
+    HWND ToolBar() { return FindWindowExA(m_frame, nullptr, TOOLBARCLASSNAMEA, nullptr); }
+    bool ButtonHidden(UINT id) { return SendMessageA(ToolBar(), TB_ISBUTTONHIDDEN, id, 0) != 0; }
+    RECT FrameRect()
+    {
+        RECT rc{};
+        GetWindowRect(m_frame, &rc);
+        return rc;
+    }
+
+    e2e::ToolHost m_host;
+    HWND m_frame = nullptr;
+};
+
+TEST_F(FrameCommandTest, ShowAfterTheCloseBoxReturnsToTheSamePlaceAndMode)
+{
+    m_host.Command(1);
+    Settle();
+    ASSERT_TRUE(IsWindowVisible(m_frame));
+    const RECT shown = FrameRect();
+    PostMessageA(m_frame, WM_CLOSE, 0, 0);
+    Settle();
+    EXPECT_FALSE(IsWindowVisible(m_frame));
+    EXPECT_EQ(e2e::ReadToolInt("Options", "Visiblei"), 0);
+    EXPECT_EQ(e2e::ReadToolInt("WindowSettings\\Normal", "WindowPosShowCmd"), 0);
+    m_host.Command(1);
+    Settle();
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+    const RECT again = FrameRect();
+    EXPECT_EQ(again.left, shown.left);
+    EXPECT_EQ(again.top, shown.top);
+    EXPECT_NE(GetMenu(m_frame), nullptr);   // still Normal mode
+}
+
+TEST_F(FrameCommandTest, NormalMiniNormalRestoresButtonsAndMenu)
+{
+    ASSERT_NE(GetMenu(m_frame), nullptr);
+    const LRESULT count = SendMessageA(ToolBar(), TB_BUTTONCOUNT, 0, 0);
+    EXPECT_EQ(count, 15);
+    m_host.SendFrameCommand(ID_VIEW_MINIMISE);
+    Settle();
+    EXPECT_EQ(GetMenu(m_frame), nullptr);
+    for (UINT id : kButtons)
+        EXPECT_EQ(ButtonHidden(id), id != ID_VIEW_MINIMISE) << id;
+    EXPECT_TRUE(IsWindowVisible(m_frame));   // the Mini default placement is shown
+
+    m_host.SendFrameCommand(ID_VIEW_MINIMISE);
+    Settle();
+    EXPECT_NE(GetMenu(m_frame), nullptr);
+    EXPECT_EQ(SendMessageA(ToolBar(), TB_BUTTONCOUNT, 0, 0), count);
+    for (UINT id : kButtons)
+        EXPECT_FALSE(ButtonHidden(id)) << id;
+}
+
+TEST_F(FrameCommandTest, CommandsThatChangeNothingStillWriteVisible)
+{
+    e2e::ClearToolRegistry();
+    m_host.Command(2);
+    Settle();
+    EXPECT_EQ(e2e::ReadToolInt("Options", "Visiblei"), 0);
+    e2e::ClearToolRegistry();
+    m_host.Command(7);
+    Settle();
+    EXPECT_EQ(e2e::ReadToolInt("Options", "Visiblei"), 0);
+    EXPECT_TRUE(e2e::ToolValueExists("Options", "Minii"));   // every cached option goes with it
+}
+
+TEST_F(FrameCommandTest, HostRequestWithAutomateOffSendsOneTotalIonCurrentTrace)
+{
+    m_host.Command(4);
+    Settle();
+    m_host.Pump(200);
+    ASSERT_EQ(m_host.Received().size(), 1u);
+    EXPECT_EQ(m_host.Received()[0], "app.command[chrodisplay:add](TIC:1)");
+}
+
+TEST_F(FrameCommandTest, CloseWaitsForAnOpenModalDialog)
+{
+    m_host.Command(1);
+    m_host.SendFrameCommand(ID_GROUP_ADD);   // opens the Group Details dialog
+    HWND dialog = nullptr;
+    for (int i = 0; i < 100 && !dialog; ++i) {
+        m_host.Pump(50);
+        dialog = FindWindowA("#32770", "Add Group");
+    }
+    ASSERT_NE(dialog, nullptr);
+    m_host.Command(3);
+    EXPECT_FALSE(m_host.WaitForExit(2500));   // still waiting for the dialog
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(m_host.WaitForExit(5000));
+}
+}  // namespace
