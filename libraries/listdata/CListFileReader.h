@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ListEntries.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Reads the bytes of a list file into groups (the format is in docs/list-file-format.md).
+// Plain C++ over a byte buffer, no Win32: any input gives the whole list or false, in time
+// and memory in proportion to its size.
+class CListFileReader {
+public:
+    // On false, groups is left empty.
+    static bool Parse(const char* data, size_t size, std::vector<std::unique_ptr<SGroupEntry>>& groups);
+
+private:
+    CListFileReader(const char* data, size_t size) : m_p(data), m_end(data + size) {}
+
+    bool ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups);
+    // The next line without its line end (LF, or CR LF); false at the end of the data or
+    // when the last line has no line end.
+    bool NextLine();
+    // The next tab-separated field of the current line; false when the line has no more.
+    bool NextField(const char*& begin, const char*& end);
+    bool AtLineEnd() const { return m_field > m_lineEnd; }
+
+    bool ReadHeader();
+    bool ReadGroup(SGroupEntry& group);
+    bool ReadChro(SChroEntry& chro);
+    bool ReadEnd(size_t groups, size_t chros);
+
+    bool Text(std::string& out);
+    bool Signed(int& out);
+    bool Id(DWORD& out);
+    bool Flag(bool& out);
+    bool Count(size_t& out);
+    // A decimal number without sign in [0, limit].
+    bool Unsigned(std::uint64_t limit, std::uint64_t& out);
+
+    static bool Unescape(const char* begin, const char* end, std::string& out);
+    static bool UniqueChroIds(const SGroupEntry& group);
+
+    const char* m_p;
+    const char* m_end;
+    const char* m_line = nullptr;
+    const char* m_lineEnd = nullptr;
+    const char* m_field = nullptr;   // start of the next field; past m_lineEnd when none is left
+};

@@ -1,0 +1,92 @@
+#include "CListFileStorage.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+const DWORD kChunk = 1u << 20;
+
+// Closes a file handle when it goes out of scope.
+class CHandleCloser {
+public:
+    explicit CHandleCloser(HANDLE handle) : m_handle(handle) {}
+    ~CHandleCloser()
+    {
+        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
+    }
+    CHandleCloser(const CHandleCloser&) = delete;
+    CHandleCloser& operator=(const CHandleCloser&) = delete;
+
+private:
+    HANDLE m_handle;
+};
+
+// The folder part of a path, with its trailing separator; "." for a bare file name.
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/:");
+    if (slash == std::string::npos) return ".";
+    return path.substr(0, slash + 1);
+}
+}  // namespace
+
+bool CListFileStorage::ReadAll(const char* path, std::string& bytes)
+{
+    bytes.clear();
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CHandleCloser closer(file);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF) return false;
+    // The size is a hint: the file is read until it ends, whatever it holds by then.
+    bytes.reserve(static_cast<size_t>(size.QuadPart));
+    size_t used = 0;
+    for (;;) {
+        bytes.resize(used + kChunk);
+        DWORD got = 0;
+        if (!ReadFile(file, &bytes[used], kChunk, &got, nullptr)) {
+            bytes.clear();
+            return false;
+        }
+        used += got;
+        if (got == 0) break;
+        if (used > 0x7FFFFFFF) {
+            bytes.clear();
+            return false;
+        }
+    }
+    bytes.resize(used);
+    return true;
+}
+
+bool CListFileStorage::WriteAndFlush(const char* tempPath, const std::string& bytes)
+{
+    HANDLE file = CreateFileA(tempPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CHandleCloser closer(file);
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD part = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 16u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, part, &written, nullptr) || written != part) return false;
+        done += written;
+    }
+    return FlushFileBuffers(file) != 0;
+}
+
+bool CListFileStorage::WriteReplacing(const char* path, const std::string& bytes)
+{
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES
+        && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    char tempPath[MAX_PATH];
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "vtl", 0, tempPath)) return false;
+    if (WriteAndFlush(tempPath, bytes)
+        && MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(tempPath);
+    return false;
+}

@@ -1,0 +1,252 @@
+#include "CListManager.h"
+
+#include "CListFileReader.h"
+#include "CListFileStorage.h"
+#include "CListFileWriter.h"
+
+#include <string>
+#include <utility>
+
+namespace {
+const std::uint64_t kNoMoreIds = 0x100000000ull;
+}
+
+CListManager::CListManager() = default;
+CListManager::~CListManager() = default;
+
+SGroupEntry* CListManager::FindGroup(DWORD id) const
+{
+    auto it = m_byId.find(id);
+    return it == m_byId.end() ? nullptr : it->second;
+}
+
+SChroEntry* CListManager::FindChro(SGroupEntry& group, DWORD chro)
+{
+    for (SChroEntry& entry : group.chros) {
+        if (entry.id == chro) return &entry;
+    }
+    return nullptr;
+}
+
+bool CListManager::NewId(DWORD& id)
+{
+    if (m_nextId >= kNoMoreIds) return false;
+    id = static_cast<DWORD>(m_nextId++);
+    return true;
+}
+
+void CListManager::IndexGroups()
+{
+    m_byId.clear();
+    m_byId.reserve(m_groups.size());
+    for (const auto& group : m_groups) {
+        m_byId.emplace(group->id, group.get());
+        if (group->id >= m_nextId) m_nextId = std::uint64_t(group->id) + 1;
+        for (const SChroEntry& chro : group->chros) {
+            if (chro.id >= m_nextId) m_nextId = std::uint64_t(chro.id) + 1;
+        }
+    }
+}
+
+bool CListManager::GetNoGroups(int& count) const
+{
+    count = static_cast<int>(m_groups.size());
+    return true;
+}
+
+bool CListManager::GetNoChros(DWORD group, int& count) const
+{
+    const SGroupEntry* entry = FindGroup(group);
+    if (!entry) return false;
+    count = static_cast<int>(entry->chros.size());
+    return true;
+}
+
+bool CListManager::GetGroupOrder(int pos, DWORD& id) const
+{
+    if (pos < 0 || static_cast<size_t>(pos) >= m_groups.size()) return false;
+    id = m_groups[pos]->id;
+    return true;
+}
+
+bool CListManager::GetChroOrder(DWORD group, int pos, DWORD& id) const
+{
+    const SGroupEntry* entry = FindGroup(group);
+    if (!entry || pos < 0 || static_cast<size_t>(pos) >= entry->chros.size()) return false;
+    id = entry->chros[pos].id;
+    return true;
+}
+
+bool CListManager::GetGroup(CGroupDataHelper& rec, DWORD id) const
+{
+    const SGroupEntry* entry = FindGroup(id);
+    if (!entry) return false;
+    rec = entry->data;
+    return true;
+}
+
+bool CListManager::GetChromatogram(DWORD group, DWORD chro, CChromatogramData& rec) const
+{
+    SGroupEntry* entry = FindGroup(group);
+    const SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
+    if (!found) return false;
+    rec = found->data;
+    return true;
+}
+
+bool CListManager::AddGroup(const CGroupDataHelper& rec, DWORD& id)
+{
+    DWORD newId = 0;
+    if (!NewId(newId)) return false;
+    auto entry = std::make_unique<SGroupEntry>();
+    entry->id = newId;
+    entry->data = rec;
+    m_byId.emplace(newId, entry.get());
+    m_groups.push_back(std::move(entry));
+    id = newId;
+    return true;
+}
+
+bool CListManager::DuplicateGroup(const CGroupDataHelper& rec, DWORD& id)
+{
+    const SGroupEntry* source = FindGroup(id);
+    if (!source) return false;
+    // Every id the copy needs is taken up front, so a list that runs out of ids is left
+    // as it was.
+    if (m_nextId + 1 + source->chros.size() > kNoMoreIds) return false;
+    auto entry = std::make_unique<SGroupEntry>();
+    NewId(entry->id);
+    entry->data = rec;
+    entry->chros = source->chros;
+    for (SChroEntry& chro : entry->chros) NewId(chro.id);
+    id = entry->id;
+    m_byId.emplace(entry->id, entry.get());
+    m_groups.push_back(std::move(entry));
+    return true;
+}
+
+bool CListManager::AddChro(const CChromatogramData& rec, DWORD& id, DWORD group)
+{
+    SGroupEntry* entry = FindGroup(group);
+    DWORD newId = 0;
+    if (!entry || !NewId(newId)) return false;
+    entry->chros.push_back(SChroEntry{newId, rec});
+    id = newId;
+    return true;
+}
+
+bool CListManager::EditGroup(const CGroupDataHelper& rec, DWORD id)
+{
+    SGroupEntry* entry = FindGroup(id);
+    if (!entry) return false;
+    entry->data = rec;
+    return true;
+}
+
+bool CListManager::EditChromatogram(DWORD group, DWORD chro, const CChromatogramData& rec)
+{
+    SGroupEntry* entry = FindGroup(group);
+    SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
+    if (!found) return false;
+    found->data = rec;
+    return true;
+}
+
+bool CListManager::RemoveGroup(DWORD id)
+{
+    if (!FindGroup(id)) return false;
+    for (auto it = m_groups.begin(); it != m_groups.end(); ++it) {
+        if ((*it)->id == id) {
+            m_byId.erase(id);
+            m_groups.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CListManager::RemoveChro(DWORD group, DWORD chro)
+{
+    SGroupEntry* entry = FindGroup(group);
+    if (!entry) return false;
+    for (auto it = entry->chros.begin(); it != entry->chros.end(); ++it) {
+        if (it->id == chro) {
+            entry->chros.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CListManager::Move(DWORD chro, DWORD neighbour, DWORD group)
+{
+    SGroupEntry* entry = FindGroup(group);
+    if (!entry) return false;
+    SChroEntry* a = FindChro(*entry, chro);
+    SChroEntry* b = FindChro(*entry, neighbour);
+    if (!a || !b) return false;
+    if (a - b != 1 && b - a != 1) return false;
+    std::swap(*a, *b);
+    return true;
+}
+
+bool CListManager::SetGroupState(DWORD id, bool checked)
+{
+    SGroupEntry* entry = FindGroup(id);
+    if (!entry) return false;
+    entry->data.m_bChecked = checked;
+    return true;
+}
+
+bool CListManager::SetChromatogramState(DWORD group, DWORD chro, bool checked)
+{
+    SGroupEntry* entry = FindGroup(group);
+    SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
+    if (!found) return false;
+    found->data.m_bChecked = checked;
+    return true;
+}
+
+bool CListManager::SetChroSelection(DWORD group, int pos)
+{
+    SGroupEntry* entry = FindGroup(group);
+    if (!entry) return false;
+    entry->selection = pos;
+    return true;
+}
+
+bool CListManager::GetChroSelection(DWORD group, int& pos) const
+{
+    const SGroupEntry* entry = FindGroup(group);
+    if (!entry) return false;
+    pos = entry->selection;
+    return true;
+}
+
+bool CListManager::DeleteListContent()
+{
+    // The id counter stays: ids handed out before stay unused.
+    m_byId.clear();
+    m_groups.clear();
+    return true;
+}
+
+bool CListManager::Load(const char* path)
+{
+    DeleteListContent();
+    std::string bytes;
+    if (!path || !CListFileStorage::ReadAll(path, bytes)) return false;
+    std::vector<std::unique_ptr<SGroupEntry>> groups;
+    if (!CListFileReader::Parse(bytes.data(), bytes.size(), groups)) return false;
+    m_groups = std::move(groups);
+    IndexGroups();
+    return true;
+}
+
+bool CListManager::Save(const char* path) const
+{
+    if (!path || !*path) return false;
+    std::string bytes;
+    CListFileWriter::Write(m_groups, bytes);
+    return CListFileStorage::WriteReplacing(path, bytes);
+}
