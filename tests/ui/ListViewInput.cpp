@@ -11,10 +11,17 @@ LPARAM PointParam(POINT pt)
     return MAKELPARAM(pt.x, pt.y);
 }
 
-void PostButton(HWND hwnd, UINT down, UINT up, WPARAM keys, POINT client)
+// As Windows moves the pointer: WM_SETCURSOR sent, then WM_MOUSEMOVE posted.
+void PostMove(HWND hwnd, POINT client)
 {
     PlaceCursor(hwnd, client);
+    SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     PostMessageA(hwnd, WM_MOUSEMOVE, 0, PointParam(client));
+}
+
+void PostButton(HWND hwnd, UINT down, UINT up, WPARAM keys, POINT client)
+{
+    PostMove(hwnd, client);
     PostMessageA(hwnd, down, keys, PointParam(client));
     PostMessageA(hwnd, up, 0, PointParam(client));
     PumpPending();
@@ -54,8 +61,7 @@ void PlaceCursor(HWND hwnd, POINT client)
 
 void MoveMouse(HWND hwnd, POINT client)
 {
-    PlaceCursor(hwnd, client);
-    PostMessageA(hwnd, WM_MOUSEMOVE, 0, PointParam(client));
+    PostMove(hwnd, client);
     PumpPending();
 }
 

@@ -12,7 +12,8 @@ POINT RowPartPoint(HWND list, int row, RowPart part);
 
 // Puts the mouse cursor on a client point of a window, as the user's pointer would be.
 void PlaceCursor(HWND hwnd, POINT client);
-// Cursor placed, then a mouse move, and the posted messages handled.
+// Cursor placed, WM_SETCURSOR sent and a mouse move posted, as a real move does; the
+// posted messages handled.
 void MoveMouse(HWND hwnd, POINT client);
 // Cursor placed, then the press and release messages posted and handled.
 void Click(HWND hwnd, POINT client);

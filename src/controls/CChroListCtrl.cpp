@@ -1,0 +1,187 @@
+#include "CChroListCtrl.h"
+
+#include "ListMessages.h"
+
+const MessageMap* CChroListCtrl::GetThisMessageMap()
+{
+    static const MsgEntry entries[] = {
+        msg::Mouse<&CChroListCtrl::OnLButtonDown>(WM_LBUTTONDOWN),
+        msg::Mouse<&CChroListCtrl::OnRButtonDown>(WM_RBUTTONDOWN),
+        msg::ReflectNotify<&CChroListCtrl::OnDoubleClick>(NM_DBLCLK),
+        msg::ReflectNotify<&CChroListCtrl::OnKeyDown>(LVN_KEYDOWN),
+        msg::Message<&CChroListCtrl::OnDeleteAllItems>(LVM_DELETEALLITEMS),
+        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_INSERTITEMA),
+        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_INSERTITEMW),
+        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_SETITEMA),
+        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_SETITEMW),
+        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_DELETEITEM),
+        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_SORTITEMS),
+        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_SORTITEMSEX),
+        msg::Message<&CChroListCtrl::OnRowsChanged>(WM_NCDESTROY),
+    };
+    static const MessageMap map = MakeMessageMap(&CCheckListCtrl::GetThisMessageMap, entries);
+    return &map;
+}
+
+CChroListCtrl::CChroListCtrl() : CCheckListCtrl("Name", "Description") {}
+
+CChroListCtrl::~CChroListCtrl() = default;
+
+BOOL CChroListCtrl::AddItem(int nItem, const char* name, const char* description, DWORD data, bool checked)
+{
+    m_bAdding = true;
+    const int row = InsertRow(nItem, name, description, data, checked);
+    m_bAdding = false;
+    if (row < 0)
+        return FALSE;
+    m_dataIndex.Add(data);
+    m_nLastAdded = row;
+    return TRUE;
+}
+
+void CChroListCtrl::CountItems(int& count) const
+{
+    count = GetItemCount();
+}
+
+bool CChroListCtrl::HasItems(int& count) const
+{
+    count = GetItemCount();
+    return count > 0;
+}
+
+void CChroListCtrl::GetCurrentItemData(DWORD& data) const
+{
+    data = static_cast<DWORD>(GetItemData(m_nCurrentItem));
+}
+
+// A refresh looks each row up right after adding it; the index answers those look-ups
+// without a scan whenever the data is held by that row alone.
+bool CChroListCtrl::FindItemByData(DWORD data, int& nItem) const
+{
+    const int holders = m_dataIndex.Count(data);
+    if (holders == 0)
+        return false;
+    if (holders == 1 && m_nLastAdded >= 0 && m_nLastAdded < GetItemCount() && GetItemData(m_nLastAdded) == data) {
+        nItem = m_nLastAdded;
+        return true;
+    }
+    const int count = GetItemCount();
+    for (int row = 0; row < count; ++row) {
+        if (GetItemData(row) == data) {
+            nItem = row;
+            return true;
+        }
+    }
+    return false;
+}
+
+void CChroListCtrl::SelectItem(int nItem)
+{
+    SetSelectedAndFocused(nItem);
+}
+
+bool CChroListCtrl::SelectAfterDelete(int count, int& nItem)
+{
+    if (count <= 0)
+        return false;
+    if (nItem == count)
+        nItem = count - 1;
+    SelectItem(nItem);
+    return true;
+}
+
+void CChroListCtrl::AutoSizeColumns()
+{
+    FitColumns(0, true);
+}
+
+// A press on the icon launches, on the check box toggles that row's mark, elsewhere on a
+// row selects it; every press may change the selection.
+void CChroListCtrl::OnLButtonDown(UINT, POINT pt)
+{
+    int row = -1;
+    if (HitFlagsAt(pt, &row) & LVHT_ONITEM) {
+        int boxRow = -1;
+        bool checked = false;
+        if (IsCursorOnItemIcon()) {
+            PostToParent(s_wm_CHRO_LAUNCH);
+        } else if (IsCursorOnCheckBox(boxRow, checked)) {
+            m_nCurrentItem = boxRow;
+            SetCheck(boxRow, !checked);
+            PostToParent(s_wm_CHRO_CHECK);
+        } else {
+            SelectItem(row);
+        }
+    }
+    PostToParent(s_wm_CHRO_UPDATE);
+    Default();
+}
+
+void CChroListCtrl::OnRButtonDown(UINT, POINT)
+{
+    Default();
+    PostToParent(s_wm_CHRO_LISTCTRL_CONTEXTMENU);
+}
+
+// A double-click on a row launches it, except on its check box.
+void CChroListCtrl::OnDoubleClick(NMHDR*, LRESULT* pResult)
+{
+    if (IsCursorOnItem()) {
+        int row = -1;
+        bool checked = false;
+        if (!IsCursorOnCheckBox(row, checked))
+            PostToParent(s_wm_CHRO_LAUNCH);
+    } else {
+        ReselectFocusedItem(pResult);
+    }
+}
+
+void CChroListCtrl::OnKeyDown(NMHDR* header, LRESULT* pResult)
+{
+    int selected = 0;
+    GetSelectedItem(selected);
+    switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
+    case VK_DELETE:
+        PostToParent(s_wm_CHRO_DELETEKEY);
+        break;
+    case VK_SPACE:
+        SetCheck(selected, !GetCheck(selected));
+        m_nCurrentItem = selected;
+        PostToParent(s_wm_CHRO_CHECK);
+        break;
+    case VK_RETURN:
+        PostToParent(s_wm_CHRO_LAUNCH);
+        break;
+    case VK_TAB:
+        PostToParent(s_wm_CHRO_TAB);
+        break;
+    case VK_UP:
+    case VK_DOWN:
+        PostToParent(s_wm_CHRO_UPDATE);
+        break;
+    default:
+        break;
+    }
+    *pResult = 0;
+}
+
+LRESULT CChroListCtrl::OnRowsChanged(WPARAM, LPARAM)
+{
+    if (!m_bAdding) {
+        m_dataIndex.Invalidate();
+        m_nLastAdded = -1;
+    }
+    return Default();
+}
+
+LRESULT CChroListCtrl::OnDeleteAllItems(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    if (result)
+        m_dataIndex.Reset();
+    else
+        m_dataIndex.Invalidate();
+    m_nLastAdded = -1;
+    return result;
+}

@@ -1,0 +1,163 @@
+#include "CGroupListCtrl.h"
+
+#include "CWinApp.h"
+#include "ListMessages.h"
+#include "MessageBox.h"
+#include "resource.h"
+
+namespace {
+const char kKeepOneChecked[] =
+    "At least one group must be selected.\n\n\"Automatically populate Chromatogram\" can be disabled on the "
+    "toolbar if no longer required.";
+}  // namespace
+
+const MessageMap* CGroupListCtrl::GetThisMessageMap()
+{
+    static const MsgEntry entries[] = {
+        msg::Mouse<&CGroupListCtrl::OnLButtonDown>(WM_LBUTTONDOWN),
+        msg::Mouse<&CGroupListCtrl::OnRButtonDown>(WM_RBUTTONDOWN),
+        msg::ReflectNotify<&CGroupListCtrl::OnReselect>(NM_DBLCLK),
+        msg::ReflectNotify<&CGroupListCtrl::OnKeyDown>(LVN_KEYDOWN),
+    };
+    static const MessageMap map = MakeMessageMap(&CCheckListCtrl::GetThisMessageMap, entries);
+    return &map;
+}
+
+CGroupListCtrl::CGroupListCtrl() : CCheckListCtrl("Group Name", "Group Comment") {}
+
+CGroupListCtrl::~CGroupListCtrl() = default;
+
+BOOL CGroupListCtrl::AddItem(int nItem, DWORD data, const char* name, const char* comment, bool checked)
+{
+    const int row = InsertRow(nItem, name, comment, data, checked);
+    if (row < 0)
+        return FALSE;
+    if (checked)
+        m_nCurrentItem = row;
+    return TRUE;
+}
+
+void CGroupListCtrl::SelectItem(int nItem)
+{
+    SetSelectedAndFocused(nItem);
+    CWnd* main = AfxGetMainWnd();
+    if (main && main->m_hWnd && main->IsWindowVisible())
+        SetFocus();
+}
+
+bool CGroupListCtrl::SelectAfterDelete(int count, int& nItem)
+{
+    if (count <= 0)
+        return false;
+    if (nItem == count)
+        nItem = count - 1;
+    SetItemState(nItem, LVIS_SELECTED, LVIS_SELECTED);
+    return true;
+}
+
+bool CGroupListCtrl::GetFirstCheckedItemData(DWORD& data)
+{
+    const int count = GetItemCount();
+    for (int row = 0; row < count; ++row) {
+        m_nCurrentItem = row;
+        if (GetCheck(row)) {
+            data = static_cast<DWORD>(GetItemData(row));
+            return true;
+        }
+    }
+    return false;
+}
+
+void CGroupListCtrl::UncheckAll()
+{
+    const int count = GetItemCount();
+    for (int row = 0; row < count; ++row)
+        SetCheck(row, FALSE);
+}
+
+// The check marks stay in the rows; only their drawing goes with the state image list.
+void CGroupListCtrl::EnableChecks(bool enable)
+{
+    const bool attached = m_imlStates.GetSafeHandle() != nullptr;
+    if (enable && !attached) {
+        m_imlStates.Create(IDB_CHECKBOXES, 20, 0, RGB(0xFF, 0x00, 0xFF));
+        SetImageList(&m_imlStates, LVSIL_STATE);
+    } else if (!enable && attached) {
+        SetImageList(static_cast<HIMAGELIST>(nullptr), LVSIL_STATE);
+        m_imlStates.DeleteImageList();
+    }
+    if (enable != attached) {
+        Invalidate(TRUE);
+        UpdateWindow();
+    }
+    m_bChecksEnabled = enable;
+}
+
+void CGroupListCtrl::AutoSizeColumns()
+{
+    FitColumns(1, false);
+}
+
+// Presses off the rows do nothing of ours. On the icon or the label the group is picked;
+// on a check box the radio rule applies.
+void CGroupListCtrl::OnLButtonDown(UINT, POINT pt)
+{
+    int row = -1;
+    if (!(HitFlagsAt(pt, &row) & LVHT_ONITEM)) {
+        Default();
+        return;
+    }
+    int boxRow = -1;
+    bool checked = false;
+    if (IsCursorOnItemIcon()) {
+        PostToParent(WM_GROUP_UPDATE);
+    } else if (IsCursorOnCheckBox(boxRow, checked)) {
+        if (m_bChecksEnabled && !OnCheckBoxPress(boxRow, checked))
+            return;
+    } else {
+        SelectItem(row);
+        PostToParent(WM_GROUP_UPDATE);
+    }
+    Default();
+}
+
+bool CGroupListCtrl::OnCheckBoxPress(int nItem, bool checked)
+{
+    if (checked) {
+        ShowMessageBox(m_hWnd, kKeepOneChecked, "Vantrace", MB_OK);
+        return false;
+    }
+    m_nCurrentItem = nItem;
+    UncheckAll();
+    SetCheck(nItem, TRUE);
+    PostToParent(s_wm_GROUP_CHECK);
+    return true;
+}
+
+void CGroupListCtrl::OnRButtonDown(UINT, POINT)
+{
+    PostToParent(s_wm_GROUP_LISTCTRL_CONTEXTMENU);
+    Default();
+}
+
+void CGroupListCtrl::OnKeyDown(NMHDR* header, LRESULT* pResult)
+{
+    switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
+    case VK_DELETE:
+        PostToParent(s_wm_GROUP_DELETEKEY);
+        break;
+    case VK_RETURN:
+        PostToParent(s_wm_GROUP_LAUNCH);
+        break;
+    case VK_TAB:
+        PostToParent(s_wm_GROUP_TAB);
+        break;
+    case VK_UP:
+    case VK_DOWN:
+        PostToParent(WM_GROUP_UPDATE);
+        break;
+    default:
+        break;
+    }
+    *pResult = 0;
+}
