@@ -1,0 +1,205 @@
+#include "CChromatogramDlg.h"
+
+#include "LeadingDigits.h"
+#include "resource.h"
+
+#include <cstdio>
+
+namespace {
+constexpr int kTypeTic = 0;
+constexpr int kTypeBpi = 1;
+constexpr int kTypeMass = 2;
+constexpr int kTypeAnalogue = 3;
+constexpr int kFunctionMax = 512;
+
+// Selects the item whose data is value; no selection when none has it.
+void SelectByData(CComboBox& box, int value)
+{
+    box.SetCurSel(-1);
+    for (int i = 0; i < box.GetCount(); ++i) {
+        if (static_cast<int>(box.GetItemData(i)) == value) {
+            box.SetCurSel(i);
+            return;
+        }
+    }
+}
+
+std::string ItemText(const CComboBox& box, int index)
+{
+    const int length = box.GetLBTextLen(index);
+    if (length <= 0)
+        return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    box.GetLBText(index, text.data());
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+bool UsesFunction(int type)
+{
+    return type == kTypeTic || type == kTypeBpi || type == kTypeMass;
+}
+}  // namespace
+
+CChromatogramDlg::CChromatogramDlg(CWnd* parent) : CDialog(IDD_CHROMATOGRAM_DETAILS, parent) {}
+
+const MessageMap* CChromatogramDlg::GetThisMessageMap()
+{
+    static const MsgEntry entries[] = {
+        msg::Control<&CChromatogramDlg::OnTypeDropDown>(CBN_DROPDOWN, IDC_CHRO_TYPE),
+        msg::Control<&CChromatogramDlg::OnTypeChosen>(CBN_SELENDOK, IDC_CHRO_TYPE),
+        msg::Control<&CChromatogramDlg::OnChannelChosen>(CBN_SELENDOK, IDC_CHANNEL),
+    };
+    static const MessageMap map = MakeMessageMap(&CDialog::GetThisMessageMap, entries);
+    return &map;
+}
+
+void CChromatogramDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_FUNCTION_LABEL, m_stFunction);
+    DDX_Control(pDX, IDC_CHRO_BASED_ON_LABEL, m_stBasedOn);
+    DDX_Control(pDX, IDC_CHRO_BASED_ON, m_edBasedOn);
+    DDX_Control(pDX, IDC_CHRO_NAME, m_edName);
+    DDX_Control(pDX, IDC_ANALOGUE_LABEL, m_stAnalogue);
+    DDX_Control(pDX, IDC_MASS_LABEL, m_stMass);
+    DDX_Control(pDX, IDC_CHRO_MASS, m_edMass);
+    DDX_Control(pDX, IDC_CHANNEL, m_cbChannel);
+    DDX_Control(pDX, IDC_CHRO_TYPE, m_cbType);
+    DDX_Control(pDX, IDC_FUNCTION_SPIN, m_spinFunction);
+    DDX_Control(pDX, IDC_FUNCTION, m_edFunction);
+}
+
+void CChromatogramDlg::GetData(CChromatogramData& chro) const
+{
+    chro.m_strName = m_chro.m_strName;
+    chro.m_strDescription = m_chro.m_strDescription;
+    chro.m_nType = m_chro.m_nType;
+    chro.m_strBasedOn = m_chro.m_strBasedOn;
+    if (UsesFunction(m_chro.m_nType))
+        chro.m_nFunction = m_chro.m_nFunction;
+    if (m_chro.m_nType == kTypeAnalogue)
+        chro.m_nAnalogue = m_chro.m_nAnalogue;
+    if (m_chro.m_nType == kTypeMass)
+        chro.m_strMass = m_chro.m_strMass;
+}
+
+BOOL CChromatogramDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowText(m_strTitle.c_str());
+    m_edName.SetFocus();
+    FillTypes();
+    FillChannels();
+    char function[16];
+    std::snprintf(function, sizeof function, "%d", m_chro.m_nFunction);
+    m_edFunction.SetWindowText(function);
+    m_spinFunction.SetRange32(0, kFunctionMax);
+    WriteControls();
+    ShowControlsForType();
+    return FALSE;
+}
+
+void CChromatogramDlg::FillTypes()
+{
+    const char* names[] = {"TIC", "BPI", "Mass/Channel", "Analogue"};
+    const int types[] = {kTypeTic, kTypeBpi, kTypeMass, kTypeAnalogue};
+    for (int i = 0; i < 4; ++i)
+        m_cbType.SetItemData(m_cbType.AddString(names[i]), static_cast<DWORD_PTR>(types[i]));
+}
+
+void CChromatogramDlg::FillChannels()
+{
+    for (int channel = 1; channel <= 4; ++channel) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%i", channel);
+        m_cbChannel.SetItemData(m_cbChannel.AddString(text), static_cast<DWORD_PTR>(channel));
+    }
+}
+
+void CChromatogramDlg::WriteControls()
+{
+    SelectByData(m_cbType, m_chro.m_nType);
+    SelectByData(m_cbChannel, m_chro.m_nAnalogue);
+    if (!m_chro.m_strName.empty())
+        m_edName.SetWindowText(m_chro.m_strName.c_str());
+    m_edMass.SetWindowText(m_chro.m_strMass.c_str());
+    m_edBasedOn.SetWindowText(m_chro.m_strBasedOn.c_str());
+}
+
+void CChromatogramDlg::ShowControlsForType()
+{
+    CWnd* const typeControls[] = {&m_edMass, &m_stMass, &m_cbChannel, &m_stAnalogue, &m_edBasedOn, &m_stBasedOn};
+    for (CWnd* control : typeControls)
+        control->ShowWindow(SW_HIDE);
+    if (m_chro.m_nType == kTypeMass) {
+        m_stMass.ShowWindow(SW_SHOW);
+        m_edMass.ShowWindow(SW_SHOW);
+    } else if (m_chro.m_nType == kTypeAnalogue) {
+        m_stAnalogue.ShowWindow(SW_SHOW);
+        m_cbChannel.ShowWindow(SW_SHOW);
+    }
+    m_stBasedOn.ShowWindow(SW_SHOW);
+    m_edBasedOn.ShowWindow(SW_SHOW);
+}
+
+void CChromatogramDlg::ReadControls()
+{
+    m_chro.m_strName = m_edName.GetWindowText();
+    const int typeItem = m_cbType.GetCurSel();
+    m_chro.m_nType = typeItem < 0 ? -1 : static_cast<int>(m_cbType.GetItemData(typeItem));
+    if (UsesFunction(m_chro.m_nType)) {
+        m_strFunction = m_edFunction.GetWindowText();
+        m_chro.m_nFunction = LeadingNumber(m_strFunction);
+    }
+    if (m_chro.m_nType == kTypeAnalogue) {
+        const int channelItem = m_cbChannel.GetCurSel();
+        if (channelItem >= 0) {
+            m_chro.m_nAnalogue = static_cast<int>(m_cbChannel.GetItemData(channelItem));
+            m_strChannel = ItemText(m_cbChannel, channelItem);
+        }
+    }
+    if (m_chro.m_nType == kTypeMass)
+        m_chro.m_strMass = m_edMass.GetWindowText();
+}
+
+std::string CChromatogramDlg::WriteDescription() const
+{
+    switch (m_chro.m_nType) {
+    case kTypeTic:
+        return "Function: " + m_strFunction + ", TIC";
+    case kTypeBpi:
+        return "Function: " + m_strFunction + ", BPI";
+    case kTypeAnalogue:
+        return "ANALOG" + m_strChannel;
+    default:
+        return "Function: " + m_strFunction + ", MASS: " + m_chro.m_strMass;
+    }
+}
+
+void CChromatogramDlg::OnOK()
+{
+    ReadControls();
+    m_chro.m_strDescription = WriteDescription();
+    CDialog::OnOK();
+}
+
+void CChromatogramDlg::OnTypeDropDown()
+{
+    ReadControls();
+}
+
+void CChromatogramDlg::OnTypeChosen()
+{
+    const int item = m_cbType.GetCurSel();
+    m_chro.m_nType = item < 0 ? -1 : static_cast<int>(m_cbType.GetItemData(item));
+    ShowControlsForType();
+    WriteControls();
+}
+
+void CChromatogramDlg::OnChannelChosen()
+{
+    const int item = m_cbChannel.GetCurSel();
+    if (item >= 0)
+        m_chro.m_nAnalogue = static_cast<int>(m_cbChannel.GetItemData(item));
+}

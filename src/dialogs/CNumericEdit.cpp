@@ -1,0 +1,19 @@
+#include "CNumericEdit.h"
+
+const MessageMap* CNumericEdit::GetThisMessageMap()
+{
+    static const MsgEntry entries[] = {
+        msg::Message<&CNumericEdit::OnChar>(WM_CHAR),
+    };
+    static const MessageMap map = MakeMessageMap(&CEdit::GetThisMessageMap, entries);
+    return &map;
+}
+
+LRESULT CNumericEdit::OnChar(WPARAM ch, LPARAM)
+{
+    const bool digit = ch >= '0' && ch <= '9';
+    const bool firstPoint = ch == '.' && GetWindowText().find('.') == std::string::npos;
+    if (digit || ch == '\b' || firstPoint)
+        return Default();
+    return 0;
+}
