@@ -132,7 +132,15 @@ LRESULT CWorkspaceView::OnGroupCheck(WPARAM, LPARAM)
     CGroupListCtrl& groups = m_pData->m_groupList;
     DWORD groupId = 0;
     const bool found = groups.GetFirstCheckedItemData(groupId);
-    m_pData->m_listManager.SetGroupState(groupId, found && groups.IsCurrentItemChecked());
+    CListManager& manager = m_pData->m_listManager;
+    // The list has cleared every other mark; clear them in the records too, or the group
+    // checked before would still count as checked at the next refresh, save or host request.
+    DWORD otherId = 0;
+    for (int position = 0; manager.GetGroupOrder(position, otherId); ++position) {
+        if (otherId != groupId)
+            manager.SetGroupState(otherId, false);
+    }
+    manager.SetGroupState(groupId, found && groups.IsCurrentItemChecked());
     UpdateTitle(true);
     return 1;
 }
