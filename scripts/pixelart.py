@@ -8,13 +8,33 @@ Text format (one directive a line, '#' starts a comment):
     transparent C         the character that stands for transparent pixels
     color C RRGGBB        what character C stands for
     image                 W rows of H characters follow; several images make a strip
+    derive FILE FILTER    takes the images and colours of FILE (a path relative to this file)
+                          with every colour but the transparent one changed by FILTER:
+                          "hot" (a little brighter) or "grey" (greyed out, for disabled images)
 
   .bmp  24-bit bitmap, the images side by side (transparent pixels as magenta FF00FF)
   .cur  32x32 monochrome cursor of the first image (black and white; others to nearest)
   .ico  32-bit icon of the first image, with alpha from the transparent character
 """
+import os
 import struct
 import sys
+
+
+def hot(rgb):
+    """A little brighter: a quarter of the way towards white."""
+    return tuple(c + (255 - c) // 4 for c in rgb)
+
+
+def grey(rgb):
+    """Greyed out: the colour's lightness, pale and flat, as disabled buttons show."""
+    r, g, b = rgb
+    light = (r * 30 + g * 59 + b * 11) // 100
+    value = 128 + light * 96 // 255
+    return (value, value, value)
+
+
+FILTERS = {"hot": hot, "grey": grey}
 
 
 def parse(path):
@@ -39,6 +59,14 @@ def parse(path):
         elif words[0] == "color":
             value = int(words[2], 16)
             art["colors"][words[1]] = ((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF)
+        elif words[0] == "derive":
+            if len(words) != 3 or words[2] not in FILTERS:
+                raise SystemExit(f"{path}: derive needs a file and one of {sorted(FILTERS)}")
+            base = parse(os.path.join(os.path.dirname(path), words[1]))
+            change = FILTERS[words[2]]
+            for c, rgb in base["colors"].items():
+                base["colors"][c] = rgb if c == base["transparent"] else change(rgb)
+            art.update(base)
         elif words[0] == "image":
             rows = []
             art["images"].append(rows)
