@@ -1,0 +1,151 @@
+#include "CHostWindow.h"
+
+#include "CCommandLog.h"
+#include "CToolLink.h"
+
+#include <cstring>
+
+namespace {
+const ULONG_PTR kCommandTag = 0x56540001;
+const char kClassName[] = "ChroWClass";
+
+enum ButtonId { IdShow = 101, IdHide, IdLaunch, IdClose, IdRefuse, IdHang };
+
+struct SButton {
+    int id;
+    const char* text;
+    DWORD style;
+};
+const SButton kButtons[] = {
+    {IdShow, "Show", BS_PUSHBUTTON},         {IdHide, "Hide", BS_PUSHBUTTON},
+    {IdLaunch, "Launch", BS_PUSHBUTTON},     {IdClose, "Close", BS_PUSHBUTTON},
+    {IdRefuse, "Refuse", BS_AUTOCHECKBOX},   {IdHang, "Hang", BS_AUTOCHECKBOX},
+};
+}  // namespace
+
+CHostWindow::CHostWindow(CCommandLog& log, CToolLink& tool, DWORD closeTimeoutMs)
+    : m_log(log), m_tool(tool), m_dwCloseTimeoutMs(closeTimeoutMs)
+{
+}
+
+bool CHostWindow::Create()
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    if (!RegisterClassA(&wc))
+        return false;
+    m_hWnd = CreateWindowExA(0, kClassName, "Host simulator", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                             560, 120, nullptr, nullptr, wc.hInstance, this);
+    if (!m_hWnd)
+        return false;
+    ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    return true;
+}
+
+void CHostWindow::SetRefuse(bool refuse)
+{
+    m_bRefuse = refuse;
+    CheckDlgButton(m_hWnd, IdRefuse, refuse ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CHostWindow::SetHang(bool hang, DWORD hangMs)
+{
+    m_bHang = hang;
+    m_dwHangMs = hangMs;
+    CheckDlgButton(m_hWnd, IdHang, hang ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool CHostWindow::CloseTool()
+{
+    bool ended = true;
+    if (m_tool.Send(CToolLink::Close) || m_tool.HasProcess())
+        ended = m_tool.WaitEnded(m_dwCloseTimeoutMs);
+    if (m_hWnd)
+        DestroyWindow(m_hWnd);
+    return ended;
+}
+
+LRESULT CALLBACK CHostWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<CHostWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE:
+        self->m_hWnd = hwnd;
+        self->OnCreate();
+        return 0;
+    case WM_COPYDATA:
+        return self->OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED)
+            self->OnButton(LOWORD(wParam));
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        self->m_hWnd = nullptr;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void CHostWindow::OnCreate()
+{
+    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    int x = 10;
+    for (const SButton& button : kButtons) {
+        HWND control = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.style,
+                                       x, 20, 80, 26, m_hWnd, reinterpret_cast<HMENU>(INT_PTR(button.id)),
+                                       GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        x += 88;
+    }
+}
+
+// Called for every WM_COPYDATA: logs display commands, then answers as told.
+LRESULT CHostWindow::OnCopyData(const COPYDATASTRUCT* data)
+{
+    if (!data || data->dwData != kCommandTag)
+        return 0;
+    const char* text = static_cast<const char*>(data->lpData);
+    size_t length = text ? strnlen(text, data->cbData) : 0;
+    m_log.Write(text ? text : "", length);
+    if (m_bHang)
+        Sleep(m_dwHangMs);   // neither answers nor dispatches anything meanwhile
+    return m_bRefuse ? 0 : 1;
+}
+
+void CHostWindow::OnButton(int id)
+{
+    switch (id) {
+    case IdShow:
+        m_tool.Send(CToolLink::Show);
+        break;
+    case IdHide:
+        m_tool.Send(CToolLink::Hide);
+        break;
+    case IdLaunch:
+        m_tool.Send(CToolLink::Launch);
+        break;
+    case IdClose:
+        CloseTool();
+        break;
+    case IdRefuse:
+        m_bRefuse = IsDlgButtonChecked(m_hWnd, IdRefuse) == BST_CHECKED;
+        break;
+    case IdHang:
+        m_bHang = IsDlgButtonChecked(m_hWnd, IdHang) == BST_CHECKED;
+        break;
+    }
+}
