@@ -174,6 +174,7 @@ LRESULT CFrameWnd::OnInitMenuPopup(WPARAM wParam, LPARAM lParam)
         state.m_nIndex = static_cast<UINT>(i);
         state.m_hMenu = popup;
         state.DoUpdate(this, true);
+        i = static_cast<int>(state.m_nIndex);   // past items the handler inserted (recent files)
     }
     return 0;
 }

@@ -50,6 +50,8 @@ public:
     CWorkspaceData& Data() { return *m_pData; }
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    // Shift+Up and Shift+Down in the chromatogram list run Move Up and Move Down.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 

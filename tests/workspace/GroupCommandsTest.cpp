@@ -1,0 +1,251 @@
+// Group commands on a real workspace: the real Group Details dialog and the real message
+// boxes are answered through their controls.
+#include "DialogAnswerer.h"
+#include "ListViewInput.h"
+#include "Pump.h"
+#include "WorkspaceFixture.h"
+#include "../../src/resources/resource.h"
+
+#include <commctrl.h>
+
+namespace {
+ui::DialogAnswerer::Action TypeName(const std::string& name)
+{
+    return [name](HWND dialog) { SetDlgItemTextA(dialog, IDC_GROUP_NAME, name.c_str()); };
+}
+
+std::string ItemText(HWND dialog, int id)
+{
+    char text[256] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+bool RowChecked(HWND list, int row)
+{
+    return ListView_GetCheckState(list, row) != 0;
+}
+
+class GroupCommandsTest : public WorkspaceFixture {
+protected:
+    // Groups "G0".."Gn-1"; group i holds chromatograms "Gi.0".."Gi.i"; row `selected` shown.
+    void Groups(int count, int selected, int checkedGroup = -1)
+    {
+        m_groups.clear();
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "G" + std::to_string(i);
+            m_groups.push_back(AddGroup(name, i == checkedGroup));
+            for (int c = 0; c <= i; ++c)
+                AddChro(m_groups.back(), name + "." + std::to_string(c));
+        }
+        ShowList(selected);
+    }
+    std::vector<ui::SeenDialog> Run(UINT id, ui::DialogAnswerer& answerer, DWORD timeoutMs = 10000)
+    {
+        answerer.Start(timeoutMs);
+        Command(id);
+        ui::PumpPending();
+        return answerer.Finish();
+    }
+    std::vector<std::string> ManagerGroupNames()
+    {
+        std::vector<std::string> names;
+        DWORD id = 0;
+        CGroupDataHelper record;
+        for (int position = 0; Manager().GetGroupOrder(position, id); ++position) {
+            Manager().GetGroup(record, id);
+            names.push_back(record.m_strName);
+        }
+        return names;
+    }
+    CGroupDataHelper Group(DWORD id)
+    {
+        CGroupDataHelper record;
+        EXPECT_TRUE(Manager().GetGroup(record, id));
+        return record;
+    }
+
+    std::vector<DWORD> m_groups;
+};
+
+TEST_F(GroupCommandsTest, AddAppendsTheGroupSelectedUncheckedWithNoChromatograms)
+{
+    Groups(2, 0);
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Add Group", IDOK, [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_GROUP_NAME, "New");
+        SetDlgItemTextA(dialog, IDC_GROUP_COMMENT, "fresh");
+    });
+    ASSERT_EQ(Run(ID_GROUP_ADD, answerer).size(), 1u);
+    EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "G1", "New"}));
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0", "G1", "New"}));
+    EXPECT_EQ(SelectedRow(GroupList()), 2);
+    EXPECT_EQ(ListView_GetSelectedCount(GroupList()), 1u);
+    EXPECT_FALSE(RowChecked(GroupList(), 2));
+    char comment[64] = {};
+    ListView_GetItemText(GroupList(), 2, 1, comment, sizeof comment);
+    EXPECT_STREQ(comment, "fresh");
+    EXPECT_TRUE(Names(ChroList()).empty());
+    EXPECT_EQ(Title(), "Vantrace - Default.vtl *");
+}
+
+TEST_F(GroupCommandsTest, AddWithEmptyNameAddsNothingAndKeepsTheTitle)
+{
+    Groups(1, 0);
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Add Group", IDOK, TypeName("")).Expect("Vantrace", IDOK);
+    const auto seen = Run(ID_GROUP_ADD, answerer);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].text, "Group name is empty");
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0"}));
+    EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"G0.0"}));
+    EXPECT_FALSE(Modified());
+    EXPECT_EQ(Title(), "Vantrace - Default.vtl");
+    EXPECT_EQ(GetFocus(), GroupList());
+}
+
+TEST_F(GroupCommandsTest, EditKeepsTheRowAndTheChromatogramsAndAcceptsAnEmptyName)
+{
+    Groups(3, 1);
+    std::string shownName;
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Edit group details", IDOK, [&shownName](HWND dialog) {
+        shownName = ItemText(dialog, IDC_GROUP_NAME);
+        SetDlgItemTextA(dialog, IDC_GROUP_NAME, "");
+    });
+    ASSERT_EQ(Run(ID_GROUP_EDIT, answerer).size(), 1u);
+    EXPECT_EQ(shownName, "G1");
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0", "", "G2"}));
+    EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "", "G2"}));
+    EXPECT_EQ(SelectedRow(GroupList()), 1);
+    EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"G1.0", "G1.1"}));
+    EXPECT_TRUE(Modified());
+}
+
+TEST_F(GroupCommandsTest, DuplicateAppendsACopyWithTheSourcesCheckAndChromatograms)
+{
+    Groups(3, 1, 1);
+    std::string basedOn;
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Duplicate group", IDOK, [&basedOn](HWND dialog) {
+        basedOn = ItemText(dialog, IDC_GROUP_BASED_ON);
+        SetDlgItemTextA(dialog, IDC_GROUP_NAME, "Copy");
+    });
+    ASSERT_EQ(Run(ID_GROUP_DUPLICATE, answerer).size(), 1u);
+    EXPECT_EQ(basedOn, "G1");
+    EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "G1", "G2", "Copy"}));
+    EXPECT_EQ(SelectedRow(GroupList()), 3);
+    EXPECT_TRUE(RowChecked(GroupList(), 3));
+    EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"G1.0", "G1.1"}));
+    DWORD copyId = 0;
+    ASSERT_TRUE(Manager().GetGroupOrder(3, copyId));
+    EXPECT_EQ(static_cast<DWORD>(ListView_GetItemCount(ChroList())), 2u);
+    EXPECT_EQ(ManagerChroNames(copyId), (std::vector<std::string>{"G1.0", "G1.1"}));
+    EXPECT_EQ(Group(copyId).m_strBasedOn, "G1");
+    EXPECT_TRUE(Modified());
+}
+
+TEST_F(GroupCommandsTest, DuplicateWithEmptyNameAddsNothing)
+{
+    Groups(2, 0);
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Duplicate group", IDOK, TypeName("")).Expect("Vantrace", IDOK);
+    const auto seen = Run(ID_GROUP_DUPLICATE, answerer);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].text, "Group name is empty");
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0", "G1"}));
+    EXPECT_FALSE(Modified());
+}
+
+// With no group selected there is no source: the dialog opens empty, and OK must not list a
+// group that the list manager never made.
+TEST_F(GroupCommandsTest, DuplicateWithoutASourceAddsNoPhantomRow)
+{
+    Groups(2, 0);
+    ListView_SetItemState(GroupList(), -1, 0, LVIS_SELECTED);
+    std::string shownName = "?";
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Duplicate group", IDOK, [&shownName](HWND dialog) {
+        shownName = ItemText(dialog, IDC_GROUP_NAME);
+        SetDlgItemTextA(dialog, IDC_GROUP_NAME, "Orphan");
+    });
+    ASSERT_EQ(Run(ID_GROUP_DUPLICATE, answerer).size(), 1u);
+    EXPECT_EQ(shownName, "");
+    EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "G1"}));
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0", "G1"}));
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(GroupCommandsTest, DeleteOfTheLastSelectsTheNewLastAndShowsItsChromatograms)
+{
+    Groups(3, 2);
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Deletion", IDYES);
+    const auto seen = Run(ID_GROUP_DELETE, answerer);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Are you sure you want to delete the selected group and the chromatograms it contains?");
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0", "G1"}));
+    EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "G1"}));
+    EXPECT_EQ(SelectedRow(GroupList()), 1);
+    EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"G1.0", "G1.1"}));
+    EXPECT_TRUE(Modified());
+}
+
+TEST_F(GroupCommandsTest, DeleteOfTheOnlyGroupEmptiesBothLists)
+{
+    Groups(1, 0);
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Deletion", IDYES);
+    ASSERT_EQ(Run(ID_GROUP_DELETE, answerer).size(), 1u);
+    EXPECT_TRUE(Names(GroupList()).empty());
+    EXPECT_TRUE(Names(ChroList()).empty());
+    EXPECT_TRUE(ManagerGroupNames().empty());
+}
+
+TEST_F(GroupCommandsTest, DeleteAnsweredNoOrRefusedChangesNothing)
+{
+    ui::DialogAnswerer empty;
+    empty.Expect("Vantrace", IDOK).Expect("Deletion", IDNO);
+    auto seen = Run(ID_GROUP_DELETE, empty, 1500);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "No groups in list to remove");
+
+    Groups(2, 1);
+    ui::DialogAnswerer no;
+    no.Expect("Deletion", IDNO);
+    ASSERT_EQ(Run(ID_GROUP_DELETE, no).size(), 1u);
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0", "G1"}));
+    EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"G1.0", "G1.1"}));
+
+    ListView_SetItemState(GroupList(), -1, 0, LVIS_SELECTED);
+    ui::DialogAnswerer unselected;
+    unselected.Expect("Vantrace", IDOK).Expect("Deletion", IDNO);
+    seen = Run(ID_GROUP_DELETE, unselected, 1500);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Please select a group");
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(GroupCommandsTest, DeleteKeyInTheGroupListAsksAsTheCommandDoes)
+{
+    Groups(2, 0);
+    ui::DialogAnswerer answerer;
+    answerer.Expect("Deletion", IDYES);
+    answerer.Start();
+    ui::PressKey(GroupList(), VK_DELETE);
+    ui::PumpPending();
+    ASSERT_EQ(answerer.Finish().size(), 1u);
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G1"}));
+}
+
+TEST_F(GroupCommandsTest, CheckingAGroupStoresTheMoveOfTheCheck)
+{
+    Groups(3, 0, 0);
+    Data().m_groupList.EnableChecks(true);
+    ui::Click(GroupList(), ui::RowPartPoint(GroupList(), 2, ui::RowPart::CheckBox));
+    ui::PumpPending();
+    EXPECT_FALSE(Group(m_groups[0]).m_bChecked);
+    EXPECT_TRUE(Group(m_groups[2]).m_bChecked);
+    EXPECT_EQ(Title(), "Vantrace - Default.vtl *");
+}
+}  // namespace

@@ -1,0 +1,170 @@
+#include "WorkspaceFixture.h"
+
+#include "FrameworkIds.h"
+#include "Pump.h"
+#include "../../src/resources/resource.h"
+#include "../../src/settings/CAppOptions.h"
+
+#include <commctrl.h>
+
+namespace {
+const char kToolKey[] = "Software\\Fenwright\\Vantrace";
+
+CWorkspaceTestApp theApp;
+}  // namespace
+
+CWorkspaceTestApp::CWorkspaceTestApp()
+{
+    SetRegistryKey("Fenwright");
+}
+
+void CWorkspaceTestApp::DropOptions()
+{
+    m_pOptions.reset();
+    RegDeleteTreeA(HKEY_CURRENT_USER, kToolKey);
+}
+
+void CWorkspaceTestApp::FreshOptions()
+{
+    DropOptions();
+    m_pOptions = std::make_unique<CAppOptions>();
+}
+
+CWorkspaceTestApp& TestApp()
+{
+    return theApp;
+}
+
+const MessageMap* CWorkspaceTestFrame::GetThisMessageMap()
+{
+    static const MsgEntry entries[] = {
+        msg::Create<&CWorkspaceTestFrame::OnCreate>(),
+    };
+    static const MessageMap map = MakeMessageMap(&CFrameWnd::GetThisMessageMap, entries);
+    return &map;
+}
+
+bool CWorkspaceTestFrame::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, bool bProbeOnly)
+{
+    if (m_workspace.m_hWnd && m_workspace.OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
+        return true;
+    return CFrameWnd::OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly);
+}
+
+int CWorkspaceTestFrame::OnCreate(CREATESTRUCTA*)
+{
+    if (Default() == -1)
+        return -1;
+    return m_workspace.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{}, m_hWnd, AFX_IDW_PANE_FIRST) ? 0
+                                                                                                               : -1;
+}
+
+void WorkspaceFixture::SetUp()
+{
+    TestApp().FreshOptions();
+    ASSERT_TRUE(m_frame.LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, nullptr));
+    TestApp().m_pMainWnd = &m_frame;
+    m_frame.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOZORDER);
+    m_frame.ShowWindow(SW_SHOW);
+    SetForegroundWindow(m_frame.m_hWnd);
+    View().ApplyViewMode(false);
+    View().UpdateTitle(false);
+    ui::PumpPending();
+}
+
+void WorkspaceFixture::TearDown()
+{
+    TestApp().m_pMainWnd = nullptr;
+    m_frame.DestroyWindow();
+    ui::PumpPending();
+    MSG msg;
+    PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    TestApp().DropOptions();
+}
+
+DWORD WorkspaceFixture::AddGroup(const std::string& name, bool checked)
+{
+    CGroupDataHelper record;
+    record.m_strName = name;
+    record.m_strComment = name + " comment";
+    record.m_bChecked = checked;
+    DWORD id = 0;
+    EXPECT_TRUE(Manager().AddGroup(record, id));
+    return id;
+}
+
+DWORD WorkspaceFixture::AddChro(DWORD group, const std::string& name, bool checked)
+{
+    CChromatogramData record;
+    record.m_strName = name;
+    record.m_strDescription = name + " description";
+    record.m_bChecked = checked;
+    DWORD id = 0;
+    EXPECT_TRUE(Manager().AddChro(record, id, group));
+    return id;
+}
+
+void WorkspaceFixture::ShowList(int groupRow)
+{
+    View().RefreshGroupList();
+    Data().m_groupList.SelectItem(groupRow);
+    View().RefreshChromatogramList();
+    ui::PumpPending();
+}
+
+void WorkspaceFixture::Command(UINT id)
+{
+    m_frame.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void WorkspaceFixture::Post(UINT message)
+{
+    View().PostMessage(message, 0, 0);
+    ui::PumpPending();
+}
+
+std::string WorkspaceFixture::Title() const
+{
+    return m_frame.GetWindowText();
+}
+
+bool WorkspaceFixture::Modified()
+{
+    bool modified = false;
+    View().IsModified(modified);
+    return modified;
+}
+
+std::vector<std::string> WorkspaceFixture::Names(HWND list)
+{
+    std::vector<std::string> names;
+    const int rows = ListView_GetItemCount(list);
+    for (int row = 0; row < rows; ++row) {
+        char text[256] = {};
+        ListView_GetItemText(list, row, 0, text, sizeof text);
+        names.emplace_back(text);
+    }
+    return names;
+}
+
+int WorkspaceFixture::SelectedRow(HWND list)
+{
+    return ListView_GetNextItem(list, -1, LVNI_SELECTED);
+}
+
+int WorkspaceFixture::FocusedRow(HWND list)
+{
+    return ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+}
+
+std::vector<std::string> WorkspaceFixture::ManagerChroNames(DWORD group)
+{
+    std::vector<std::string> names;
+    DWORD id = 0;
+    CChromatogramData record;
+    for (int position = 0; Manager().GetChroOrder(group, position, id); ++position) {
+        Manager().GetChromatogram(group, id, record);
+        names.push_back(record.m_strName);
+    }
+    return names;
+}
