@@ -296,7 +296,8 @@ void CMainFrame::OnHelpTopics()
     using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
     static HMODULE htmlHelp = LoadLibraryA("hhctrl.ocx");
     auto helpFunction =
-        htmlHelp ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(htmlHelp, "HtmlHelpA")) : nullptr;
+        htmlHelp ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(htmlHelp, "HtmlHelpA")))
+                 : nullptr;
     if (helpFunction)
         helpFunction(m_hWnd, helpFile, 15 /* HH_HELP_CONTEXT */, 1100);
 }
