@@ -64,7 +64,7 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_NEXT),
         msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_PREVIOUS),
         // What the two lists post.
-        msg::Registered<&V::OnGroupUpdate>(&s_wm_GROUP_UPDATE),
+        msg::Registered<&V::OnGroupUpdate>(&WM_GROUP_UPDATE),
         msg::Registered<&V::OnGroupLaunch>(&s_wm_GROUP_LAUNCH),
         msg::Registered<&V::OnChroLaunch>(&s_wm_CHRO_LAUNCH),
         msg::Registered<&V::OnGroupTab>(&s_wm_GROUP_TAB),
