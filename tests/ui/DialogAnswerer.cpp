@@ -16,8 +16,12 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam)
         return TRUE;
     char cls[64] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
-    char caption[512] = {};
-    GetWindowTextA(hwnd, caption, sizeof caption);
+    // InternalGetWindowText sends no message: the window's thread may be the test thread,
+    // waiting for this one.
+    wchar_t wide[512] = {};
+    InternalGetWindowText(hwnd, wide, 512);
+    char caption[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, caption, sizeof caption, nullptr, nullptr);
     if (std::string(cls) == "#32770" && *state->caption == caption) {
         state->found = hwnd;
         return FALSE;
