@@ -43,8 +43,7 @@ TEST_F(FrameCommandTest, ShowAfterTheCloseBoxReturnsToTheSamePlaceAndMode)
     Settle();
     ASSERT_TRUE(IsWindowVisible(m_frame));
     const RECT shown = FrameRect();
-    PostMessageA(m_frame, WM_CLOSE, 0, 0);
-    Settle();
+    SendMessageTimeoutA(m_frame, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, nullptr);
     EXPECT_FALSE(IsWindowVisible(m_frame));
     EXPECT_EQ(e2e::ReadToolInt("Options", "Visiblei"), 0);
     EXPECT_EQ(e2e::ReadToolInt("WindowSettings\\Normal", "WindowPosShowCmd"), 0);
@@ -102,14 +101,14 @@ TEST_F(FrameCommandTest, HostRequestWithAutomateOffSendsOneTotalIonCurrentTrace)
 TEST_F(FrameCommandTest, CloseWaitsForAnOpenModalDialog)
 {
     m_host.Command(1);
-    m_host.SendFrameCommand(ID_GROUP_ADD);   // opens the Group Details dialog
+    m_host.PostFrameCommand(ID_GROUP_ADD);   // opens the Group Details dialog
     HWND dialog = nullptr;
     for (int i = 0; i < 100 && !dialog; ++i) {
         m_host.Pump(50);
         dialog = FindWindowA("#32770", "Add Group");
     }
     ASSERT_NE(dialog, nullptr);
-    m_host.Command(3);
+    PostMessageA(m_frame, RegisterWindowMessageA("s_wm_VANTRACE_CMD"), 3, 0);
     EXPECT_FALSE(m_host.WaitForExit(2500));   // still waiting for the dialog
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(m_host.WaitForExit(5000));

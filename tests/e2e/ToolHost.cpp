@@ -144,14 +144,21 @@ HWND ToolHost::Frame() const
 
 void ToolHost::Command(WPARAM command)
 {
+    // Sent, so that the tool has handled it when this returns.
     if (HWND frame = Frame())
-        PostMessageA(frame, s_wm_VANTRACE_CMD, command, 0);
+        SendMessageTimeoutA(frame, s_wm_VANTRACE_CMD, command, 0, SMTO_NORMAL, 10000, nullptr);
+}
+
+void ToolHost::PostFrameCommand(UINT id)
+{
+    if (HWND frame = Frame())
+        PostMessageA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 void ToolHost::SendFrameCommand(UINT id)
 {
     if (HWND frame = Frame())
-        PostMessageA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        SendMessageTimeoutA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_NORMAL, 10000, nullptr);
 }
 
 void ToolHost::Pump(DWORD ms)

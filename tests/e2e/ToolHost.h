@@ -26,8 +26,9 @@ public:
 
     HWND Frame() const;                  // the tool's frame window (class "Vantrace")
     HWND HostWindow() const { return m_hostWindow; }
-    void Command(WPARAM command);        // posts "s_wm_VANTRACE_CMD"
-    void SendFrameCommand(UINT id);      // posts WM_COMMAND with a menu id to the frame
+    void Command(WPARAM command);        // sends "s_wm_VANTRACE_CMD" and waits until handled
+    void SendFrameCommand(UINT id);      // sends WM_COMMAND with a menu id and waits
+    void PostFrameCommand(UINT id);      // posts it (for commands that open a modal dialog)
     // Pumps this thread's messages (the host window's) for the given time.
     void Pump(DWORD ms);
     const std::vector<std::string>& Received() const { return m_received; }
