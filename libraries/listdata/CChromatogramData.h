@@ -8,6 +8,8 @@ public:
     CChromatogramData() = default;
     CChromatogramData(const CChromatogramData&) = default;
     CChromatogramData& operator=(const CChromatogramData&) = default;
+    CChromatogramData(CChromatogramData&&) = default;
+    CChromatogramData& operator=(CChromatogramData&&) = default;
     virtual ~CChromatogramData() = default;
 
     // Back to the defaults of a new chromatogram.

@@ -15,6 +15,8 @@ public:
     CGroupDataHelper() = default;
     CGroupDataHelper(const CGroupDataHelper&) = default;
     CGroupDataHelper& operator=(const CGroupDataHelper&) = default;
+    CGroupDataHelper(CGroupDataHelper&&) = default;
+    CGroupDataHelper& operator=(CGroupDataHelper&&) = default;
     virtual ~CGroupDataHelper() = default;
 
     DWORD m_dwKey = 0;

@@ -118,7 +118,7 @@ LRESULT CMainFrame::OnActivate(WPARAM, LPARAM)
 
 const char* CMainFrame::ModeName() const
 {
-    return m_bMini ? kModeMini : kModeNormal;
+    return m_bMini ? kViewModeMini : kViewModeNormal;
 }
 
 void CMainFrame::SavePlacement(int showCommand)
@@ -167,7 +167,7 @@ void CMainFrame::RestoreToolbarForNormal()
 void CMainFrame::SwitchViewMode(bool mini)
 {
     WINDOWPLACEMENT placement{};
-    GetVantraceApp()->GetWindowSettings()->LoadPlacement(placement, mini ? kModeMini : kModeNormal);
+    GetVantraceApp()->GetWindowSettings()->LoadPlacement(placement, mini ? kViewModeMini : kViewModeNormal);
     if (mini) {
         HideToolbarForMini();
         if (HMENU old = GetMenu(m_hWnd)) {
@@ -296,7 +296,8 @@ void CMainFrame::OnHelpTopics()
     using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
     static HMODULE htmlHelp = LoadLibraryA("hhctrl.ocx");
     auto helpFunction =
-        htmlHelp ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(htmlHelp, "HtmlHelpA")) : nullptr;
+        htmlHelp ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(htmlHelp, "HtmlHelpA")))
+                 : nullptr;
     if (helpFunction)
         helpFunction(m_hWnd, helpFile, 15 /* HH_HELP_CONTEXT */, 1100);
 }

@@ -241,34 +241,6 @@ TEST_F(ChroListTest, PointingHandOnlyOverTheIcon)
     EXPECT_EQ(Received(), Names{});
 }
 
-TEST_F(ChroListTest, HitTestsAtTheCursor)
-{
-    Fill(2);
-    int row = 99;
-    bool checked = false;
-    ui::PlaceCursor(m_list, At(1, RowPart::CheckBox));
-    EXPECT_TRUE(m_list.IsCursorOnCheckBox(row, checked));
-    EXPECT_EQ(row, 1);
-    EXPECT_TRUE(checked);
-    EXPECT_TRUE(m_list.IsCursorOnItem());
-    EXPECT_FALSE(m_list.IsCursorOnItemIcon());
-
-    ui::PlaceCursor(m_list, At(0, RowPart::Icon));
-    EXPECT_FALSE(m_list.IsCursorOnCheckBox(row, checked));
-    EXPECT_EQ(row, 0);
-    EXPECT_TRUE(m_list.IsCursorOnItemIcon());
-    EXPECT_TRUE(m_list.IsCursorOnItem());
-
-    ui::PlaceCursor(m_list, At(0, RowPart::Label));
-    EXPECT_FALSE(m_list.IsCursorOnItemIcon());
-    EXPECT_TRUE(m_list.IsCursorOnItem());
-
-    ui::PlaceCursor(m_list, BelowRows(m_list));
-    EXPECT_FALSE(m_list.IsCursorOnCheckBox(row, checked));
-    EXPECT_EQ(row, -1);
-    EXPECT_FALSE(m_list.IsCursorOnItem());
-}
-
 TEST_F(ChroListTest, ReselectFocusedItemOnlyOffTheRows)
 {
     Fill(3);
@@ -380,15 +352,6 @@ TEST_F(ChroListTest, AutoSizeColumnsTakesTheLargerWidth)
     m_list.AutoSizeColumns();
     EXPECT_EQ(m_list.GetColumnWidth(0), header0);
     EXPECT_EQ(m_list.GetColumnWidth(1), content1);
-}
-
-TEST_F(ChroListTest, MessagesArePostedNeverSent)
-{
-    Fill(2);
-    ui::Click(m_list, At(0, RowPart::CheckBox));
-    ui::PressKey(m_list, VK_RETURN);
-    for (const std::string& name : Received())
-        EXPECT_EQ(name.find('!'), std::string::npos) << name;
 }
 
 TEST(ChroListWithoutParent, InputPostsNothing)

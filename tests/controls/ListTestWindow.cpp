@@ -3,6 +3,7 @@
 #include "ListMessages.h"
 
 std::vector<std::string> CQueueWatch::s_seen;
+MSG CQueueWatch::s_lastTaken{};
 
 std::string ListMessageName(UINT message)
 {
@@ -40,7 +41,9 @@ LRESULT CListTestWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     std::string name = ListMessageName(message);
     if (!name.empty()) {
-        if (InSendMessage() || wParam != 0 || lParam != 0)
+        const MSG& taken = CQueueWatch::s_lastTaken;
+        const bool posted = taken.hwnd == m_hWnd && taken.message == message;
+        if (!posted || wParam != 0 || lParam != 0)
             name += "!";
         m_received.push_back(name);
         return 0;
@@ -51,6 +54,7 @@ LRESULT CListTestWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 CQueueWatch::CQueueWatch()
 {
     s_seen.clear();
+    s_lastTaken = MSG{};
     m_hHook = SetWindowsHookExA(WH_GETMESSAGE, &CQueueWatch::Hook, nullptr, GetCurrentThreadId());
 }
 
@@ -62,7 +66,8 @@ CQueueWatch::~CQueueWatch()
 LRESULT CALLBACK CQueueWatch::Hook(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
-        const std::string name = ListMessageName(reinterpret_cast<MSG*>(lParam)->message);
+        s_lastTaken = *reinterpret_cast<MSG*>(lParam);
+        const std::string name = ListMessageName(s_lastTaken.message);
         if (!name.empty())
             s_seen.push_back(name);
     }

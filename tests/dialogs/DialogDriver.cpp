@@ -2,6 +2,9 @@
 
 #include "CDialog.h"
 
+#include <gtest/gtest.h>
+
+#include <atomic>
 #include <thread>
 
 namespace drive {
@@ -22,12 +25,14 @@ INT_PTR RunModal(CDialog& dialog, ui::DialogAnswerer& answerer, std::vector<ui::
 {
     answerer.Start();
     std::vector<ui::SeenDialog> answered;
-    volatile bool closed = false;
+    std::atomic<bool> closed{false};
+    bool forced = false;
     std::thread watchdog([&] {
         answered = answerer.Finish();
         for (int i = 0; i < 300 && !closed; ++i)
             Sleep(10);
         while (!closed) {
+            forced = true;
             EnumWindows(&CancelOne, 0);
             Sleep(100);
         }
@@ -35,6 +40,8 @@ INT_PTR RunModal(CDialog& dialog, ui::DialogAnswerer& answerer, std::vector<ui::
     const INT_PTR result = dialog.DoModal();
     closed = true;
     watchdog.join();
+    if (forced)
+        ADD_FAILURE() << "a dialog was left open after the answerer had finished";
     if (seen)
         *seen = answered;
     return result;
@@ -75,10 +82,28 @@ void Choose(HWND dialog, int id, int index)
 
 int FocusId(HWND dialog)
 {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-    return info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0;
+    // The dialog's thread may still be between closing a message box and setting the
+    // focus it wants: take the focus once it has stayed on one control for a moment.
+    auto current = [dialog] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+        return info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0;
+    };
+    const DWORD start = GetTickCount();
+    int seen = current();
+    DWORD since = GetTickCount();
+    while (GetTickCount() - start < 3000) {
+        Sleep(10);
+        const int now = current();
+        if (now != seen) {
+            seen = now;
+            since = GetTickCount();
+        } else if (now != 0 && GetTickCount() - since >= 200) {
+            break;
+        }
+    }
+    return seen;
 }
 
 bool Visible(HWND dialog, int id)

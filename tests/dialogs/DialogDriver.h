@@ -12,8 +12,8 @@ class CDialog;
 // Drives the controls of a real dialog from the answerer's thread, as a user would.
 namespace drive {
 // Runs dialog.DoModal() on this thread while answerer answers it from its own. Anything
-// still open a few seconds after the answerer has finished is cancelled, so a fault shows
-// as a failed check rather than a hung test.
+// still open a few seconds after the answerer has finished is cancelled and counted as a
+// test failure, so a fault shows as a failed check rather than a hung test.
 INT_PTR RunModal(CDialog& dialog, ui::DialogAnswerer& answerer, std::vector<ui::SeenDialog>* seen = nullptr);
 
 std::string Text(HWND dialog, int id);

@@ -80,6 +80,26 @@ TEST(DialogFramework, RunsModallyOverTheMainWindowAndExchangesData)
     app.m_pMainWnd = nullptr;
 }
 
+TEST(DialogFramework, CloseBoxAndEscapeCancel)
+{
+    CTextDlg dlg;
+    ui::DialogAnswerer closeBox;
+    closeBox.Expect("Group Details", 0, [](HWND d) {
+        drive::SetText(d, IDC_GROUP_NAME, "gone");
+        PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    EXPECT_EQ(IDCANCEL, drive::RunModal(dlg, closeBox));
+    EXPECT_EQ("first", dlg.m_strName);
+
+    ui::DialogAnswerer escape;
+    escape.Expect("Group Details", 0, [](HWND d) {
+        HWND name = GetDlgItem(d, IDC_GROUP_NAME);
+        PostMessageA(name, WM_KEYDOWN, VK_ESCAPE, 1);
+        PostMessageA(name, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+    });
+    EXPECT_EQ(IDCANCEL, drive::RunModal(dlg, escape));
+}
+
 TEST(DialogFramework, MissingTemplateFails)
 {
     CDialog dlg(4321);
@@ -107,6 +127,7 @@ TEST(LeadingDigits, ComparisonIsExactForAnyLength)
     EXPECT_GT(CompareLeadingNumbers("10", "5"), 0);
     EXPECT_GT(CompareLeadingNumbers("99999999999999999999", "5"), 0);
     EXPECT_LT(CompareLeadingNumbers("99999999999999999998", "99999999999999999999"), 0);
+    EXPECT_LT(CompareLeadingNumbers("99999999999999999999", "199999999999999999999"), 0);
     EXPECT_EQ(CompareLeadingNumbers("000123", "123.9"), 0);
     EXPECT_GT(CompareLeadingNumbers("00012", "9"), 0);
 }

@@ -15,17 +15,21 @@ void PumpPending()
 
 bool PumpUntil(HANDLE handle, const std::function<bool()>& done, DWORD timeoutMs)
 {
+    // The handle may be an auto-reset event: each wait that sees it signalled consumes the
+    // signal, so every such wait's result counts.
     const DWORD start = GetTickCount();
+    if (handle && WaitForSingleObject(handle, 0) == WAIT_OBJECT_0)
+        return true;
     for (;;) {
         PumpPending();
         if (done && done())
-            return true;
-        if (handle && WaitForSingleObject(handle, 0) == WAIT_OBJECT_0)
             return true;
         DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs)
             return false;
         DWORD slice = timeoutMs - elapsed < 50 ? timeoutMs - elapsed : 50;
-        MsgWaitForMultipleObjects(handle ? 1 : 0, handle ? &handle : nullptr, FALSE, slice, QS_ALLINPUT);
+        DWORD woke = MsgWaitForMultipleObjects(handle ? 1 : 0, handle ? &handle : nullptr, FALSE, slice, QS_ALLINPUT);
+        if (handle && woke == WAIT_OBJECT_0)
+            return true;
     }
 }

@@ -1,0 +1,303 @@
+// The workspace's list files: New, Open, Save, Save As, the recent files, the start-up load
+// and the prompt before the tool closes. The list manager reads and writes the files; this
+// code decides the names, prompts and checks around those calls.
+#include "CWorkspaceView.h"
+
+#include "../app/CVantraceApp.h"
+#include "../framework/CCmdUI.h"
+#include "../framework/CRecentFileList.h"
+#include "../framework/FrameworkIds.h"
+#include "../framework/MessageBox.h"
+#include "CFileDialogS.h"
+#include "CFileFindS.h"
+#include "CWorkspaceData.h"
+
+#include <cstring>
+
+namespace {
+const char kListExt[] = ".vtl";
+const char kDefaultExt[] = "vtl";
+const DWORD kOpenFlags = 0x1081808;   // explorer, file and path must exist, no folder change; secured
+const DWORD kSaveFlags = 0x1000006;   // hide read-only, confirm overwrite; secured
+const char kSaveFilter[] = "Vantrace settings files (*.vtl)|*.vtl||";
+const char kFileError[] = "File Error";
+const char kSaveFile[] = "Save File";
+
+std::string UntitledName()
+{
+    return std::string("Untitled") + kListExt;
+}
+
+std::string OpenFilter()
+{
+    return std::string("Vantrace settings files (*") + kListExt + ")|*" + kListExt + "||";
+}
+
+bool IsListExtension(const std::string& ext)
+{
+    return _stricmp(ext.c_str(), kDefaultExt) == 0;
+}
+
+CRecentFileList* RecentFiles()
+{
+    CVantraceApp* app = GetVantraceApp();
+    return app ? app->GetRecentFiles() : nullptr;
+}
+
+void AddToRecentFiles(const std::string& path)
+{
+    if (CRecentFileList* recent = RecentFiles())
+        recent->Add(path.c_str());
+}
+
+// True when the file exists and may be read.
+bool ListFileExists(const std::string& path)
+{
+    CFileFindS finder;
+    return finder.FindFile(path.c_str(), 0) != 0;
+}
+
+// The chosen path with its extension replaced by "vtl"; a name without extension gets ".vtl".
+std::string WithListExtension(const std::string& path, const std::string& ext)
+{
+    if (ext.empty())
+        return path + (!path.empty() && path.back() == '.' ? "" : ".") + kDefaultExt;
+    return path.substr(0, path.size() - std::min(ext.size(), path.size())) + kDefaultExt;
+}
+
+int ShowMissingFile(HWND owner, const std::string& path)
+{
+    return ShowMessageBox(owner, ("Cannot find file " + path).c_str(), kFileError, MB_OK | MB_ICONINFORMATION);
+}
+
+void ShowWriteFailure(HWND owner)
+{
+    ShowMessageBox(owner, "Unable to write to file. Please ensure file is not read only.", "Vantrace",
+                   MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ShowUnreadable(HWND owner, const std::string& path)
+{
+    ShowMessageBox(owner, ("Cannot read file " + path + ". It is damaged or not a Vantrace file.").c_str(), kFileError,
+                   MB_OK | MB_ICONEXCLAMATION);
+}
+}  // namespace
+
+void CWorkspaceView::OnFileNew()
+{
+    OfferSaveFirst();
+    NewList();
+}
+
+void CWorkspaceView::OnFileOpen()
+{
+    OfferSaveFirst();
+    OpenListFile(-1);
+}
+
+void CWorkspaceView::OnFileSave()
+{
+    SaveList();
+}
+
+void CWorkspaceView::OnFileSaveAs()
+{
+    SaveListAs();
+}
+
+void CWorkspaceView::OnRecentFile(UINT id)
+{
+    OpenRecentFile(static_cast<int>(id - ID_FILE_MRU_FILE1));
+}
+
+// The first recent-file item stands for the whole list; the items it inserted stay enabled.
+void CWorkspaceView::OnUpdateRecentFile(CCmdUI* pCmdUI)
+{
+    if (pCmdUI->m_nID != ID_FILE_MRU_FILE1)
+        return;
+    if (CRecentFileList* recent = RecentFiles())
+        recent->UpdateMenu(pCmdUI);
+    else
+        pCmdUI->Enable(false);
+}
+
+void CWorkspaceView::OfferSaveFirst()
+{
+    if (!m_pData->m_bModified)
+        return;
+    const std::string text = m_pData->m_strFileName + " has changed. Do you want to save changes?";
+    if (ShowMessageBox(m_hWnd, text.c_str(), kSaveFile, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        SaveList();
+}
+
+void CWorkspaceView::ClearWorkspace()
+{
+    CWorkspaceData& data = *m_pData;
+    data.m_listManager.DeleteListContent();
+    data.m_chroList.ClearItems();
+    data.m_groupList.ClearItems();
+    data.m_chroDlg.ResetData();
+    data.m_groupDlg.m_strName.clear();
+    data.m_groupDlg.m_strComment.clear();
+}
+
+void CWorkspaceView::NewList()
+{
+    ClearWorkspace();
+    m_pData->m_strFileName = UntitledName();
+    UpdateTitle(false);
+}
+
+// index -1 asks the user for a file; any other index loads the current path (a recent entry).
+void CWorkspaceView::OpenListFile(int index)
+{
+    CWorkspaceData& data = *m_pData;
+    std::string path = data.m_strPathName;
+    std::string name = data.m_strFileName;
+    if (index == -1) {
+        const std::string filter = OpenFilter();
+        for (;;) {
+            CFileDialogS dialog(TRUE, kDefaultExt, nullptr, kOpenFlags, filter.c_str(), nullptr);
+            if (dialog.DoModal() != IDOK)
+                return;
+            path = dialog.GetPathName();
+            name = dialog.GetFileName();
+            if (IsListExtension(dialog.GetFileExt()))
+                break;
+            const std::string text = path + " is not a valid Vantrace file. Please select a valid Vantrace file";
+            ShowMessageBox(m_hWnd, text.c_str(), kFileError, MB_OK | MB_ICONINFORMATION);
+        }
+    }
+    // The names change only once the file is there, so a later Save cannot write the list
+    // shown now over a file it never came from.
+    if (!ListFileExists(path)) {
+        ShowMissingFile(m_hWnd, path);
+        return;
+    }
+    data.m_strPathName = path;
+    data.m_strFileName = name;
+    data.m_listManager.DeleteListContent();
+    ClearWorkspace();
+    if (!data.m_listManager.Load(path.c_str())) {
+        // Nothing half-read stays on show, and the file is not offered again as a list.
+        ShowUnreadable(m_hWnd, path);
+        NewList();
+        return;
+    }
+    UpdateTitle(false);
+    RefreshGroupList();
+    RefreshChromatogramList();
+    AddToRecentFiles(path);
+}
+
+bool CWorkspaceView::OpenRecentFile(int index)
+{
+    OfferSaveFirst();
+    CRecentFileList* recent = RecentFiles();
+    std::string name;
+    std::string path;
+    if (recent) {
+        recent->GetDisplayName(name, index, "", true);
+        path = (*recent)[index];
+    }
+    // A missing file leaves the current names as they were.
+    if (!ListFileExists(path)) {
+        ShowMissingFile(m_hWnd, path);
+        return false;
+    }
+    if (path.empty() || name.empty()) {
+        const std::string text = "Unable to open file " + name + " from recent file list, please try File->Open";
+        ShowMessageBox(m_hWnd, text.c_str(), kFileError, MB_OK | MB_ICONHAND);
+        return false;
+    }
+    m_pData->m_strFileName = name;
+    m_pData->m_strPathName = path;
+    OpenListFile(index);
+    return true;
+}
+
+bool CWorkspaceView::SaveList()
+{
+    CWorkspaceData& data = *m_pData;
+    // An untitled list has no file of its own, even when the path still names an earlier one.
+    if (data.m_strFileName == UntitledName() || data.m_strPathName.empty())
+        return SaveListAs();
+    if (!data.m_listManager.Save(data.m_strPathName.c_str())) {
+        ShowWriteFailure(m_hWnd);
+        return false;
+    }
+    UpdateTitle(false);
+    AddToRecentFiles(data.m_strPathName);
+    return true;
+}
+
+bool CWorkspaceView::SaveListAs()
+{
+    CFileDialogS dialog(FALSE, kDefaultExt, nullptr, kSaveFlags, kSaveFilter, nullptr);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    std::string path = dialog.GetPathName();
+    const std::string ext = dialog.GetFileExt();
+    if (!IsListExtension(ext))
+        path = WithListExtension(path, ext);
+    const std::string name = dialog.GetFileTitle() + kListExt;
+    if (!m_pData->m_listManager.Save(path.c_str())) {
+        ShowWriteFailure(m_hWnd);
+        return false;
+    }
+    m_pData->m_strFileName = name;
+    m_pData->m_strPathName = path;
+    UpdateTitle(false);
+    AddToRecentFiles(path);
+    return true;
+}
+
+void CWorkspaceView::LoadLastFile()
+{
+    CWorkspaceData& data = *m_pData;
+    data.m_strFileName.clear();
+    data.m_strPathName.clear();
+    if (CRecentFileList* recent = RecentFiles()) {
+        recent->GetDisplayName(data.m_strFileName, 0, "", true);
+        data.m_strPathName = (*recent)[0];
+    }
+    if (data.m_strFileName.empty() || data.m_strPathName.empty()) {
+        data.m_strFileName = UntitledName();
+        UpdateTitle(false);
+        return;
+    }
+    if (!ListFileExists(data.m_strPathName)) {
+        ShowMissingFile(m_hWnd, data.m_strPathName);
+        NewList();
+        return;
+    }
+    data.m_listManager.DeleteListContent();
+    ClearWorkspace();
+    if (!data.m_listManager.Load(data.m_strPathName.c_str())) {
+        ShowUnreadable(m_hWnd, data.m_strPathName);
+        NewList();
+        return;
+    }
+    RefreshGroupList();
+    RestoreGroupSelection();
+    RefreshChromatogramList();
+    RestoreChromatogramSelection();
+    UpdateTitle(false);
+}
+
+// False tells the caller not to go on (Cancel, or the save failed).
+bool CWorkspaceView::PromptSaveChanges(bool noCancel)
+{
+    const std::string text = "Save changes to " + m_pData->m_strFileName + "?";
+    const UINT buttons = noCancel ? MB_YESNO : MB_YESNOCANCEL;
+    switch (ShowMessageBox(m_hWnd, text.c_str(), kSaveFile, buttons | MB_ICONQUESTION)) {
+    case IDYES:
+        return SaveList();
+    case IDNO:
+        if (!noCancel)
+            LoadLastFile();   // drops the unsaved edits
+        return true;
+    default:
+        return false;
+    }
+}

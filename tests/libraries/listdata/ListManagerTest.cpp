@@ -1,0 +1,291 @@
+// The list manager's operations on groups and chromatograms, by id and by position.
+#include "CListManager.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+CGroupDataHelper Group(const std::string& name, bool checked = false)
+{
+    CGroupDataHelper rec;
+    rec.m_dwKey = 77;
+    rec.m_strName = name;
+    rec.m_strComment = name + " comment";
+    rec.m_strRange = "1:2";
+    rec.m_nRangeMode = 2;
+    rec.m_bChecked = checked;
+    return rec;
+}
+
+CChromatogramData Chro(const std::string& name, bool checked = true)
+{
+    CChromatogramData rec;
+    rec.m_strName = name;
+    rec.m_strMass = "301.1";
+    rec.m_nType = 2;
+    rec.m_nFunction = 3;
+    rec.m_bChecked = checked;
+    return rec;
+}
+
+// Everything the public operations show of a list, in order, as one text.
+std::string Snapshot(const CListManager& list)
+{
+    std::string text;
+    int groups = -1;
+    EXPECT_TRUE(list.GetNoGroups(groups));
+    for (int g = 0; g < groups; ++g) {
+        DWORD gid = 0;
+        CGroupDataHelper rec;
+        int count = -1;
+        int selection = -1;
+        EXPECT_TRUE(list.GetGroupOrder(g, gid));
+        EXPECT_TRUE(list.GetGroup(rec, gid));
+        EXPECT_TRUE(list.GetNoChros(gid, count));
+        EXPECT_TRUE(list.GetChroSelection(gid, selection));
+        text += "G" + std::to_string(gid) + ":" + rec.m_strName + ":" + rec.m_strComment + ":" +
+                std::to_string(rec.m_bChecked) + ":" + std::to_string(selection) + "\n";
+        for (int c = 0; c < count; ++c) {
+            DWORD cid = 0;
+            CChromatogramData chro;
+            EXPECT_TRUE(list.GetChroOrder(gid, c, cid));
+            EXPECT_TRUE(list.GetChromatogram(gid, cid, chro));
+            text += " C" + std::to_string(cid) + ":" + chro.m_strName + ":" + std::to_string(chro.m_bChecked) + "\n";
+        }
+    }
+    return text;
+}
+
+// Two groups: "A" with chromatograms a1, a2, a3 and "B" with b1.
+class ListManagerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_list.AddGroup(Group("A"), m_a));
+        ASSERT_TRUE(m_list.AddGroup(Group("B", true), m_b));
+        ASSERT_TRUE(m_list.AddChro(Chro("a1"), m_a1, m_a));
+        ASSERT_TRUE(m_list.AddChro(Chro("a2", false), m_a2, m_a));
+        ASSERT_TRUE(m_list.AddChro(Chro("a3"), m_a3, m_a));
+        ASSERT_TRUE(m_list.AddChro(Chro("b1"), m_b1, m_b));
+    }
+
+    std::string ChroOrder(DWORD group)
+    {
+        std::string names;
+        DWORD id = 0;
+        for (int pos = 0; m_list.GetChroOrder(group, pos, id); ++pos) {
+            CChromatogramData rec;
+            EXPECT_TRUE(m_list.GetChromatogram(group, id, rec));
+            names += rec.m_strName + " ";
+        }
+        return names;
+    }
+
+    CListManager m_list;
+    DWORD m_a = 0, m_b = 0, m_a1 = 0, m_a2 = 0, m_a3 = 0, m_b1 = 0;
+};
+
+TEST_F(ListManagerTest, AddsInOrderWithDistinctNonZeroIds)
+{
+    const std::set<DWORD> ids{m_a, m_b, m_a1, m_a2, m_a3, m_b1};
+    EXPECT_EQ(ids.size(), 6u);
+    EXPECT_EQ(ids.count(0), 0u);
+    EXPECT_EQ(Snapshot(m_list), "G" + std::to_string(m_a) + ":A:A comment:0:0\n C" + std::to_string(m_a1) +
+                                    ":a1:1\n C" + std::to_string(m_a2) + ":a2:0\n C" + std::to_string(m_a3) +
+                                    ":a3:1\nG" + std::to_string(m_b) + ":B:B comment:1:0\n C" +
+                                    std::to_string(m_b1) + ":b1:1\n");
+    CGroupDataHelper rec;
+    ASSERT_TRUE(m_list.GetGroup(rec, m_a));
+    EXPECT_EQ(rec.m_dwKey, 77u);   // the record's key is kept as given
+    EXPECT_EQ(rec.m_strRange, "1:2");
+    EXPECT_EQ(rec.m_nRangeMode, 2);
+    CChromatogramData chro;
+    ASSERT_TRUE(m_list.GetChromatogram(m_a, m_a3, chro));
+    EXPECT_EQ(chro.m_strMass, "301.1");
+    EXPECT_EQ(chro.m_nFunction, 3);
+    // A chromatogram is found only through its own group.
+    EXPECT_FALSE(m_list.GetChromatogram(m_b, m_a1, chro));
+    DWORD id = 0;
+    EXPECT_FALSE(m_list.GetGroupOrder(2, id));
+    EXPECT_FALSE(m_list.GetGroupOrder(-1, id));
+    EXPECT_FALSE(m_list.GetChroOrder(m_a, 3, id));
+    EXPECT_FALSE(m_list.GetChroOrder(m_a, -1, id));
+}
+
+TEST_F(ListManagerTest, EditsStatesAndSelectionsAreKeptPerRecord)
+{
+    CGroupDataHelper group = Group("A2");
+    group.m_dwKey = 5;
+    EXPECT_TRUE(m_list.EditGroup(group, m_a));
+    EXPECT_TRUE(m_list.EditChromatogram(m_a, m_a2, Chro("renamed", true)));
+    EXPECT_TRUE(m_list.SetGroupState(m_a, true));
+    EXPECT_TRUE(m_list.SetGroupState(m_b, false));
+    EXPECT_TRUE(m_list.SetChromatogramState(m_a, m_a1, false));
+    EXPECT_TRUE(m_list.SetChroSelection(m_a, 2));
+    EXPECT_TRUE(m_list.SetChroSelection(m_b, 0));
+
+    CGroupDataHelper rec;
+    ASSERT_TRUE(m_list.GetGroup(rec, m_a));
+    EXPECT_EQ(rec.m_strName, "A2");
+    EXPECT_EQ(rec.m_dwKey, 5u);
+    EXPECT_TRUE(rec.m_bChecked);
+    ASSERT_TRUE(m_list.GetGroup(rec, m_b));
+    EXPECT_FALSE(rec.m_bChecked);
+    EXPECT_EQ(ChroOrder(m_a), "a1 renamed a3 ");
+    CChromatogramData chro;
+    ASSERT_TRUE(m_list.GetChromatogram(m_a, m_a1, chro));
+    EXPECT_FALSE(chro.m_bChecked);
+    int pos = -1;
+    EXPECT_TRUE(m_list.GetChroSelection(m_a, pos));
+    EXPECT_EQ(pos, 2);
+    EXPECT_TRUE(m_list.GetChroSelection(m_b, pos));
+    EXPECT_EQ(pos, 0);
+}
+
+TEST_F(ListManagerTest, MoveSwapsAdjacentChromatogramsOnly)
+{
+    EXPECT_TRUE(m_list.Move(m_a2, m_a1, m_a));   // up
+    EXPECT_EQ(ChroOrder(m_a), "a2 a1 a3 ");
+    EXPECT_TRUE(m_list.Move(m_a1, m_a3, m_a));   // down
+    EXPECT_EQ(ChroOrder(m_a), "a2 a3 a1 ");
+    const std::string before = Snapshot(m_list);
+    EXPECT_FALSE(m_list.Move(m_a2, m_a1, m_a));  // two apart
+    EXPECT_FALSE(m_list.Move(m_a2, m_a2, m_a));  // itself
+    EXPECT_FALSE(m_list.Move(m_a2, m_b1, m_a));  // another group's
+    EXPECT_FALSE(m_list.Move(m_a2, m_a3, m_b));  // wrong group
+    EXPECT_FALSE(m_list.Move(m_a2, 0, m_a));
+    EXPECT_FALSE(m_list.Move(0, m_a3, m_a));
+    EXPECT_FALSE(m_list.Move(m_a2, m_a3, 0));
+    EXPECT_FALSE(m_list.Move(m_a2, 9999, m_a));
+    EXPECT_EQ(Snapshot(m_list), before);
+}
+
+TEST_F(ListManagerTest, DuplicateGroupCopiesChromatogramsUnderNewIds)
+{
+    CGroupDataHelper rec = Group("A copy");
+    rec.m_strBasedOn = "A";
+    DWORD id = m_a;
+    ASSERT_TRUE(m_list.DuplicateGroup(rec, id));
+    EXPECT_NE(id, m_a);
+    EXPECT_NE(id, 0u);
+    DWORD last = 0;
+    ASSERT_TRUE(m_list.GetGroupOrder(2, last));
+    EXPECT_EQ(last, id);
+    CGroupDataHelper copy;
+    ASSERT_TRUE(m_list.GetGroup(copy, id));
+    EXPECT_EQ(copy.m_strName, "A copy");
+    EXPECT_EQ(copy.m_strBasedOn, "A");
+    EXPECT_EQ(ChroOrder(id), "a1 a2 a3 ");
+    std::set<DWORD> ids{m_a, m_b, m_a1, m_a2, m_a3, m_b1, id};
+    for (int pos = 0; pos < 3; ++pos) {
+        DWORD chro = 0;
+        ASSERT_TRUE(m_list.GetChroOrder(id, pos, chro));
+        EXPECT_TRUE(ids.insert(chro).second) << "chromatogram id reused: " << chro;
+    }
+    DWORD second = 0;
+    ASSERT_TRUE(m_list.GetChroOrder(id, 1, second));
+    CChromatogramData chro;
+    ASSERT_TRUE(m_list.GetChromatogram(id, second, chro));
+    EXPECT_FALSE(chro.m_bChecked);   // check marks come along
+    // The copy is its own: changing it leaves the source alone.
+    EXPECT_TRUE(m_list.RemoveChro(id, second));
+    EXPECT_EQ(ChroOrder(m_a), "a1 a2 a3 ");
+
+    const std::string before = Snapshot(m_list);
+    DWORD unknown = 9999;
+    EXPECT_FALSE(m_list.DuplicateGroup(rec, unknown));
+    EXPECT_EQ(unknown, 9999u);
+    DWORD none = 0;
+    EXPECT_FALSE(m_list.DuplicateGroup(rec, none));
+    EXPECT_EQ(none, 0u);
+    EXPECT_EQ(Snapshot(m_list), before);
+}
+
+TEST_F(ListManagerTest, UnknownAndZeroIdsChangeNothing)
+{
+    const std::string before = Snapshot(m_list);
+    for (DWORD bad : {DWORD(0), DWORD(9999), m_a1}) {   // m_a1 is a chromatogram, not a group
+        SCOPED_TRACE(bad);
+        int n = -5;
+        DWORD id = 1234;
+        CGroupDataHelper group;
+        CChromatogramData chro;
+        EXPECT_FALSE(m_list.GetNoChros(bad, n));
+        EXPECT_FALSE(m_list.GetChroOrder(bad, 0, id));
+        EXPECT_FALSE(m_list.GetGroup(group, bad));
+        EXPECT_FALSE(m_list.GetChromatogram(bad, m_a1, chro));
+        EXPECT_FALSE(m_list.AddChro(Chro("x"), id, bad));
+        EXPECT_FALSE(m_list.EditGroup(Group("x"), bad));
+        EXPECT_FALSE(m_list.EditChromatogram(bad, m_a1, Chro("x")));
+        EXPECT_FALSE(m_list.RemoveGroup(bad));
+        EXPECT_FALSE(m_list.RemoveChro(bad, m_a1));
+        EXPECT_FALSE(m_list.SetGroupState(bad, true));
+        EXPECT_FALSE(m_list.SetChromatogramState(bad, m_a1, false));
+        EXPECT_FALSE(m_list.SetChroSelection(bad, 1));
+        EXPECT_FALSE(m_list.GetChroSelection(bad, n));
+        EXPECT_EQ(n, -5);
+        EXPECT_EQ(id, 1234u);
+    }
+    for (DWORD bad : {DWORD(0), DWORD(9999), m_b1}) {   // m_b1 belongs to the other group
+        SCOPED_TRACE(bad);
+        CChromatogramData chro;
+        EXPECT_FALSE(m_list.GetChromatogram(m_a, bad, chro));
+        EXPECT_FALSE(m_list.EditChromatogram(m_a, bad, Chro("x")));
+        EXPECT_FALSE(m_list.RemoveChro(m_a, bad));
+        EXPECT_FALSE(m_list.SetChromatogramState(m_a, bad, false));
+    }
+    EXPECT_EQ(Snapshot(m_list), before);
+}
+
+TEST_F(ListManagerTest, RemovedIdsAreNeverHandedOutAgain)
+{
+    std::set<DWORD> used{m_a, m_b, m_a1, m_a2, m_a3, m_b1};
+    EXPECT_TRUE(m_list.RemoveChro(m_a, m_a3));
+    EXPECT_TRUE(m_list.RemoveGroup(m_b));
+    EXPECT_FALSE(m_list.RemoveGroup(m_b));
+    EXPECT_FALSE(m_list.GetChroOrder(m_b, 0, m_b1));
+    EXPECT_EQ(ChroOrder(m_a), "a1 a2 ");
+    int groups = 0;
+    EXPECT_TRUE(m_list.GetNoGroups(groups));
+    EXPECT_EQ(groups, 1);
+
+    DWORD id = 0;
+    ASSERT_TRUE(m_list.AddChro(Chro("a4"), id, m_a));
+    EXPECT_TRUE(used.insert(id).second);
+    ASSERT_TRUE(m_list.AddGroup(Group("C"), id));
+    EXPECT_TRUE(used.insert(id).second);
+    EXPECT_TRUE(m_list.DeleteListContent());
+    EXPECT_TRUE(m_list.GetNoGroups(groups));
+    EXPECT_EQ(groups, 0);
+    EXPECT_FALSE(m_list.GetNoChros(m_a, groups));
+    ASSERT_TRUE(m_list.AddGroup(Group("D"), id));
+    EXPECT_TRUE(used.insert(id).second);
+}
+
+TEST(ListManagerScale, TenThousandGroupsAreWalkedByPosition)
+{
+    CListManager list;
+    for (int g = 0; g < 10000; ++g) {
+        DWORD gid = 0;
+        ASSERT_TRUE(list.AddGroup(Group("g" + std::to_string(g)), gid));
+        for (int c = 0; c < 20; ++c) {
+            DWORD cid = 0;
+            ASSERT_TRUE(list.AddChro(Chro("c"), cid, gid));
+        }
+    }
+    int count = 0;
+    DWORD gid = 0;
+    ASSERT_TRUE(list.GetGroupOrder(9999, gid));
+    CGroupDataHelper rec;
+    ASSERT_TRUE(list.GetGroup(rec, gid));
+    EXPECT_EQ(rec.m_strName, "g9999");
+    long total = 0;
+    for (int g = 0; list.GetGroupOrder(g, gid); ++g) {
+        ASSERT_TRUE(list.GetNoChros(gid, count));
+        total += count;
+    }
+    EXPECT_EQ(total, 200000);
+}
+}  // namespace

@@ -1,0 +1,211 @@
+// hostsim.exe as a separate process: what it logs, how it drives a tool window, and how
+// it refuses, hangs and waits.
+#include "CChroDisplayLink.h"
+#include "CGroupLaunch.h"
+#include "CHostScript.h"
+#include "HostSimProcess.h"
+#include "Pump.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+const UINT s_wm_VANTRACE_CMD = RegisterWindowMessageA("s_wm_VANTRACE_CMD");
+
+// A "Vantrace" window in the test process that records the host's commands; on launch it
+// answers with one display command, on close it goes away (unless told to ignore close).
+class ToolWindow {
+public:
+    explicit ToolWindow(bool obeyClose = true) : m_bObeyClose(obeyClose)
+    {
+        static const bool registered = [] {
+            WNDCLASSA wc{};
+            wc.lpfnWndProc = WindowProc;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "Vantrace";
+            return RegisterClassA(&wc) != 0;
+        }();
+        (void)registered;
+        m_hWnd = CreateWindowExA(0, "Vantrace", "Vantrace", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), this);
+    }
+    ~ToolWindow()
+    {
+        if (m_hWnd)
+            DestroyWindow(m_hWnd);
+    }
+    HWND m_hWnd = nullptr;
+    bool m_bObeyClose;
+    std::vector<WPARAM> m_commands;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCCREATE)
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        auto* self = reinterpret_cast<ToolWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (self && message == s_wm_VANTRACE_CMD) {
+            self->m_commands.push_back(wParam);
+            if (wParam == 4)
+                CChroDisplayLink().LaunchChromatogram(CChromatogramData(), "add");
+            if (wParam == 3 && self->m_bObeyClose)
+                DestroyWindow(hwnd);
+            return 0;
+        }
+        if (self && message == WM_NCDESTROY)
+            self->m_hWnd = nullptr;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+};
+
+// Closes hostsim's window and returns its exit code (or a failure).
+DWORD CloseHost(HostSimProcess& hostsim, HWND window)
+{
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD exitCode = 0xFFFF;
+    EXPECT_TRUE(hostsim.WaitExit(15000, exitCode));
+    return exitCode;
+}
+}  // namespace
+
+TEST(HostSim, LogsAGroupLaunchToAFile)
+{
+    std::string log = HostSimProcess::TempFile("hsl");
+    HostSimProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("--no-start --log \"" + log + "\""));
+    HWND window = hostsim.WaitHostWindow();
+    ASSERT_NE(window, nullptr);
+
+    CListManager lists;
+    CGroupDataHelper group;
+    group.m_nRangeMode = 2;
+    group.m_strRange = "2:15";
+    DWORD groupId = 0, chroId = 0;
+    ASSERT_TRUE(lists.AddGroup(group, groupId));
+    CChromatogramData tic, bpi, mass;
+    bpi.m_nType = 1;
+    bpi.m_nFunction = 2;
+    bpi.m_bChecked = false;
+    mass.m_nType = 2;
+    mass.m_strMass = "556.3";
+    for (const CChromatogramData* rec : {&tic, &bpi, &mass})
+        ASSERT_TRUE(lists.AddChro(*rec, chroId, groupId));
+    EXPECT_TRUE(CGroupLaunch(lists).LaunchGroup(groupId));
+
+    EXPECT_EQ(CloseHost(hostsim, window), 0u);
+    EXPECT_EQ(HostSimProcess::ReadText(log), "app.command[chrodisplay:range](2:15)\n"
+                                             "app.command[chrodisplay:clear]()\n"
+                                             "app.command[chrodisplay:newwindow](TIC:1)\n"
+                                             "app.command[chrodisplay:add](MASS:556.3:1)\n");
+    std::remove(log.c_str());
+}
+
+TEST(HostSim, PrintsCommandsToStandardOutputOneLineEach)
+{
+    HostSimProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("--no-start", true));
+    HWND window = hostsim.WaitHostWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(CChroDisplayLink().ClearDisplay());
+    // Straight through the library: a text the display link would never send.
+    EXPECT_TRUE(CHostScript::Get().Command("two\nlines\\", 10000));
+    EXPECT_EQ(CloseHost(hostsim, window), 0u);
+    EXPECT_EQ(hostsim.Output(), "app.command[chrodisplay:clear]()\ntwo\\x0Alines\\\\\n");
+}
+
+TEST(HostSim, ScriptSendsTheToolCommandsAndWaitsForTheToolToClose)
+{
+    ToolWindow tool;
+    ASSERT_NE(tool.m_hWnd, nullptr);
+    std::string log = HostSimProcess::TempFile("hss");
+    HostSimProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("--no-start --log \"" + log + "\" show hide nothing launch wait 100 close"));
+    DWORD exitCode = 0xFFFF;
+    ASSERT_TRUE(hostsim.WaitExit(20000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(tool.m_commands, (std::vector<WPARAM>{1, 0, 2, 4, 3}));
+    EXPECT_EQ(tool.m_hWnd, nullptr);
+    EXPECT_EQ(HostSimProcess::ReadText(log), "app.command[chrodisplay:add](TIC:1)\n");
+    std::remove(log.c_str());
+}
+
+TEST(HostSim, AToolThatDoesNotCloseIsReported)
+{
+    ToolWindow tool(false);
+    HostSimProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("--no-start --close-timeout 500 close"));
+    DWORD exitCode = 0xFFFF;
+    ASSERT_TRUE(hostsim.WaitExit(20000, exitCode));
+    EXPECT_EQ(exitCode, 4u);
+    EXPECT_EQ(tool.m_commands, std::vector<WPARAM>{3});
+}
+
+TEST(HostSim, RefusesOrHangsWhenTold)
+{
+    {
+        HostSimProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("--no-start refuse on", true));
+        HWND window = hostsim.WaitHostWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(CChroDisplayLink().ClearDisplay());
+        EXPECT_EQ(CloseHost(hostsim, window), 0u);
+        EXPECT_EQ(hostsim.Output(), "app.command[chrodisplay:clear]()\n");
+    }
+    {
+        HostSimProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("--no-start --hang --hang-ms 4000"));
+        HWND window = hostsim.WaitHostWindow();
+        ASSERT_NE(window, nullptr);
+        DWORD start = GetTickCount();
+        EXPECT_FALSE(CHostScript::Get().Command("app.command[chrodisplay:clear]()", 500));
+        DWORD elapsed = GetTickCount() - start;
+        EXPECT_GE(elapsed, 400u);
+        EXPECT_LT(elapsed, 3500u);
+        EXPECT_EQ(CloseHost(hostsim, window), 0u);
+    }
+}
+
+TEST(HostSim, StartsTheToolWaitsForItsSignalAndClosesIt)
+{
+    std::string tool = HostSimProcess::BinPath("hostsim_stand_in_tool.exe");
+    std::string log = HostSimProcess::TempFile("hst");
+    HostSimProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("--tool \"" + tool + "\" --log \"" + log + "\" launch wait 200 close"));
+    DWORD exitCode = 0xFFFF;
+    ASSERT_TRUE(hostsim.WaitExit(30000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(HostSimProcess::ReadText(log), "app.command[chrodisplay:add](TIC:1)\n");
+    EXPECT_EQ(FindWindowA("Vantrace", nullptr), nullptr);
+    std::remove(log.c_str());
+}
+
+TEST(HostSim, FailsClearlyWhenTheToolDoesNotStart)
+{
+    DWORD exitCode = 0xFFFF;
+    {
+        HostSimProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("--tool \"" + HostSimProcess::BinPath("absent.exe") + "\""));
+        ASSERT_TRUE(hostsim.WaitExit(15000, exitCode));
+        EXPECT_EQ(exitCode, 2u);
+    }
+    {
+        // The stand-in never signals: hostsim gives up and ends it.
+        SetEnvironmentVariableA("VT_STAND_IN_SILENT", "1");
+        HostSimProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("--create-timeout 1500 --tool \"" +
+                                  HostSimProcess::BinPath("hostsim_stand_in_tool.exe") + "\""));
+        SetEnvironmentVariableA("VT_STAND_IN_SILENT", nullptr);
+        ASSERT_TRUE(hostsim.WaitExit(20000, exitCode));
+        EXPECT_EQ(exitCode, 3u);
+        EXPECT_TRUE(ui::PumpUntil([] { return FindWindowA("Vantrace", nullptr) == nullptr; }, 5000));
+    }
+    {
+        HostSimProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("--no-start wait soon"));
+        ASSERT_TRUE(hostsim.WaitExit(15000, exitCode));
+        EXPECT_EQ(exitCode, 1u);
+    }
+}
