@@ -30,7 +30,7 @@ protected:
     {
         const DWORD group = AddGroup("G");
         for (int i = 0; i < count; ++i)
-            AddChro(group, "C" + std::to_string(i));
+            AddChro(group, std::string("C").append(std::to_string(i)));
         ShowList(0);
     }
     void ClearAndFill(int count)
