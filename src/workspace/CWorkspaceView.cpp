@@ -162,8 +162,13 @@ void CWorkspaceView::ApplyViewMode(bool mini)
         groups.DeleteColumn(1);
         chros.DeleteColumn(1);
     } else if (groups.GetColumnWidth(0) > 0) {
-        groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
-        chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
+        // Only a list that lost its second column in Mini view gets it back: the frame may
+        // have laid the lists out before the first switch, and a list that still has both
+        // columns must not gain a third.
+        if (groups.GetHeaderItemCount() < 2)
+            groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
+        if (chros.GetHeaderItemCount() < 2)
+            chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
     }
     groups.AutoSizeColumns();
     chros.AutoSizeColumns();
