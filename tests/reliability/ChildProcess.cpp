@@ -25,7 +25,7 @@ std::string ChildProcess::BinFolder()
     return folder;
 }
 
-bool ChildProcess::Start(const char* program, const std::string& arguments)
+bool ChildProcess::Start(const char* program, const std::string& arguments, bool suspended)
 {
     Release();
     std::string line = "\"";
@@ -37,7 +37,8 @@ bool ChildProcess::Start(const char* program, const std::string& arguments)
     buffer.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_info) != 0;
+    return CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, suspended ? CREATE_SUSPENDED : 0, nullptr, nullptr,
+                          &startup, &m_info) != 0;
 }
 
 bool ChildProcess::Kill()

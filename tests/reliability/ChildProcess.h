@@ -13,8 +13,9 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // Starts bin\<program> with the arguments.
-    bool Start(const char* program, const std::string& arguments);
+    // Starts bin\<program> with the arguments; a suspended start runs only on Resume.
+    bool Start(const char* program, const std::string& arguments, bool suspended = false);
+    bool Resume() const { return ResumeThread(m_info.hThread) != static_cast<DWORD>(-1); }
     // Ends the process at once, as a crash or a power cut would, and waits until it is gone.
     bool Kill();
     // Waits for the process to end by itself; false on time-out.

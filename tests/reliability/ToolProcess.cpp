@@ -1,0 +1,111 @@
+#include "ToolProcess.h"
+
+#include <psapi.h>
+
+namespace {
+const UINT s_wm_VANTRACE_CMD = RegisterWindowMessageA("s_wm_VANTRACE_CMD");
+
+struct FrameCount {
+    const std::vector<DWORD>* processIds;
+    int count;
+};
+
+BOOL CALLBACK CountFrame(HWND hwnd, LPARAM param)
+{
+    auto* frames = reinterpret_cast<FrameCount*>(param);
+    char name[32] = {};
+    DWORD pid = 0;
+    GetClassNameA(hwnd, name, sizeof name);
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (lstrcmpA(name, "Vantrace") != 0) return TRUE;
+    for (DWORD id : *frames->processIds)
+        if (id == pid) ++frames->count;
+    return TRUE;
+}
+}  // namespace
+
+ToolProcess::~ToolProcess()
+{
+    if (m_hProcess) {
+        if (WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT) {
+            DWORD code = 0;
+            if (!Close(10000, code)) TerminateProcess(m_hProcess, 99);
+        }
+        CloseHandle(m_hProcess);
+    }
+}
+
+HWND ToolProcess::FindFrame()
+{
+    return FindWindowA("Vantrace", nullptr);
+}
+
+int ToolProcess::CountFrames(const std::vector<DWORD>& processIds)
+{
+    FrameCount frames{&processIds, 0};
+    EnumWindows(CountFrame, reinterpret_cast<LPARAM>(&frames));
+    return frames.count;
+}
+
+bool ToolProcess::WaitForFrame(DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        if (HWND frame = FindFrame()) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(frame, &pid);
+            m_hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_TERMINATE,
+                                     FALSE, pid);
+            m_hFrame = frame;
+            m_answerer = std::make_unique<BoxAnswerer>(pid);
+            return m_hProcess != nullptr;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+bool ToolProcess::StartWithHost(const std::string& hostArguments, DWORD timeoutMs)
+{
+    return m_host.Start("hostsim.exe", hostArguments) && WaitForFrame(timeoutMs);
+}
+
+bool ToolProcess::StartAlone(DWORD timeoutMs)
+{
+    return m_alone.Start("Vantrace.exe", "") && WaitForFrame(timeoutMs);
+}
+
+bool ToolProcess::Command(WPARAM command) const
+{
+    return m_hFrame && PostMessageA(m_hFrame, s_wm_VANTRACE_CMD, command, 0);
+}
+
+bool ToolProcess::Settle(DWORD timeoutMs) const
+{
+    // A sent message is answered only when the tool's thread takes messages again; then
+    // the tool is idle once its queue holds nothing more.
+    DWORD_PTR result = 0;
+    return m_hFrame && SendMessageTimeoutA(m_hFrame, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0
+        && WaitForInputIdle(m_hProcess, timeoutMs) == 0;
+}
+
+bool ToolProcess::Close(DWORD timeoutMs, DWORD& code)
+{
+    if (!m_hProcess || !Command(3) || WaitForSingleObject(m_hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(m_hProcess, &code) != 0;
+}
+
+DWORD ToolProcess::HandleCount() const
+{
+    DWORD count = 0;
+    return GetProcessHandleCount(m_hProcess, &count) ? count : 0;
+}
+
+SIZE_T ToolProcess::PrivateBytes() const
+{
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(m_hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
+        return 0;
+    return counters.PrivateUsage;
+}

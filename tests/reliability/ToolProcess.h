@@ -1,0 +1,58 @@
+#pragma once
+
+#include "BoxAnswerer.h"
+#include "ChildProcess.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Vantrace.exe as a separate process, seen from outside: started directly or by the host
+// simulator, found by its frame window, sent the host's command message, measured and
+// waited for. Its message boxes are answered from a second thread.
+class ToolProcess {
+public:
+    ToolProcess() = default;
+    ~ToolProcess();
+    ToolProcess(const ToolProcess&) = delete;
+    ToolProcess& operator=(const ToolProcess&) = delete;
+
+    // Starts hostsim.exe with the arguments (it starts the tool) and waits for the tool's frame.
+    bool StartWithHost(const std::string& hostArguments, DWORD timeoutMs = 30000);
+    // Starts Vantrace.exe with no host and waits for its frame.
+    bool StartAlone(DWORD timeoutMs = 30000);
+
+    HWND Frame() const { return m_hFrame; }
+    HANDLE Process() const { return m_hProcess; }
+    // Posts the host's command message ("s_wm_VANTRACE_CMD") to the frame.
+    bool Command(WPARAM command) const;
+    // Waits until the tool's thread answers and is idle, with no input left.
+    bool Settle(DWORD timeoutMs = 20000) const;
+    // Posts the host's close command and waits for the tool to end; its exit code in code.
+    bool Close(DWORD timeoutMs, DWORD& code);
+    // The host simulator, when the tool was started through it.
+    ChildProcess& Host() { return m_host; }
+
+    // The message boxes the tool showed, answered as a user would ("caption: text").
+    std::vector<std::string> Boxes() const { return m_answerer ? m_answerer->Seen() : std::vector<std::string>(); }
+    DWORD HandleCount() const;
+    SIZE_T PrivateBytes() const;
+
+    // The frame window of class "Vantrace", if one exists.
+    static HWND FindFrame();
+    // The number of top-level "Vantrace" frame windows of the given processes.
+    static int CountFrames(const std::vector<DWORD>& processIds);
+    // Whether an exit code is one a crash leaves (an exception status).
+    static bool IsCrashCode(DWORD code) { return code >= 0xC0000000u; }
+
+private:
+    bool WaitForFrame(DWORD timeoutMs);
+
+    ChildProcess m_host;
+    ChildProcess m_alone;
+    std::unique_ptr<BoxAnswerer> m_answerer;
+    HWND m_hFrame = nullptr;
+    HANDLE m_hProcess = nullptr;
+};
