@@ -88,13 +88,6 @@ bool OnPrimaryScreen(const RECT& rect)
     return IntersectRect(&overlap, &rect, &screen) != 0;
 }
 
-bool WaitVisible(HWND frame, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!IsWindowVisible(frame) && GetTickCount() - start < timeoutMs) Sleep(50);
-    return IsWindowVisible(frame) != 0;
-}
-
 int Signed(DWORD value)
 {
     return static_cast<int>(value);
@@ -147,7 +140,7 @@ TEST_F(HostileRegistry, TheToolStartsShowsAndWritesSaneValuesBack)
         ToolProcess tool;
         ASSERT_TRUE(tool.StartWithHost("--log NUL")) << Name(kind) << ": no frame";
         ASSERT_TRUE(tool.Command(1));
-        ASSERT_TRUE(WaitVisible(tool.Frame(), 15000)) << Name(kind) << ": not shown";
+        ASSERT_TRUE(tool.WaitVisible(true, 15000)) << Name(kind) << ": not shown";
         RECT rect{};
         GetWindowRect(tool.Frame(), &rect);
         EXPECT_FALSE(IsIconic(tool.Frame())) << Name(kind);

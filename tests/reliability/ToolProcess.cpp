@@ -80,13 +80,21 @@ bool ToolProcess::Command(WPARAM command) const
     return m_hFrame && PostMessageA(m_hFrame, s_wm_VANTRACE_CMD, command, 0);
 }
 
+bool ToolProcess::WaitVisible(bool visible, DWORD timeoutMs) const
+{
+    const DWORD start = GetTickCount();
+    while ((IsWindowVisible(m_hFrame) != 0) != visible) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
 bool ToolProcess::Settle(DWORD timeoutMs) const
 {
-    // A sent message is answered only when the tool's thread takes messages again; then
-    // the tool is idle once its queue holds nothing more.
-    DWORD_PTR result = 0;
-    return m_hFrame && SendMessageTimeoutA(m_hFrame, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0
-        && WaitForInputIdle(m_hProcess, timeoutMs) == 0;
+    // Posted messages are handled in order: once the hide and then the show posted after
+    // them have been seen to work, so has everything before.
+    return Command(0) && WaitVisible(false, timeoutMs) && Command(1) && WaitVisible(true, timeoutMs);
 }
 
 bool ToolProcess::Close(DWORD timeoutMs, DWORD& code)

@@ -28,8 +28,11 @@ public:
     HANDLE Process() const { return m_hProcess; }
     // Posts the host's command message ("s_wm_VANTRACE_CMD") to the frame.
     bool Command(WPARAM command) const;
-    // Waits until the tool's thread answers and is idle, with no input left.
+    // Hides and then shows the frame and waits to see each: every command posted before
+    // has then been handled. Leaves the frame shown.
     bool Settle(DWORD timeoutMs = 20000) const;
+    // Waits until the frame is shown, or hidden.
+    bool WaitVisible(bool visible, DWORD timeoutMs) const;
     // Posts the host's close command and waits for the tool to end; its exit code in code.
     bool Close(DWORD timeoutMs, DWORD& code);
     // The host simulator, when the tool was started through it.
