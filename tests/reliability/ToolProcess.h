@@ -40,8 +40,14 @@ public:
 
     // The message boxes the tool showed, answered as a user would ("caption: text").
     std::vector<std::string> Boxes() const { return m_answerer ? m_answerer->Seen() : std::vector<std::string>(); }
-    DWORD HandleCount() const;
-    SIZE_T PrivateBytes() const;
+    // Handles and memory of the tool's process; 0 where the system reports nothing.
+    struct Usage {
+        DWORD handles = 0;
+        SIZE_T privateBytes = 0;
+        SIZE_T workingSet = 0;
+        SIZE_T virtualBytes = 0;
+    };
+    Usage Measure() const;
 
     // The frame window of class "Vantrace", if one exists.
     static HWND FindFrame();
@@ -52,6 +58,7 @@ public:
 
 private:
     bool WaitForFrame(DWORD timeoutMs);
+    void FillFromProcessList(Usage& usage) const;
 
     ChildProcess m_host;
     ChildProcess m_alone;
