@@ -46,8 +46,12 @@ void CGroupLaunch::SendRange(DWORD groupId)
     if (!m_lists.GetGroup(group, groupId))
         return;
     CChroDisplayLink link;
-    if (group.m_nRangeMode == kRangeSpecified)
-        link.SetDisplayRange(group.m_strRange.c_str());
+    if (group.m_nRangeMode == kRangeSpecified) {
+        // A NUL (possible from a list file) would cut the text short, or even turn it into
+        // the reset command: such a range is refused like any other unsafe text.
+        if (group.m_strRange.find('\0') == std::string::npos)
+            link.SetDisplayRange(group.m_strRange.c_str());
+    }
     else if (group.m_nRangeMode == kRangeReset)
         link.SetDisplayRange(nullptr);
 }

@@ -169,3 +169,13 @@ TEST_F(GroupLaunch, AnInjectedMassOrRangeIsNotSent)
     EXPECT_TRUE(m_launch.LaunchGroup(group));
     EXPECT_EQ(host.Texts(), (Texts{kClear, "app.command[chrodisplay:add](TIC:1)"}));
 }
+
+// A range read from a file may hold a NUL; it must not become a shorter range or a reset.
+TEST_F(GroupLaunch, ARangeHoldingANulIsNotSent)
+{
+    DWORD group = AddGroup(2, std::string("\0" "2:15", 5));
+    AddChro(group, 0, 1, true);
+    TestHostWindow host;
+    EXPECT_TRUE(m_launch.LaunchGroup(group));
+    EXPECT_EQ(host.Texts(), (Texts{kClear, "app.command[chrodisplay:newwindow](TIC:1)"}));
+}
