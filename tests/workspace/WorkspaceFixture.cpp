@@ -28,6 +28,7 @@ void CWorkspaceTestApp::FreshOptions()
 {
     DropOptions();
     m_pOptions = std::make_unique<CAppOptions>();
+    m_pOptions->DefineEntries();   // as start-up does: the options go under their names
 }
 
 CWorkspaceTestApp& TestApp()
