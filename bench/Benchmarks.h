@@ -1,0 +1,12 @@
+#pragma once
+
+#include "CBenchResult.h"
+
+// Each benchmark measures ours and its baseline side by side, interleaved, kRuns times.
+namespace bench {
+constexpr int kRuns = 7;
+
+CBenchResult Load();
+CBenchResult Save();
+CBenchResult GroupLaunch();
+}  // namespace bench

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// A program the benchmarks start and end: the host stand-in, the tool, the bare program.
+class CChildProcess {
+public:
+    CChildProcess() = default;
+    ~CChildProcess() { Stop(); }
+    CChildProcess(const CChildProcess&) = delete;
+    CChildProcess& operator=(const CChildProcess&) = delete;
+
+    // Starts the program bin/<exe> beside this one with the given arguments.
+    bool Start(const char* exe, const std::string& arguments);
+    // Ends the program (if it still runs) and waits until it has gone.
+    void Stop();
+    // Waits for the program to end by itself.
+    bool WaitForExit(DWORD timeoutMs);
+    // The peak of the program's private bytes so far; 0 when it cannot be read.
+    double PeakPrivateMiB() const;
+    HANDLE Handle() const { return m_info.hProcess; }
+
+    // The full path of a program in the folder of this one.
+    static std::string BesideMe(const char* exe);
+
+private:
+    PROCESS_INFORMATION m_info{};
+};

@@ -1,0 +1,33 @@
+// The benchmark driver: runs the benchmarks named on the command line (all when none is)
+// and prints one line each. Its exit code says nothing about the figures.
+#include "Benchmarks.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+struct SBenchmark {
+    const char* name;
+    CBenchResult (*run)();
+};
+
+const SBenchmark kBenchmarks[] = {
+    {"launch", &bench::GroupLaunch},
+    {"load", &bench::Load},
+    {"save", &bench::Save},
+};
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    for (const SBenchmark& benchmark : kBenchmarks) {
+        bool wanted = argc < 2;
+        for (int i = 1; i < argc; ++i)
+            wanted = wanted || std::strcmp(argv[i], benchmark.name) == 0;
+        if (!wanted)
+            continue;
+        std::printf("%s\n", benchmark.run().Line().c_str());
+        std::fflush(stdout);
+    }
+    return 0;
+}
