@@ -3,15 +3,45 @@
 #include "CListFileWriter.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string_view>
 #include <unordered_set>
 
-bool CListFileReader::Parse(const char* data, size_t size, std::vector<std::unique_ptr<SGroupEntry>>& groups)
+namespace {
+// Marks the bytes of word that are zero (the lowest mark is exact, which is all we use).
+inline std::uint64_t ZeroBytes(std::uint64_t word)
+{
+    return (word - 0x0101010101010101ull) & ~word & 0x8080808080808080ull;
+}
+
+// The first byte in [p, end) that is a or b, or end: eight bytes at a time, since the
+// runtime's memchr may look at one byte at a time and this is the reader's inner loop.
+char* FindEither(char* p, char* end, char a, char b)
+{
+    const std::uint64_t as = 0x0101010101010101ull * static_cast<unsigned char>(a);
+    const std::uint64_t bs = 0x0101010101010101ull * static_cast<unsigned char>(b);
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        const std::uint64_t hits = ZeroBytes(word ^ as) | ZeroBytes(word ^ bs);
+        if (hits) {
+            // The lowest mark is the first byte in memory on a little-endian machine.
+            if constexpr (std::endian::native == std::endian::little)
+                return p + (std::countr_zero(hits) >> 3);
+            break;
+        }
+    }
+    while (p < end && *p != a && *p != b)
+        ++p;
+    return p;
+}
+}  // namespace
+
+bool CListFileReader::Parse(std::string& bytes, std::vector<std::unique_ptr<SGroupEntry>>& groups)
 {
     groups.clear();
-    if (!data && size) return false;
-    CListFileReader reader(data, size);
+    CListFileReader reader(bytes.data(), bytes.size());
     if (reader.ReadAll(groups)) return true;
     groups.clear();
     return false;
@@ -23,14 +53,17 @@ bool CListFileReader::ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups)
     std::unordered_set<DWORD> groupIds;
     size_t chroCount = 0;
     while (NextLine()) {
-        const char* kind = nullptr;
-        const char* kindEnd = nullptr;
+        char* kind = nullptr;
+        char* kindEnd = nullptr;
         if (!NextField(kind, kindEnd)) return false;
         const std::string_view word(kind, kindEnd - kind);
         if (word == "G") {
             if (!groups.empty() && !UniqueChroIds(*groups.back())) return false;
             auto group = std::make_unique<SGroupEntry>();
             if (!ReadGroup(*group) || !groupIds.insert(group->id).second) return false;
+            // Room for the group's chromatograms at once: growing one by one would move
+            // every record several times.
+            group->chros.reserve(ChroLinesAhead());
             groups.push_back(std::move(group));
         } else if (word == "C") {
             if (groups.empty()) return false;
@@ -51,8 +84,8 @@ bool CListFileReader::ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups)
 bool CListFileReader::NextLine()
 {
     if (m_p >= m_end) return false;
-    const char* newline = static_cast<const char*>(std::memchr(m_p, '\n', m_end - m_p));
-    if (!newline) return false;
+    char* newline = FindEither(m_p, m_end, '\n', '\n');
+    if (newline == m_end) return false;
     m_line = m_p;
     m_lineEnd = newline;
     if (m_lineEnd > m_line && m_lineEnd[-1] == '\r') --m_lineEnd;
@@ -61,12 +94,22 @@ bool CListFileReader::NextLine()
     return true;
 }
 
-bool CListFileReader::NextField(const char*& begin, const char*& end)
+size_t CListFileReader::ChroLinesAhead() const
+{
+    size_t count = 0;
+    for (char* p = m_p; m_end - p >= 2 && p[0] == 'C' && p[1] == '\t'; ++count) {
+        p = FindEither(p, m_end, '\n', '\n');
+        if (p == m_end) break;
+        ++p;
+    }
+    return count;
+}
+
+bool CListFileReader::NextField(char*& begin, char*& end)
 {
     if (AtLineEnd()) return false;
     begin = m_field;
-    const char* tab = static_cast<const char*>(std::memchr(m_field, '\t', m_lineEnd - m_field));
-    end = tab ? tab : m_lineEnd;
+    end = FindEither(m_field, m_lineEnd, '\t', '\t');
     m_field = end + 1;
     return true;
 }
@@ -98,10 +141,23 @@ bool CListFileReader::ReadGroup(SGroupEntry& group)
 
 bool CListFileReader::ReadChro(SChroEntry& chro)
 {
-    CChromatogramData& c = chro.data;
-    return Id(chro.id) && Flag(c.m_bChecked) && Signed(c.m_nType) && Signed(c.m_nAnalogue)
-        && Signed(c.m_nFunction) && Text(c.m_strName) && Text(c.m_strDescription) && Text(c.m_strMass)
-        && Text(c.m_strExtra) && Text(c.m_strBasedOn) && AtLineEnd();
+    CPackedChromatogram& c = chro.data;
+    if (!Id(chro.id) || !Flag(c.m_bChecked) || !Signed(c.m_nType) || !Signed(c.m_nAnalogue)
+        || !Signed(c.m_nFunction))
+        return false;
+    // The five texts are unescaped where they stand, moved up only as far as escapes
+    // shortened the texts before them, so that one byte stays between two texts.
+    char* const base = m_field;
+    char* out = base;
+    std::uint32_t ends[CPackedChromatogram::kTexts];
+    for (int i = 0; i < CPackedChromatogram::kTexts; ++i) {
+        if (i > 0) ++out;
+        if (!TextInPlace(out)) return false;
+        ends[i] = static_cast<std::uint32_t>(out - base);
+    }
+    if (!AtLineEnd()) return false;
+    c.Borrow(base, ends);
+    return true;
 }
 
 bool CListFileReader::ReadEnd(size_t groups, size_t chros)
@@ -132,9 +188,35 @@ bool CListFileReader::UniqueChroIds(const SGroupEntry& group)
 
 bool CListFileReader::Text(std::string& out)
 {
-    const char* begin = nullptr;
-    const char* end = nullptr;
+    char* begin = nullptr;
+    char* end = nullptr;
     return NextField(begin, end) && Unescape(begin, end, out);
+}
+
+bool CListFileReader::TextInPlace(char*& out)
+{
+    if (AtLineEnd()) return false;
+    char* p = m_field;
+    for (;;) {
+        char* stop = FindEither(p, m_lineEnd, '\t', '\\');
+        if (out != p) std::memmove(out, p, stop - p);
+        out += stop - p;
+        if (stop == m_lineEnd || *stop == '\t') {
+            m_field = stop + 1;
+            return true;
+        }
+        // A backslash: it and the byte after it stand for one byte.
+        if (stop + 1 == m_lineEnd) return false;
+        switch (stop[1]) {
+        case '\\': *out++ = '\\'; break;
+        case 't': *out++ = '\t'; break;
+        case 'n': *out++ = '\n'; break;
+        case 'r': *out++ = '\r'; break;
+        case '0': *out++ = '\0'; break;
+        default: return false;
+        }
+        p = stop + 2;
+    }
 }
 
 bool CListFileReader::Unescape(const char* begin, const char* end, std::string& out)
@@ -166,8 +248,8 @@ bool CListFileReader::Unescape(const char* begin, const char* end, std::string& 
 
 bool CListFileReader::Unsigned(std::uint64_t limit, std::uint64_t& out)
 {
-    const char* begin = nullptr;
-    const char* end = nullptr;
+    char* begin = nullptr;
+    char* end = nullptr;
     // One to ten digits, no sign, no spaces: every value up to 2^32 fits in ten digits.
     if (!NextField(begin, end) || begin == end || end - begin > 10) return false;
     std::uint64_t value = 0;
@@ -182,8 +264,8 @@ bool CListFileReader::Unsigned(std::uint64_t limit, std::uint64_t& out)
 
 bool CListFileReader::Signed(int& out)
 {
-    const char* begin = nullptr;
-    const char* end = nullptr;
+    char* begin = nullptr;
+    char* end = nullptr;
     if (!NextField(begin, end) || begin == end) return false;
     const bool negative = *begin == '-';
     if (negative) ++begin;

@@ -13,19 +13,23 @@
 // and memory in proportion to its size.
 class CListFileReader {
 public:
-    // On false, groups is left empty.
-    static bool Parse(const char* data, size_t size, std::vector<std::unique_ptr<SGroupEntry>>& groups);
+    // Reads the list in place: the chromatograms' texts are unescaped within bytes and
+    // borrowed from there, so bytes must outlive the groups and never be resized. On false,
+    // groups is left empty (and bytes may have changed).
+    static bool Parse(std::string& bytes, std::vector<std::unique_ptr<SGroupEntry>>& groups);
 
 private:
-    CListFileReader(const char* data, size_t size) : m_p(data), m_end(data + size) {}
+    CListFileReader(char* data, size_t size) : m_p(data), m_end(data + size) {}
 
     bool ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups);
     // The next line without its line end (LF, or CR LF); false at the end of the data or
     // when the last line has no line end.
     bool NextLine();
     // The next tab-separated field of the current line; false when the line has no more.
-    bool NextField(const char*& begin, const char*& end);
+    bool NextField(char*& begin, char*& end);
     bool AtLineEnd() const { return m_field > m_lineEnd; }
+    // How many chromatogram lines follow the current line, counted without reading them.
+    size_t ChroLinesAhead() const;
 
     bool ReadHeader();
     bool ReadGroup(SGroupEntry& group);
@@ -33,6 +37,9 @@ private:
     bool ReadEnd(size_t groups, size_t chros);
 
     bool Text(std::string& out);
+    // The next text field unescaped to out, which stands at or before the field; out then
+    // points past the text.
+    bool TextInPlace(char*& out);
     bool Signed(int& out);
     bool Id(DWORD& out);
     bool Flag(bool& out);
@@ -43,9 +50,9 @@ private:
     static bool Unescape(const char* begin, const char* end, std::string& out);
     static bool UniqueChroIds(const SGroupEntry& group);
 
-    const char* m_p;
-    const char* m_end;
-    const char* m_line = nullptr;
-    const char* m_lineEnd = nullptr;
-    const char* m_field = nullptr;   // start of the next field; past m_lineEnd when none is left
+    char* m_p;
+    char* m_end;
+    char* m_line = nullptr;
+    char* m_lineEnd = nullptr;
+    char* m_field = nullptr;   // start of the next field; past m_lineEnd when none is left
 };

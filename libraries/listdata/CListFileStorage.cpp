@@ -40,22 +40,26 @@ bool CListFileStorage::ReadAll(const char* path, std::string& bytes)
     CHandleCloser closer(file);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF) return false;
-    // The size is a hint: the file is read until it ends, whatever it holds by then.
-    bytes.reserve(static_cast<size_t>(size.QuadPart));
+    // The size is a hint: the file is read until it ends, whatever it holds by then. One
+    // byte of room beyond it lets the read that finds the end need no more memory.
+    bytes.resize(static_cast<size_t>(size.QuadPart) + 1);
     size_t used = 0;
     for (;;) {
-        bytes.resize(used + kChunk);
+        if (used == bytes.size()) {
+            if (used > 0x7FFFFFFF) {
+                bytes.clear();
+                return false;
+            }
+            bytes.resize(used + kChunk);
+        }
+        const DWORD part = static_cast<DWORD>(std::min<size_t>(bytes.size() - used, kChunk));
         DWORD got = 0;
-        if (!ReadFile(file, &bytes[used], kChunk, &got, nullptr)) {
+        if (!ReadFile(file, &bytes[used], part, &got, nullptr)) {
             bytes.clear();
             return false;
         }
-        used += got;
         if (got == 0) break;
-        if (used > 0x7FFFFFFF) {
-            bytes.clear();
-            return false;
-        }
+        used += got;
     }
     bytes.resize(used);
     return true;

@@ -1,6 +1,6 @@
 #include "CListFileWriter.h"
 
-void CListFileWriter::AppendText(std::string& out, const std::string& text)
+void CListFileWriter::AppendText(std::string& out, std::string_view text)
 {
     out += '\t';
     // Only the bytes that end a field or a line, and the escape byte itself, are escaped;
@@ -17,11 +17,11 @@ void CListFileWriter::AppendText(std::string& out, const std::string& text)
         case '\0': escape = "\\0"; break;
         default: continue;
         }
-        out.append(text, start, i - start);
+        out.append(text.data() + start, i - start);
         out += escape;
         start = i + 1;
     }
-    out.append(text, start, std::string::npos);
+    out.append(text.data() + start, text.size() - start);
 }
 
 void CListFileWriter::AppendNumber(std::string& out, long long value)
@@ -63,18 +63,15 @@ void CListFileWriter::Write(const std::vector<std::unique_ptr<SGroupEntry>>& gro
         AppendText(out, g.m_strRange);
         out += '\n';
         for (const SChroEntry& chro : group->chros) {
-            const CChromatogramData& c = chro.data;
+            const CPackedChromatogram& c = chro.data;
             out += 'C';
             AppendNumber(out, chro.id);
             AppendNumber(out, c.m_bChecked ? 1 : 0);
             AppendNumber(out, c.m_nType);
             AppendNumber(out, c.m_nAnalogue);
             AppendNumber(out, c.m_nFunction);
-            AppendText(out, c.m_strName);
-            AppendText(out, c.m_strDescription);
-            AppendText(out, c.m_strMass);
-            AppendText(out, c.m_strExtra);
-            AppendText(out, c.m_strBasedOn);
+            for (int text = 0; text < CPackedChromatogram::kTexts; ++text)
+                AppendText(out, c.Text(text));
             out += '\n';
         }
         chroCount += group->chros.size();

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Turns a list into the bytes of a list file (the format is in docs/list-file-format.md).
@@ -17,6 +18,6 @@ public:
     static constexpr int kVersion = 1;
 
 private:
-    static void AppendText(std::string& out, const std::string& text);
+    static void AppendText(std::string& out, std::string_view text);
     static void AppendNumber(std::string& out, long long value);
 };

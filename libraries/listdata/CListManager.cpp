@@ -90,7 +90,7 @@ bool CListManager::GetChromatogram(DWORD group, DWORD chro, CChromatogramData& r
     SGroupEntry* entry = FindGroup(group);
     const SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
     if (!found) return false;
-    rec = found->data;
+    found->data.Unpack(rec);
     return true;
 }
 
@@ -130,7 +130,7 @@ bool CListManager::AddChro(const CChromatogramData& rec, DWORD& id, DWORD group)
     SGroupEntry* entry = FindGroup(group);
     DWORD newId = 0;
     if (!entry || !NewId(newId)) return false;
-    entry->chros.push_back(SChroEntry{newId, rec});
+    entry->chros.push_back(SChroEntry{newId, CPackedChromatogram(rec)});
     id = newId;
     return true;
 }
@@ -148,7 +148,7 @@ bool CListManager::EditChromatogram(DWORD group, DWORD chro, const CChromatogram
     SGroupEntry* entry = FindGroup(group);
     SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
     if (!found) return false;
-    found->data = rec;
+    found->data.Pack(rec);
     return true;
 }
 
@@ -228,17 +228,19 @@ bool CListManager::DeleteListContent()
     // The id counter stays: ids handed out before stay unused.
     m_byId.clear();
     m_groups.clear();
+    m_pLoadedText.reset();
     return true;
 }
 
 bool CListManager::Load(const char* path)
 {
     DeleteListContent();
-    std::string bytes;
-    if (!path || !CListFileStorage::ReadAll(path, bytes)) return false;
+    auto text = std::make_unique<std::string>();
+    if (!path || !CListFileStorage::ReadAll(path, *text)) return false;
     std::vector<std::unique_ptr<SGroupEntry>> groups;
-    if (!CListFileReader::Parse(bytes.data(), bytes.size(), groups)) return false;
+    if (!CListFileReader::Parse(*text, groups)) return false;
     m_groups = std::move(groups);
+    m_pLoadedText = std::move(text);
     IndexGroups();
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -62,6 +63,8 @@ private:
     void IndexGroups();
 
     std::vector<std::unique_ptr<SGroupEntry>> m_groups;       // in list order
+    std::unique_ptr<std::string> m_pLoadedText;                // the loaded file's text, which
+                                                               // loaded chromatograms borrow
     std::unordered_map<DWORD, SGroupEntry*> m_byId;
     std::uint64_t m_nextId = 1;                                // above every id seen
 };

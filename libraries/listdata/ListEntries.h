@@ -1,14 +1,14 @@
 #pragma once
 
-#include "CChromatogramData.h"
 #include "CGroupDataHelper.h"
+#include "CPackedChromatogram.h"
 
 #include <vector>
 
-// One chromatogram as the list keeps it: its id and its record.
+// One chromatogram as the list keeps it: its id and its packed record.
 struct SChroEntry {
     DWORD id = 0;
-    CChromatogramData data;
+    CPackedChromatogram data;
 };
 
 // One group as the list keeps it: its id, record, remembered chromatogram selection and

@@ -1,0 +1,93 @@
+#include "CPackedChromatogram.h"
+
+#include <cstring>
+
+
+CPackedChromatogram& CPackedChromatogram::operator=(const CPackedChromatogram& other)
+{
+    if (this == &other)
+        return *this;
+    if (other.m_pOwned) {
+        const size_t size = other.m_ends[kTexts - 1];
+        auto owned = std::make_unique<char[]>(size + 1);
+        std::memcpy(owned.get(), other.m_pTexts, size);
+        m_pTexts = owned.get();
+        m_pOwned = std::move(owned);
+    } else {
+        m_pOwned.reset();
+        m_pTexts = other.m_pTexts;
+    }
+    std::memcpy(m_ends, other.m_ends, sizeof m_ends);
+    m_nType = other.m_nType;
+    m_nAnalogue = other.m_nAnalogue;
+    m_nFunction = other.m_nFunction;
+    m_bChecked = other.m_bChecked;
+    return *this;
+}
+
+CPackedChromatogram& CPackedChromatogram::operator=(CPackedChromatogram&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    m_pOwned = std::move(other.m_pOwned);
+    m_pTexts = other.m_pTexts;
+    std::memcpy(m_ends, other.m_ends, sizeof m_ends);
+    m_nType = other.m_nType;
+    m_nAnalogue = other.m_nAnalogue;
+    m_nFunction = other.m_nFunction;
+    m_bChecked = other.m_bChecked;
+    other.m_pTexts = kNoTexts;
+    for (int i = 0; i < kTexts; ++i)
+        other.m_ends[i] = static_cast<std::uint32_t>(i);
+    return *this;
+}
+
+void CPackedChromatogram::Pack(const CChromatogramData& rec)
+{
+    const std::string* texts[kTexts] = {&rec.m_strName, &rec.m_strDescription, &rec.m_strMass, &rec.m_strExtra,
+                                        &rec.m_strBasedOn};
+    size_t total = kTexts - 1;
+    for (const std::string* text : texts)
+        total += text->size();
+    auto owned = std::make_unique<char[]>(total + 1);
+    char* out = owned.get();
+    for (int i = 0; i < kTexts; ++i) {
+        if (i > 0)
+            *out++ = '\t';
+        std::memcpy(out, texts[i]->data(), texts[i]->size());
+        out += texts[i]->size();
+        m_ends[i] = static_cast<std::uint32_t>(out - owned.get());
+    }
+    m_pTexts = owned.get();
+    m_pOwned = std::move(owned);
+    m_nType = rec.m_nType;
+    m_nAnalogue = rec.m_nAnalogue;
+    m_nFunction = rec.m_nFunction;
+    m_bChecked = rec.m_bChecked;
+}
+
+void CPackedChromatogram::Unpack(CChromatogramData& rec) const
+{
+    std::string* texts[kTexts] = {&rec.m_strName, &rec.m_strDescription, &rec.m_strMass, &rec.m_strExtra,
+                                  &rec.m_strBasedOn};
+    for (int i = 0; i < kTexts; ++i)
+        texts[i]->assign(Text(i));
+    rec.m_nType = m_nType;
+    rec.m_nAnalogue = m_nAnalogue;
+    rec.m_nFunction = m_nFunction;
+    rec.m_bChecked = m_bChecked;
+}
+
+void CPackedChromatogram::Borrow(const char* base, const std::uint32_t (&ends)[kTexts])
+{
+    m_pOwned.reset();
+    m_pTexts = base;
+    for (int i = 0; i < kTexts; ++i)
+        m_ends[i] = ends[i];
+}
+
+std::string_view CPackedChromatogram::Text(int i) const
+{
+    const std::uint32_t begin = i == 0 ? 0 : m_ends[i - 1] + 1;
+    return std::string_view(m_pTexts + begin, m_ends[i] - begin);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "CChromatogramData.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// A chromatogram as the list stores it: the numbers and check mark, and the five texts laid
+// out one after another in one block, one byte apart. The block is either its own (one
+// allocation for all five texts) or borrowed from the text of the list file it was loaded
+// from, which the list keeps for as long as it holds records that borrow from it.
+class CPackedChromatogram {
+public:
+    enum { kName, kDescription, kMass, kExtra, kBasedOn, kTexts };
+
+    CPackedChromatogram() = default;
+    explicit CPackedChromatogram(const CChromatogramData& rec) { Pack(rec); }
+    // A copy owns a copy of owned texts and borrows what the original borrows.
+    CPackedChromatogram(const CPackedChromatogram& other) { *this = other; }
+    CPackedChromatogram& operator=(const CPackedChromatogram& other);
+    // A moved-from object holds five empty texts.
+    CPackedChromatogram(CPackedChromatogram&& other) noexcept { *this = std::move(other); }
+    CPackedChromatogram& operator=(CPackedChromatogram&& other) noexcept;
+
+    // Copies the record in; the texts become this object's own.
+    void Pack(const CChromatogramData& rec);
+    // Copies the record out, reusing the strings' room.
+    void Unpack(CChromatogramData& rec) const;
+    // Borrows five texts that stand one after another from base: text i ends ends[i] bytes
+    // after base and starts one byte after text i - 1 ends (text 0 at base).
+    void Borrow(const char* base, const std::uint32_t (&ends)[kTexts]);
+
+    std::string_view Text(int i) const;
+
+    int m_nType = 0;
+    int m_nAnalogue = 1;
+    int m_nFunction = 1;
+    bool m_bChecked = true;
+
+private:
+    // Five empty texts, one byte apart.
+    static constexpr char kNoTexts[] = "\t\t\t\t";
+
+    std::unique_ptr<char[]> m_pOwned;     // the texts when they are this object's own
+    const char* m_pTexts = kNoTexts;      // m_pOwned's block, or the borrowed texts
+    std::uint32_t m_ends[kTexts] = {0, 1, 2, 3, 4};
+};
