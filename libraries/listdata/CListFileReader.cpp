@@ -156,7 +156,8 @@ bool CListFileReader::ReadChro(SChroEntry& chro)
         ends[i] = static_cast<std::uint32_t>(out - base);
     }
     if (!AtLineEnd()) return false;
-    c.Borrow(base, ends);
+    // With no escape in any text, nothing moved: the texts end where the last field ends.
+    c.Borrow(base, ends, out == m_field - 1);
     return true;
 }
 

@@ -65,22 +65,25 @@ bool CListFileStorage::ReadAll(const char* path, std::string& bytes)
     return true;
 }
 
-bool CListFileStorage::WriteAndFlush(const char* tempPath, const std::string& bytes)
+bool CListFileStorage::WriteAndFlush(const char* tempPath, const Producer& produce)
 {
     HANDLE file = CreateFileA(tempPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CHandleCloser closer(file);
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD part = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 16u << 20));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, part, &written, nullptr) || written != part) return false;
-        done += written;
-    }
-    return FlushFileBuffers(file) != 0;
+    const Sink sink = [file](const char* data, size_t size) {
+        size_t done = 0;
+        while (done < size) {
+            const DWORD part = static_cast<DWORD>(std::min<size_t>(size - done, 16u << 20));
+            DWORD written = 0;
+            if (!WriteFile(file, data + done, part, &written, nullptr) || written != part) return false;
+            done += written;
+        }
+        return true;
+    };
+    return produce(sink) && FlushFileBuffers(file) != 0;
 }
 
-bool CListFileStorage::WriteReplacing(const char* path, const std::string& bytes)
+bool CListFileStorage::WriteReplacing(const char* path, const Producer& produce)
 {
     const DWORD attributes = GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES
@@ -88,7 +91,7 @@ bool CListFileStorage::WriteReplacing(const char* path, const std::string& bytes
         return false;
     char tempPath[MAX_PATH];
     if (!GetTempFileNameA(FolderOf(path).c_str(), "vtl", 0, tempPath)) return false;
-    if (WriteAndFlush(tempPath, bytes)
+    if (WriteAndFlush(tempPath, produce)
         && MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileA(tempPath);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 // Whole-file reads and safe replacing writes of list files.
@@ -7,11 +9,15 @@ class CListFileStorage {
 public:
     // Reads the whole file in large chunks; false when it cannot be opened or read.
     static bool ReadAll(const char* path, std::string& bytes);
-    // Writes bytes to a temporary file in the target's folder, flushes it once and renames
+    // Writes the bytes to a temporary file in the target's folder, flushes it once and renames
     // it over the target. A read-only target is refused. On failure the target is left as
     // it was and the temporary file is removed.
-    static bool WriteReplacing(const char* path, const std::string& bytes);
+    // The bytes come from produce, which hands them piece by piece to the sink it is given
+    // and returns false on failure.
+    using Sink = std::function<bool(const char* data, size_t size)>;
+    using Producer = std::function<bool(const Sink& sink)>;
+    static bool WriteReplacing(const char* path, const Producer& produce);
 
 private:
-    static bool WriteAndFlush(const char* tempPath, const std::string& bytes);
+    static bool WriteAndFlush(const char* tempPath, const Producer& produce);
 };

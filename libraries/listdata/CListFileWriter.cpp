@@ -1,30 +1,82 @@
 #include "CListFileWriter.h"
 
-void CListFileWriter::AppendText(std::string& out, std::string_view text)
-{
-    out += '\t';
-    // Only the bytes that end a field or a line, and the escape byte itself, are escaped;
-    // every other byte is written as it is.
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const char* escape = nullptr;
-        switch (c) {
-        case '\\': escape = "\\\\"; break;
-        case '\t': escape = "\\t"; break;
-        case '\n': escape = "\\n"; break;
-        case '\r': escape = "\\r"; break;
-        case '\0': escape = "\\0"; break;
-        default: continue;
-        }
-        out.append(text.data() + start, i - start);
-        out += escape;
-        start = i + 1;
+#include <cstring>
+
+namespace {
+const size_t kPiece = 1u << 20;
+// The most bytes a number field takes: TAB, sign and up to 19 digits.
+const size_t kNumberBound = 21;
+
+// For each byte, the letter that follows the backslash when it is escaped, or 0 when the
+// byte is written as it is: only the bytes that end a field or a line, and the escape
+// byte itself, are escaped.
+struct SEscapes {
+    unsigned char letter[256] = {};
+    constexpr SEscapes()
+    {
+        letter[static_cast<unsigned char>('\\')] = '\\';
+        letter[static_cast<unsigned char>('\t')] = 't';
+        letter[static_cast<unsigned char>('\n')] = 'n';
+        letter[static_cast<unsigned char>('\r')] = 'r';
+        letter[0] = '0';
     }
-    out.append(text.data() + start, text.size() - start);
+};
+constexpr SEscapes kEscapes;
+}  // namespace
+
+CListFileWriter::CListFileWriter(const Sink& sink) : m_sink(sink) {}
+
+bool CListFileWriter::Write(const std::vector<std::unique_ptr<SGroupEntry>>& groups, const Sink& sink)
+{
+    CListFileWriter writer(sink);
+    return writer.WriteAll(groups);
 }
 
-void CListFileWriter::AppendNumber(std::string& out, long long value)
+void CListFileWriter::Write(const std::vector<std::unique_ptr<SGroupEntry>>& groups, std::string& out)
+{
+    out.clear();
+    Write(groups, Sink([&out](const char* data, size_t size) {
+              out.append(data, size);
+              return true;
+          }));
+}
+
+char* CListFileWriter::Room(size_t n)
+{
+    if (m_capacity - m_used < n) {
+        Flush();
+        if (m_capacity < n || !m_buffer) {
+            m_capacity = n > kPiece ? n : kPiece;
+            m_buffer = std::make_unique<char[]>(m_capacity);
+        }
+    }
+    return m_buffer.get() + m_used;
+}
+
+bool CListFileWriter::Flush()
+{
+    if (m_used && !m_bFailed && !m_sink(m_buffer.get(), m_used))
+        m_bFailed = true;
+    m_used = 0;
+    return !m_bFailed;
+}
+
+char* CListFileWriter::PutText(char* out, std::string_view text)
+{
+    *out++ = '\t';
+    for (const char c : text) {
+        const unsigned char letter = kEscapes.letter[static_cast<unsigned char>(c)];
+        if (!letter) {
+            *out++ = c;
+        } else {
+            *out++ = '\\';
+            *out++ = static_cast<char>(letter);
+        }
+    }
+    return out;
+}
+
+char* CListFileWriter::PutNumber(char* out, long long value)
 {
     char digits[24];
     char* end = digits + sizeof digits;
@@ -37,47 +89,73 @@ void CListFileWriter::AppendNumber(std::string& out, long long value)
         magnitude /= 10;
     } while (magnitude);
     if (negative) *--p = '-';
-    out += '\t';
-    out.append(p, end - p);
+    *out++ = '\t';
+    std::memcpy(out, p, end - p);
+    return out + (end - p);
 }
 
-void CListFileWriter::Write(const std::vector<std::unique_ptr<SGroupEntry>>& groups, std::string& out)
+void CListFileWriter::WriteGroup(const SGroupEntry& group)
 {
-    out.clear();
-    out += kMagic;
-    out += ' ';
-    out += std::to_string(kVersion);
-    out += '\n';
+    const CGroupDataHelper& g = group.data;
+    const std::string_view texts[] = {g.m_strName, g.m_strComment, g.m_strBasedOn, g.m_strRange};
+    size_t bound = 2 + 5 * kNumberBound;
+    for (std::string_view text : texts) bound += TextBound(text);
+    char* out = Room(bound);
+    *out++ = 'G';
+    out = PutNumber(out, group.id);
+    out = PutNumber(out, g.m_dwKey);
+    out = PutNumber(out, g.m_bChecked ? 1 : 0);
+    out = PutNumber(out, g.m_nRangeMode);
+    out = PutNumber(out, group.selection);
+    for (std::string_view text : texts) out = PutText(out, text);
+    *out++ = '\n';
+    Commit(out);
+}
+
+void CListFileWriter::WriteChro(const SChroEntry& chro)
+{
+    const CPackedChromatogram& c = chro.data;
+    const std::string_view verbatim = c.Verbatim();
+    size_t bound = 3 + 5 * kNumberBound + verbatim.size();
+    if (!c.IsVerbatim())
+        for (int text = 0; text < CPackedChromatogram::kTexts; ++text) bound += TextBound(c.Text(text));
+    char* out = Room(bound);
+    *out++ = 'C';
+    out = PutNumber(out, chro.id);
+    out = PutNumber(out, c.m_bChecked ? 1 : 0);
+    out = PutNumber(out, c.m_nType);
+    out = PutNumber(out, c.m_nAnalogue);
+    out = PutNumber(out, c.m_nFunction);
+    if (c.IsVerbatim()) {
+        // The texts need no escapes and stand TAB-separated already.
+        *out++ = '\t';
+        std::memcpy(out, verbatim.data(), verbatim.size());
+        out += verbatim.size();
+    } else {
+        for (int text = 0; text < CPackedChromatogram::kTexts; ++text) out = PutText(out, c.Text(text));
+    }
+    *out++ = '\n';
+    Commit(out);
+}
+
+bool CListFileWriter::WriteAll(const std::vector<std::unique_ptr<SGroupEntry>>& groups)
+{
+    const std::string header = std::string(kMagic) + ' ' + std::to_string(kVersion) + '\n';
+    char* out = Room(header.size());
+    std::memcpy(out, header.data(), header.size());
+    Commit(out + header.size());
     size_t chroCount = 0;
     for (const auto& group : groups) {
-        const CGroupDataHelper& g = group->data;
-        out += 'G';
-        AppendNumber(out, group->id);
-        AppendNumber(out, g.m_dwKey);
-        AppendNumber(out, g.m_bChecked ? 1 : 0);
-        AppendNumber(out, g.m_nRangeMode);
-        AppendNumber(out, group->selection);
-        AppendText(out, g.m_strName);
-        AppendText(out, g.m_strComment);
-        AppendText(out, g.m_strBasedOn);
-        AppendText(out, g.m_strRange);
-        out += '\n';
-        for (const SChroEntry& chro : group->chros) {
-            const CPackedChromatogram& c = chro.data;
-            out += 'C';
-            AppendNumber(out, chro.id);
-            AppendNumber(out, c.m_bChecked ? 1 : 0);
-            AppendNumber(out, c.m_nType);
-            AppendNumber(out, c.m_nAnalogue);
-            AppendNumber(out, c.m_nFunction);
-            for (int text = 0; text < CPackedChromatogram::kTexts; ++text)
-                AppendText(out, c.Text(text));
-            out += '\n';
-        }
+        WriteGroup(*group);
+        for (const SChroEntry& chro : group->chros) WriteChro(chro);
         chroCount += group->chros.size();
+        if (m_bFailed) return false;
     }
-    out += "END";
-    AppendNumber(out, static_cast<long long>(groups.size()));
-    AppendNumber(out, static_cast<long long>(chroCount));
-    out += '\n';
+    out = Room(4 + 2 * kNumberBound);
+    std::memcpy(out, "END", 3);
+    out = PutNumber(out + 3, static_cast<long long>(groups.size()));
+    out = PutNumber(out, static_cast<long long>(chroCount));
+    *out++ = '\n';
+    Commit(out);
+    return Flush();
 }

@@ -248,7 +248,6 @@ bool CListManager::Load(const char* path)
 bool CListManager::Save(const char* path) const
 {
     if (!path || !*path) return false;
-    std::string bytes;
-    CListFileWriter::Write(m_groups, bytes);
-    return CListFileStorage::WriteReplacing(path, bytes);
+    return CListFileStorage::WriteReplacing(
+        path, [this](const CListFileStorage::Sink& sink) { return CListFileWriter::Write(m_groups, sink); });
 }

@@ -22,6 +22,7 @@ CPackedChromatogram& CPackedChromatogram::operator=(const CPackedChromatogram& o
     m_nAnalogue = other.m_nAnalogue;
     m_nFunction = other.m_nFunction;
     m_bChecked = other.m_bChecked;
+    m_bVerbatim = other.m_bVerbatim;
     return *this;
 }
 
@@ -36,7 +37,9 @@ CPackedChromatogram& CPackedChromatogram::operator=(CPackedChromatogram&& other)
     m_nAnalogue = other.m_nAnalogue;
     m_nFunction = other.m_nFunction;
     m_bChecked = other.m_bChecked;
+    m_bVerbatim = other.m_bVerbatim;
     other.m_pTexts = kNoTexts;
+    other.m_bVerbatim = true;
     for (int i = 0; i < kTexts; ++i)
         other.m_ends[i] = static_cast<std::uint32_t>(i);
     return *this;
@@ -51,9 +54,12 @@ void CPackedChromatogram::Pack(const CChromatogramData& rec)
         total += text->size();
     auto owned = std::make_unique<char[]>(total + 1);
     char* out = owned.get();
+    m_bVerbatim = true;
     for (int i = 0; i < kTexts; ++i) {
         if (i > 0)
             *out++ = '\t';
+        if (texts[i]->find_first_of(std::string_view("\\\t\n\r\0", 5)) != std::string::npos)
+            m_bVerbatim = false;
         std::memcpy(out, texts[i]->data(), texts[i]->size());
         out += texts[i]->size();
         m_ends[i] = static_cast<std::uint32_t>(out - owned.get());
@@ -78,10 +84,11 @@ void CPackedChromatogram::Unpack(CChromatogramData& rec) const
     rec.m_bChecked = m_bChecked;
 }
 
-void CPackedChromatogram::Borrow(const char* base, const std::uint32_t (&ends)[kTexts])
+void CPackedChromatogram::Borrow(const char* base, const std::uint32_t (&ends)[kTexts], bool verbatim)
 {
     m_pOwned.reset();
     m_pTexts = base;
+    m_bVerbatim = verbatim;
     for (int i = 0; i < kTexts; ++i)
         m_ends[i] = ends[i];
 }

@@ -29,10 +29,18 @@ public:
     // Copies the record out, reusing the strings' room.
     void Unpack(CChromatogramData& rec) const;
     // Borrows five texts that stand one after another from base: text i ends ends[i] bytes
-    // after base and starts one byte after text i - 1 ends (text 0 at base).
-    void Borrow(const char* base, const std::uint32_t (&ends)[kTexts]);
+    // after base and starts one byte after text i - 1 ends (text 0 at base). verbatim: the
+    // bytes between the texts are TABs and no text holds a byte that a list file escapes.
+    void Borrow(const char* base, const std::uint32_t (&ends)[kTexts], bool verbatim);
 
     std::string_view Text(int i) const;
+    // While no text holds a byte that a list file escapes: all five texts as they stand in
+    // a list file line, TAB-separated. Empty otherwise.
+    std::string_view Verbatim() const
+    {
+        return m_bVerbatim ? std::string_view(m_pTexts, m_ends[kTexts - 1]) : std::string_view();
+    }
+    bool IsVerbatim() const { return m_bVerbatim; }
 
     int m_nType = 0;
     int m_nAnalogue = 1;
@@ -40,6 +48,7 @@ public:
     bool m_bChecked = true;
 
 private:
+    bool m_bVerbatim = true;
     // Five empty texts, one byte apart.
     static constexpr char kNoTexts[] = "\t\t\t\t";
 
