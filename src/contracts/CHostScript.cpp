@@ -48,7 +48,12 @@ std::string CHostScript::DefaultPath()
 
 bool CHostScript::IsOrvalisRunning() const
 {
-    return m_pfnIsRunning && m_pfnIsRunning() != 0;
+    const DWORD now = GetTickCount();
+    if (m_bSeenRunning && now - m_dwSeenRunningAt < kRunningRecheckMs)
+        return true;
+    m_bSeenRunning = m_pfnIsRunning && m_pfnIsRunning() != 0;
+    m_dwSeenRunningAt = now;
+    return m_bSeenRunning;
 }
 
 bool CHostScript::Command(const char* text, int timeout) const
