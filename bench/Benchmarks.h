@@ -9,4 +9,10 @@ constexpr int kRuns = 7;
 CBenchResult Load();
 CBenchResult Save();
 CBenchResult GroupLaunch();
+CBenchResult Startup();
+CBenchResult Memory();
+#ifdef VT_BENCH_WORKSPACE
+CBenchResult GroupListRefresh();
+CBenchResult ChroListRefresh();
+#endif
 }  // namespace bench

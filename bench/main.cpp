@@ -12,9 +12,15 @@ struct SBenchmark {
 };
 
 const SBenchmark kBenchmarks[] = {
+    {"startup", &bench::Startup},
     {"launch", &bench::GroupLaunch},
+#ifdef VT_BENCH_WORKSPACE
+    {"grouplist", &bench::GroupListRefresh},
+    {"chrolist", &bench::ChroListRefresh},
+#endif
     {"load", &bench::Load},
     {"save", &bench::Save},
+    {"memory", &bench::Memory},
 };
 }  // namespace
 
