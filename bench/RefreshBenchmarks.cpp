@@ -6,6 +6,8 @@
 #include "CStopwatch.h"
 #include "CWorkspaceData.h"
 #include "CWorkspaceView.h"
+#include "../src/app/CVantraceApp.h"
+#include "../src/settings/CAppOptions.h"
 
 #include <windows.h>
 
@@ -19,6 +21,16 @@
 namespace {
 const DWORD kListStyle = 0x5080880D;   // the workspace's list style
 using Rows = std::vector<std::pair<std::string, std::string>>;
+
+// The application object the workspace's handlers reach for its options.
+class CBenchApp : public CVantraceApp {
+public:
+    CBenchApp()
+    {
+        SetRegistryKey("Fenwright");
+        m_pOptions = std::make_unique<CAppOptions>();
+    }
+};
 
 // A top-level window holding the workspace and, beside it, the baseline's list view.
 class CRefreshBench {
@@ -87,6 +99,7 @@ public:
     }
 
 private:
+    CBenchApp m_app;
     HWND m_hParent = nullptr;
     HWND m_hRaw = nullptr;
     std::unique_ptr<CWorkspaceView> m_workspace;
