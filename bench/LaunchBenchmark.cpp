@@ -12,9 +12,6 @@
 
 namespace {
 const int kChromatograms = 64;
-// One launch is short and the host's process must be scheduled for every command: more
-// runs than the other benchmarks steady the medians.
-const int kLaunchRuns = 3 * bench::kRuns;
 const ULONG_PTR kCommandTag = 0x56540001;
 const char kReadyEvent[] = "VantraceBenchHostReady";
 
@@ -84,7 +81,7 @@ CBenchResult bench::GroupLaunch()
     SendRaw(window, texts);
     launch.LaunchGroup(group);
     const LRESULT before = SendMessageA(window, WM_APP, 0, 0);
-    for (int run = 0; run < kLaunchRuns; ++run) {
+    for (int run = 0; run < kRuns; ++run) {
         CStopwatch raw;
         if (!SendRaw(window, texts))
             result.Fail("the host refused a raw command");
@@ -95,9 +92,9 @@ CBenchResult bench::GroupLaunch()
         result.AddOurs(ours.ElapsedMs());
     }
     const LRESULT received = SendMessageA(window, WM_APP, 0, 0) - before;
-    if (received != LRESULT(2 * kLaunchRuns * texts.size()))
+    if (received != LRESULT(2 * kRuns * texts.size()))
         result.Fail("the host received " + std::to_string(received) + " commands, not "
-                    + std::to_string(2 * kLaunchRuns * texts.size()));
+                    + std::to_string(2 * kRuns * texts.size()));
     PostMessageA(window, WM_CLOSE, 0, 0);
     host.WaitForExit(10000);
     return result;

@@ -48,12 +48,7 @@ std::string CHostScript::DefaultPath()
 
 bool CHostScript::IsOrvalisRunning() const
 {
-    const DWORD now = GetTickCount();
-    if (m_bSeenRunning && now - m_dwSeenRunningAt < kRunningRecheckMs)
-        return true;
-    m_bSeenRunning = m_pfnIsRunning && m_pfnIsRunning() != 0;
-    m_dwSeenRunningAt = now;
-    return m_bSeenRunning;
+    return m_pfnIsRunning && m_pfnIsRunning() != 0;
 }
 
 bool CHostScript::Command(const char* text, int timeout) const

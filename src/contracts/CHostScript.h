@@ -20,12 +20,8 @@ public:
     static std::string DefaultPath();
 
     bool IsLoaded() const { return m_pfnIsRunning && m_pfnCommand; }
-    // Whether the host application runs. A host seen running within the last
-    // kRunningRecheckMs is taken to run still without asking the library again: a launch
-    // asks before each of its commands, and the library's command function looks for the
-    // host window itself, so a command to a host that has just gone fails on its own.
+    // Whether the host application runs.
     bool IsOrvalisRunning() const;
-    static constexpr DWORD kRunningRecheckMs = 100;
     // Hands one command text to the host; true when the host accepted it.
     bool Command(const char* text, int timeout) const;
 
@@ -36,6 +32,4 @@ private:
     HMODULE m_hModule = nullptr;
     IsRunningFn m_pfnIsRunning = nullptr;
     CommandFn m_pfnCommand = nullptr;
-    mutable bool m_bSeenRunning = false;
-    mutable DWORD m_dwSeenRunningAt = 0;   // tick count of the last answer that it runs
 };

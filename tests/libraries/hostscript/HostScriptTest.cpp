@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -144,23 +143,4 @@ TEST(HostScriptLoader, AMissingOrForeignLibraryIsAHostThatDoesNotRun)
     CHostScript none("");
     EXPECT_FALSE(none.IsLoaded());
     EXPECT_TRUE(window.GetReceived().empty());
-}
-
-// The loader answers a repeated question from what it saw a moment ago, but a host that has
-// gone in between gets nothing, and the next question after the recheck time sees it gone.
-TEST(HostScriptLoader, ARecentAnswerIsReusedButAHostThatWentReceivesNothing)
-{
-    CHostScript host(CHostScript::DefaultPath());
-    auto window = std::make_unique<TestHostWindow>();
-    ASSERT_TRUE(host.IsOrvalisRunning());
-    window.reset();
-    EXPECT_FALSE(host.Command("to a host that went", 1000));
-    Sleep(CHostScript::kRunningRecheckMs + 50);
-    EXPECT_FALSE(host.IsOrvalisRunning());
-
-    // A host that did not run is asked about afresh at once.
-    TestHostWindow again;
-    EXPECT_TRUE(host.IsOrvalisRunning());
-    EXPECT_TRUE(host.Command("to the new host", 1000));
-    EXPECT_EQ(again.Texts(), std::vector<std::string>{"to the new host"});
 }
