@@ -156,8 +156,10 @@ bool CListFileReader::ReadChro(SChroEntry& chro)
         ends[i] = static_cast<std::uint32_t>(out - base);
     }
     if (!AtLineEnd()) return false;
-    // With no escape in any text, nothing moved: the texts end where the last field ends.
-    c.Borrow(base, ends, out == m_field - 1);
+    // Verbatim: no escape in any text (nothing moved, so the texts end where the last field
+    // ends) and no raw CR or NUL, which a list file may hold but the writer escapes.
+    const bool verbatim = out == m_field - 1 && FindEither(base, out, '\r', '\0') == out;
+    c.Borrow(base, ends, verbatim);
     return true;
 }
 

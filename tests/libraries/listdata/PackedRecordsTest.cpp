@@ -125,3 +125,24 @@ TEST_F(PackedRecordsTest, RecordsLargerThanTheWriteBufferRoundTrip)
     EXPECT_GT(first.size(), 4000000u);
     EXPECT_TRUE(first == second);
 }
+
+TEST_F(PackedRecordsTest, RawCarriageReturnsAndNulsInALoadedTextAreEscapedWhenSaved)
+{
+    // A reader takes a raw CR (not before the line end) or NUL in a text as a byte; the
+    // writer always escapes them, so the saved file reads back the same.
+    const std::string path = m_folder.Path("raw.vtl");
+    ASSERT_TRUE(WriteBytes(path, std::string("VANTRACE-LIST 1\nG\t1\t0\t0\t0\t0\tG\t\t\t\n"
+                                             "C\t2\t1\t0\t1\t1\ta\rb\tn\0l\t\t\t\r\r\nEND\t1\t1\n",
+                                             66)));
+    CListManager list;
+    ASSERT_TRUE(list.Load(path.c_str()));
+    EXPECT_EQ(Texts(list, 1, 2), std::string("a\rb|n\0l|||\r", 11));
+    const std::string saved = m_folder.Path("saved.vtl");
+    ASSERT_TRUE(list.Save(saved.c_str()));
+    std::string bytes;
+    ASSERT_TRUE(ReadBytes(saved, bytes));
+    EXPECT_EQ(bytes, "VANTRACE-LIST 1\nG\t1\t0\t0\t0\t0\tG\t\t\t\nC\t2\t1\t0\t1\t1\ta\\rb\tn\\0l\t\t\t\\r\nEND\t1\t1\n");
+    CListManager again;
+    ASSERT_TRUE(again.Load(saved.c_str()));
+    EXPECT_EQ(Texts(again, 1, 2), Texts(list, 1, 2));
+}
