@@ -19,13 +19,6 @@ ui::DialogAnswerer::Action TypeName(const std::string& name)
     return [name](HWND dialog) { SetDlgItemTextA(dialog, IDC_CHRO_NAME, name.c_str()); };
 }
 
-std::string ItemText(HWND dialog, int id)
-{
-    char text[256] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
 class ChroCommandsTest : public WorkspaceFixture {
 protected:
     // One group "G" holding A, B and C, shown with row `selected` of the chromatograms selected.

@@ -15,13 +15,6 @@ ui::DialogAnswerer::Action TypeName(const std::string& name)
     return [name](HWND dialog) { SetDlgItemTextA(dialog, IDC_GROUP_NAME, name.c_str()); };
 }
 
-std::string ItemText(HWND dialog, int id)
-{
-    char text[256] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
 bool RowChecked(HWND list, int row)
 {
     return ListView_GetCheckState(list, row) != 0;

@@ -169,3 +169,10 @@ std::vector<std::string> WorkspaceFixture::ManagerChroNames(DWORD group)
     }
     return names;
 }
+
+std::string ItemText(HWND dialog, int id)
+{
+    char text[256] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}

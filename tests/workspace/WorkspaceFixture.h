@@ -12,6 +12,9 @@
 
 // The application object of a workspace test program: the registry root of the tool and
 // an options store that each test starts afresh.
+// The text of a control of an open dialog.
+std::string ItemText(HWND dialog, int id);
+
 class CWorkspaceTestApp : public CVantraceApp {
 public:
     CWorkspaceTestApp();
