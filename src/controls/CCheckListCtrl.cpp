@@ -144,16 +144,36 @@ void CCheckListCtrl::SetSelectedAndFocused(int nItem)
     SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
+void CCheckListCtrl::BeginRebuild()
+{
+    SetRedraw(false);
+    DeleteAllItems();
+    m_bRebuilding = true;
+    m_nLastInserted = -1;
+}
+
+void CCheckListCtrl::EndRebuild()
+{
+    m_bRebuilding = false;
+    if (m_nLastInserted >= 0)
+        SetSelectedAndFocused(m_nLastInserted);
+    SetRedraw(true);
+    Invalidate();
+}
+
 int CCheckListCtrl::InsertRow(int nItem, const char* first, const char* second, DWORD data, bool checked)
 {
-    const UINT states = LVIS_SELECTED | LVIS_FOCUSED;
+    const UINT states = m_bRebuilding ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
     const int row = InsertItem(LVIF_TEXT | LVIF_STATE | LVIF_IMAGE, nItem, first, states, states, 0, 0);
     if (row < 0)
         return -1;
     SetItemText(row, 1, second);
     SetItemData(row, data);
     SetCheck(row, checked);
-    SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
+    if (m_bRebuilding)
+        m_nLastInserted = row;
+    else
+        SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
     return row;
 }
 

@@ -1,6 +1,7 @@
 #include "CWnd.h"
 
 #include "CCmdUI.h"
+#include "CHandleMap.h"
 
 #include <commctrl.h>
 
@@ -8,8 +9,6 @@
 
 namespace {
 const char kPlainClass[] = "VtWnd";
-// Window property that holds the object of a subclassed control.
-const char kObjectProperty[] = "VtWndObject";
 
 // The object that CreateEx is creating a system-class control for; the creation hook
 // attaches it to the first window created on this thread.
@@ -38,15 +37,7 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandle(HWND hwnd)
 {
-    if (!hwnd)
-        return nullptr;
-    if (HANDLE object = GetPropA(hwnd, kObjectProperty))
-        return static_cast<CWnd*>(object);
-    if (reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)) == &CWnd::StaticWndProc)
-        return reinterpret_cast<CWnd*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (reinterpret_cast<DLGPROC>(GetWindowLongPtrA(hwnd, DWLP_DLGPROC)) == &CWnd::StaticDlgProc)
-        return reinterpret_cast<CWnd*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    return nullptr;
+    return hwnd ? CHandleMap::Find(hwnd) : nullptr;
 }
 
 bool CWnd::RegisterWindowClass(const char* name, UINT style, HCURSOR cursor, HBRUSH background, HICON icon)
@@ -133,11 +124,22 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The control's own procedure stays in m_pfnSuper for Default(). Messages keep the
+// character set of the control's class: a Unicode control is subclassed through the W call.
 BOOL CWnd::SubclassWindow(HWND hwnd)
 {
-    if (!hwnd || m_hWnd || !SetWindowSubclass(hwnd, &CWnd::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this)))
+    if (!hwnd || m_hWnd)
         return FALSE;
-    SetPropA(hwnd, kObjectProperty, this);
+    CHandleMap::Add(hwnd, this);
+    m_bUnicodeSuper = ::IsWindowUnicode(hwnd) != FALSE;
+    const auto proc = reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc);
+    const LONG_PTR super = m_bUnicodeSuper ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, proc)
+                                           : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, proc);
+    if (!super) {
+        CHandleMap::Remove(hwnd);
+        return FALSE;
+    }
+    m_pfnSuper = reinterpret_cast<WNDPROC>(super);
     m_hWnd = hwnd;
     m_attachment = Attachment::Subclassed;
     return TRUE;
@@ -148,17 +150,24 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
     return SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
 }
 
-HWND CWnd::UnsubclassWindow()
-{
-    HWND hwnd = m_hWnd;
-    if (m_attachment == Attachment::Subclassed)
-        Detach();
-    return hwnd;
-}
-
 BOOL CWnd::DestroyWindow()
 {
     return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+// Puts the control's own procedure back, unless another procedure was chained on top of
+// ours since; it is read and written with the same character set it was replaced with.
+void CWnd::RestoreSuperProc()
+{
+    const auto ours = reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc);
+    const auto super = reinterpret_cast<LONG_PTR>(m_pfnSuper);
+    if (m_bUnicodeSuper) {
+        if (GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == ours)
+            SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, super);
+    } else if (GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == ours) {
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, super);
+    }
+    m_pfnSuper = nullptr;
 }
 
 void CWnd::Detach()
@@ -168,8 +177,7 @@ void CWnd::Detach()
         SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
         break;
     case Attachment::Subclassed:
-        RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, 0);
-        RemovePropA(m_hWnd, kObjectProperty);
+        RestoreSuperProc();
         break;
     case Attachment::Dialog:
         SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
@@ -177,6 +185,8 @@ void CWnd::Detach()
     case Attachment::None:
         break;
     }
+    if (m_attachment != Attachment::None)
+        CHandleMap::Remove(m_hWnd);
     m_hWnd = nullptr;
     m_attachment = Attachment::None;
 }
@@ -210,6 +220,7 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         auto* self = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         if (self) {
             SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            CHandleMap::Add(hwnd, self);
             self->m_hWnd = hwnd;
             self->m_attachment = Attachment::OwnClass;
         }
@@ -220,11 +231,11 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     return self->Dispatch(message, wParam, lParam);
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref)
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<CWnd*>(ref);
-    if (!self)
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+    CWnd* self = CHandleMap::Find(hwnd);
+    if (!self)   // cannot happen while the procedure is installed; the object restores it
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
     return self->Dispatch(message, wParam, lParam);
 }
 
@@ -234,6 +245,7 @@ INT_PTR CALLBACK CWnd::StaticDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         auto* self = reinterpret_cast<CWnd*>(lParam);
         if (self) {
             SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+            CHandleMap::Add(hwnd, self);
             self->m_hWnd = hwnd;
             self->m_attachment = Attachment::Dialog;
         }
@@ -352,7 +364,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (m_attachment) {
     case Attachment::Subclassed:
-        return DefSubclassProc(m_hWnd, message, wParam, lParam);
+        return m_bUnicodeSuper ? CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam)
+                               : CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
     case Attachment::Dialog:
         m_bDialogDefault = true;
         return 0;

@@ -6,7 +6,8 @@
 
 // A window and the C++ object attached to it. Windows of the framework's own classes are
 // attached on WM_NCCREATE (GWLP_USERDATA), dialogs on WM_INITDIALOG (DWLP_USER), and
-// controls of system classes by subclassing (SetWindowSubclass). Every message then goes
+// controls of system classes by replacing their window procedure; CHandleMap finds the
+// object of any of them from its handle. Every message then goes
 // through WindowProc and the handler tables; WM_NOTIFY and control WM_COMMAND
 // notifications are first offered to the sending control (reflection).
 class CWnd : public CCmdTarget {
@@ -36,7 +37,6 @@ public:
     BOOL Create(const char* className, const char* windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     BOOL SubclassWindow(HWND hwnd);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
-    HWND UnsubclassWindow();
     BOOL DestroyWindow();
 
     // Dispatch.
@@ -97,12 +97,15 @@ protected:
 private:
     enum class Attachment { None, OwnClass, Subclassed, Dialog };
 
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
+    void RestoreSuperProc();
 
     Attachment m_attachment = Attachment::None;
+    WNDPROC m_pfnSuper = nullptr;         // a subclassed control's own procedure
+    bool m_bUnicodeSuper = false;         // ... which takes Unicode messages
     const MSG* m_pCurrentMsg = nullptr;   // the message being dispatched, for Default()
     bool m_bDialogDefault = false;        // a dialog message went to default processing
 };

@@ -181,8 +181,7 @@ void CWorkspaceView::RefreshChromatogramList()
 {
     CChroListCtrl& chros = m_pData->m_chroList;
     CListManager& manager = m_pData->m_listManager;
-    chros.SetRedraw(false);   // inserting rows while the list redraws is slow
-    chros.DeleteAllItems();
+    chros.BeginRebuild();
     DWORD groupId = 0;
     m_pData->m_groupList.GetSelectedItemData(groupId);
     CChromatogramData record;
@@ -197,25 +196,22 @@ void CWorkspaceView::RefreshChromatogramList()
     }
     int selected = 0;
     manager.GetChroSelection(groupId, selected);
+    chros.EndRebuild();
     chros.SelectItem(selected);
-    chros.SetRedraw(true);
-    chros.Invalidate();
 }
 
 void CWorkspaceView::RefreshGroupList()
 {
     CGroupListCtrl& groups = m_pData->m_groupList;
     CListManager& manager = m_pData->m_listManager;
-    groups.SetRedraw(false);   // inserting rows while the list redraws is slow
-    groups.DeleteAllItems();
+    groups.BeginRebuild();
     CGroupDataHelper record;
     DWORD groupId = 0;
     for (int position = 0; manager.GetGroupOrder(position, groupId); ++position) {
         manager.GetGroup(record, groupId);
         groups.AddItem(position, groupId, record.m_strName.c_str(), record.m_strComment.c_str(), record.m_bChecked);
     }
-    groups.SetRedraw(true);
-    groups.Invalidate();
+    groups.EndRebuild();
 }
 
 void CWorkspaceView::UpdateTitle(bool modified)

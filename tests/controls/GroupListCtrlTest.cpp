@@ -63,6 +63,44 @@ TEST_F(GroupListTest, CreationAndAddItem)
     EXPECT_EQ(Checks(m_list), (Marks{false, true, false}));
 }
 
+// A rebuild inserts its rows unselected but must end where adding them one by one ends:
+// the last row selected and focused, the same marks, data and current row.
+TEST_F(GroupListTest, RebuildEndsLikeAddingRowByRow)
+{
+    CGroupListCtrl rebuilt;
+    ASSERT_TRUE(rebuilt.Create(kListStyle, RECT{420, 10, 821, 251}, &m_parent, 2));
+    ASSERT_TRUE(rebuilt.AddItem(0, 99, "old", "", false));
+    rebuilt.SelectItem(0);
+
+    Fill(4, 1);
+    rebuilt.BeginRebuild();
+    EXPECT_EQ(rebuilt.GetItemCount(), 0);
+    for (int row = 0; row < 4; ++row) {
+        const std::string name = "group" + std::to_string(row);
+        ASSERT_TRUE(rebuilt.AddItem(row, 200 + row, name.c_str(), "comment", row == 1));
+    }
+    EXPECT_EQ(SelectedRows(rebuilt), Rows{});
+    rebuilt.EndRebuild();
+
+    EXPECT_EQ(SelectedRows(rebuilt), SelectedRows(m_list));
+    EXPECT_EQ(SelectedRows(rebuilt), Rows{3});
+    EXPECT_EQ(FocusedRow(rebuilt), FocusedRow(m_list));
+    EXPECT_EQ(Checks(rebuilt), Checks(m_list));
+    EXPECT_EQ(rebuilt.GetCurrentItem(), m_list.GetCurrentItem());
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(rebuilt.GetItemData(row), m_list.GetItemData(row));
+        EXPECT_EQ(rebuilt.GetItemText(row, 0), m_list.GetItemText(row, 0));
+    }
+
+    // An empty rebuild selects nothing, and rows added afterwards are selected again.
+    rebuilt.BeginRebuild();
+    rebuilt.EndRebuild();
+    EXPECT_EQ(rebuilt.GetItemCount(), 0);
+    ASSERT_TRUE(rebuilt.AddItem(0, 7, "new", "", false));
+    EXPECT_EQ(SelectedRows(rebuilt), Rows{0});
+    EXPECT_EQ(FocusedRow(rebuilt), 0);
+}
+
 TEST_F(GroupListTest, PressesPickTheGroupButNeverLaunch)
 {
     Fill(3, -1);

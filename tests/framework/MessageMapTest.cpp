@@ -150,6 +150,45 @@ TEST_F(MessageMapTest, ControlCommandNotificationIsReflectedToTheControl)
     EXPECT_EQ(g_calls, (std::vector<std::string>{"edit change"}));
 }
 
+// A Unicode control (list view) and an ANSI one (edit box) keep doing their own work under
+// the framework's procedure, and let go of the object when they are destroyed.
+TEST_F(MessageMapTest, SubclassedControlsStillAnswerThroughTheirOwnProcedure)
+{
+    CReflectingList list;
+    ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWA, nullptr, WS_CHILD | LVS_REPORT, RECT{0, 0, 100, 100}, m_wnd.m_hWnd, 5));
+    CReflectingEdit edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", nullptr, WS_CHILD, RECT{0, 0, 100, 20}, m_wnd.m_hWnd, 6));
+    EXPECT_TRUE(IsWindowUnicode(list.m_hWnd));
+    EXPECT_FALSE(IsWindowUnicode(edit.m_hWnd));
+
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = 50;
+    ASSERT_EQ(list.SendMessage(LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column)), 0);
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.pszText = const_cast<char*>("row \xE9");
+    ASSERT_EQ(list.SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)), 0);
+    char text[32] = {};
+    LVITEMA get{};
+    get.pszText = text;
+    get.cchTextMax = sizeof text;
+    list.SendMessage(LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&get));
+    EXPECT_STREQ(text, "row \xE9");
+
+    edit.SetWindowText("typed \xE9");
+    EXPECT_EQ(edit.GetWindowText(), "typed \xE9");
+
+    HWND listHandle = list.m_hWnd;
+    HWND editHandle = edit.m_hWnd;
+    list.DestroyWindow();
+    edit.DestroyWindow();
+    EXPECT_EQ(list.m_hWnd, nullptr);
+    EXPECT_EQ(edit.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandle(listHandle), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(editHandle), nullptr);
+}
+
 TEST_F(MessageMapTest, ExceptionInAHandlerDoesNotCrossIntoWindows)
 {
     class CThrowingWnd : public CWnd {
