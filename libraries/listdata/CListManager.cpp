@@ -20,10 +20,22 @@ SGroupEntry* CListManager::FindGroup(DWORD id) const
     return it == m_byId.end() ? nullptr : it->second;
 }
 
+// Callers mostly walk a group in order, so the entry found last and the one after it are
+// tried before the scan.
 SChroEntry* CListManager::FindChro(SGroupEntry& group, DWORD chro)
 {
-    for (SChroEntry& entry : group.chros) {
-        if (entry.id == chro) return &entry;
+    auto& chros = group.chros;
+    for (size_t at : {group.lastFound, group.lastFound + 1}) {
+        if (at < chros.size() && chros[at].id == chro) {
+            group.lastFound = at;
+            return &chros[at];
+        }
+    }
+    for (size_t at = 0; at < chros.size(); ++at) {
+        if (chros[at].id == chro) {
+            group.lastFound = at;
+            return &chros[at];
+        }
     }
     return nullptr;
 }

@@ -18,4 +18,5 @@ struct SGroupEntry {
     int selection = 0;
     CGroupDataHelper data;
     std::vector<SChroEntry> chros;
+    size_t lastFound = 0;   // where the last look-up by id found its chromatogram
 };

@@ -146,7 +146,6 @@ void CCheckListCtrl::SetSelectedAndFocused(int nItem)
 
 void CCheckListCtrl::BeginRebuild()
 {
-    SetRedraw(false);
     DeleteAllItems();
     m_bRebuilding = true;
     m_nLastInserted = -1;
@@ -157,23 +156,21 @@ void CCheckListCtrl::EndRebuild()
     m_bRebuilding = false;
     if (m_nLastInserted >= 0)
         SetSelectedAndFocused(m_nLastInserted);
-    SetRedraw(true);
-    Invalidate();
 }
 
+// One insert carries the text, icon, data, check mark and selection, so that the list view
+// handles and notifies one change per row rather than four.
 int CCheckListCtrl::InsertRow(int nItem, const char* first, const char* second, DWORD data, bool checked)
 {
-    const UINT states = m_bRebuilding ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
-    const int row = InsertItem(LVIF_TEXT | LVIF_STATE | LVIF_IMAGE, nItem, first, states, states, 0, 0);
+    const UINT selection = m_bRebuilding ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
+    const int row = InsertItem(LVIF_TEXT | LVIF_STATE | LVIF_IMAGE | LVIF_PARAM, nItem, first,
+                               selection | INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), selection | LVIS_STATEIMAGEMASK, 0,
+                               static_cast<LPARAM>(data));
     if (row < 0)
         return -1;
     SetItemText(row, 1, second);
-    SetItemData(row, data);
-    SetCheck(row, checked);
     if (m_bRebuilding)
         m_nLastInserted = row;
-    else
-        SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
     return row;
 }
 

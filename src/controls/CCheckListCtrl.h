@@ -25,10 +25,10 @@ public:
     bool IsCursorOnCheckBox(int& nItem, bool& checked) const;
     // With the cursor off the rows, gives the selection back to the focused row.
     void ReselectFocusedItem(LRESULT* pResult);
-    // A rebuild empties the list with redraw off; rows added until EndRebuild go in
-    // unselected, and EndRebuild then selects and focuses the last row added, which is where
-    // adding each row selected and focused leaves the selection. Moving a single selection
-    // row by row costs milliseconds a row in some list views.
+    // A rebuild empties the list; rows added until EndRebuild go in unselected, and
+    // EndRebuild then selects and focuses the last row added, which is where adding each row
+    // selected and focused leaves the selection. Moving a single selection row by row costs
+    // milliseconds a row in some list views. Callers turn redraw off around a rebuild.
     void BeginRebuild();
     void EndRebuild();
 

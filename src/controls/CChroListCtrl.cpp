@@ -36,6 +36,7 @@ BOOL CChroListCtrl::AddItem(int nItem, const char* name, const char* description
         return FALSE;
     m_dataIndex.Add(data);
     m_nLastAdded = row;
+    m_lastAddedData = data;
     return TRUE;
 }
 
@@ -62,7 +63,7 @@ bool CChroListCtrl::FindItemByData(DWORD data, int& nItem) const
     const int holders = m_dataIndex.Count(data);
     if (holders == 0)
         return false;
-    if (holders == 1 && m_nLastAdded >= 0 && m_nLastAdded < GetItemCount() && GetItemData(m_nLastAdded) == data) {
+    if (holders == 1 && m_nLastAdded >= 0 && m_lastAddedData == data) {
         nItem = m_nLastAdded;
         return true;
     }

@@ -39,5 +39,6 @@ private:
 
     CItemDataIndex m_dataIndex;
     int m_nLastAdded = -1;      // the row the last AddItem inserted, while still known
+    DWORD m_lastAddedData = 0;  // ... and the data it holds
     bool m_bAdding = false;
 };

@@ -181,6 +181,7 @@ void CWorkspaceView::RefreshChromatogramList()
 {
     CChroListCtrl& chros = m_pData->m_chroList;
     CListManager& manager = m_pData->m_listManager;
+    chros.SetRedraw(false);   // inserting rows while the list redraws is slow
     chros.BeginRebuild();
     DWORD groupId = 0;
     m_pData->m_groupList.GetSelectedItemData(groupId);
@@ -190,20 +191,25 @@ void CWorkspaceView::RefreshChromatogramList()
         if (!manager.GetChromatogram(groupId, chroId, record))
             continue;
         chros.AddItem(position, record.m_strName.c_str(), record.m_strDescription.c_str(), chroId, record.m_bChecked);
+        // The row found is normally the one just added, which shows this mark already;
+        // setting a mark the row shows is a costly no-op in some list views.
         int row = 0;
-        if (chros.FindItemByData(chroId, row))
+        if (chros.FindItemByData(chroId, row) && (chros.GetCheck(row) != FALSE) != record.m_bChecked)
             chros.SetCheck(row, record.m_bChecked);
     }
     int selected = 0;
     manager.GetChroSelection(groupId, selected);
     chros.EndRebuild();
     chros.SelectItem(selected);
+    chros.SetRedraw(true);
+    chros.Invalidate();
 }
 
 void CWorkspaceView::RefreshGroupList()
 {
     CGroupListCtrl& groups = m_pData->m_groupList;
     CListManager& manager = m_pData->m_listManager;
+    groups.SetRedraw(false);   // inserting rows while the list redraws is slow
     groups.BeginRebuild();
     CGroupDataHelper record;
     DWORD groupId = 0;
@@ -212,6 +218,8 @@ void CWorkspaceView::RefreshGroupList()
         groups.AddItem(position, groupId, record.m_strName.c_str(), record.m_strComment.c_str(), record.m_bChecked);
     }
     groups.EndRebuild();
+    groups.SetRedraw(true);
+    groups.Invalidate();
 }
 
 void CWorkspaceView::UpdateTitle(bool modified)

@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 CGroupDataHelper Group(const std::string& name, bool checked = false)
@@ -160,6 +161,33 @@ TEST_F(ListManagerTest, MoveSwapsAdjacentChromatogramsOnly)
     EXPECT_FALSE(m_list.Move(m_a2, m_a3, 0));
     EXPECT_FALSE(m_list.Move(m_a2, 9999, m_a));
     EXPECT_EQ(Snapshot(m_list), before);
+}
+
+// Look-ups by id remember where they last found a chromatogram; after the entries shift
+// under that memory, every id must still reach its own record.
+TEST_F(ListManagerTest, LookUpsByIdStayRightAfterEntriesShift)
+{
+    std::vector<DWORD> ids;
+    for (int i = 0; i < 6; ++i) {
+        DWORD id = 0;
+        ASSERT_TRUE(m_list.AddChro(Chro("c" + std::to_string(i)), id, m_b));
+        ids.push_back(id);
+    }
+    auto nameOf = [this](DWORD id) {
+        CChromatogramData rec;
+        return m_list.GetChromatogram(m_b, id, rec) ? rec.m_strName : std::string("missing");
+    };
+    EXPECT_EQ(nameOf(ids[3]), "c3");
+    ASSERT_TRUE(m_list.RemoveChro(m_b, ids[3]));
+    EXPECT_EQ(nameOf(ids[3]), "missing");
+    EXPECT_EQ(nameOf(ids[4]), "c4");   // now where c3 was
+    EXPECT_EQ(nameOf(ids[2]), "c2");   // behind the remembered place
+    ASSERT_TRUE(m_list.Move(ids[5], ids[4], m_b));
+    EXPECT_EQ(nameOf(ids[5]), "c5");
+    EXPECT_EQ(nameOf(ids[4]), "c4");
+    for (int i = 5; i >= 0; --i)
+        EXPECT_EQ(nameOf(ids[i]), i == 3 ? "missing" : "c" + std::to_string(i));
+    EXPECT_EQ(nameOf(m_a1), "missing");   // another group's id
 }
 
 TEST_F(ListManagerTest, DuplicateGroupCopiesChromatogramsUnderNewIds)
