@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,30 @@ TEST_F(HostScriptDll, NoHostWithoutATopLevelHostWindow)
         EXPECT_TRUE(child.GetReceived().empty());
     }
     DestroyWindow(frame);
+}
+
+// The library remembers the window that took the last command; a host that closes and
+// opens a new window in between must still get the next command, and a host that is gone
+// must not be reported as running for longer than a moment.
+TEST_F(HostScriptDll, AHostThatClosedIsFoundAgainOrReportedGone)
+{
+    auto first = std::make_unique<TestHostWindow>();
+    EXPECT_NE(m_command("to the first", 10000), 0);
+    first.reset();
+    auto second = std::make_unique<TestHostWindow>();
+    EXPECT_NE(m_isRunning(), 0);
+    EXPECT_NE(m_command("to the second", 10000), 0);
+    EXPECT_EQ(second->Texts(), std::vector<std::string>{"to the second"});
+
+    second.reset();
+    EXPECT_EQ(m_command("nobody", 1000), 0);
+    EXPECT_EQ(m_isRunning(), 0);
+
+    auto third = std::make_unique<TestHostWindow>();
+    EXPECT_NE(m_command("to the third", 10000), 0);
+    third.reset();
+    Sleep(100);
+    EXPECT_EQ(m_isRunning(), 0);
 }
 
 TEST(HostScriptLoader, LoadsTheLibraryBesideTheProgramOnce)
