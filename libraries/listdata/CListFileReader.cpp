@@ -5,43 +5,14 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <emmintrin.h>
 #include <string_view>
-#include <unordered_set>
 
-namespace {
-// Marks the bytes of word that are zero (the lowest mark is exact, which is all we use).
-inline std::uint64_t ZeroBytes(std::uint64_t word)
-{
-    return (word - 0x0101010101010101ull) & ~word & 0x8080808080808080ull;
-}
-
-// The first byte in [p, end) that is a or b, or end: eight bytes at a time, since the
-// runtime's memchr may look at one byte at a time and this is the reader's inner loop.
-char* FindEither(char* p, char* end, char a, char b)
-{
-    const std::uint64_t as = 0x0101010101010101ull * static_cast<unsigned char>(a);
-    const std::uint64_t bs = 0x0101010101010101ull * static_cast<unsigned char>(b);
-    for (; end - p >= 8; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        const std::uint64_t hits = ZeroBytes(word ^ as) | ZeroBytes(word ^ bs);
-        if (hits) {
-            // The lowest mark is the first byte in memory on a little-endian machine.
-            if constexpr (std::endian::native == std::endian::little)
-                return p + (std::countr_zero(hits) >> 3);
-            break;
-        }
-    }
-    while (p < end && *p != a && *p != b)
-        ++p;
-    return p;
-}
-}  // namespace
 
 bool CListFileReader::Parse(std::string& bytes, std::vector<std::unique_ptr<SGroupEntry>>& groups)
 {
     groups.clear();
-    CListFileReader reader(bytes.data(), bytes.size());
+    CListFileReader reader(bytes.data(), bytes.data() + bytes.size());
     if (reader.ReadAll(groups)) return true;
     groups.clear();
     return false;
@@ -50,7 +21,17 @@ bool CListFileReader::Parse(std::string& bytes, std::vector<std::unique_ptr<SGro
 bool CListFileReader::ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups)
 {
     if (!NextLine() || !ReadHeader()) return false;
-    std::unordered_set<DWORD> groupIds;
+    // A group's chromatograms are read into pending, which the group takes over when it
+    // ends; pending then starts with room for as many as that group had, since groups in a
+    // list tend to be alike, so records are rarely moved while a group grows.
+    std::vector<SChroEntry> pending;
+    auto closeGroup = [&groups, &pending]() {
+        if (groups.empty()) return true;
+        SGroupEntry& group = *groups.back();
+        group.chros.swap(pending);
+        pending.reserve(group.chros.size());
+        return UniqueChroIds(group);
+    };
     size_t chroCount = 0;
     while (NextLine()) {
         char* kind = nullptr;
@@ -58,22 +39,17 @@ bool CListFileReader::ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups)
         if (!NextField(kind, kindEnd)) return false;
         const std::string_view word(kind, kindEnd - kind);
         if (word == "G") {
-            if (!groups.empty() && !UniqueChroIds(*groups.back())) return false;
+            if (!closeGroup()) return false;
             auto group = std::make_unique<SGroupEntry>();
-            if (!ReadGroup(*group) || !groupIds.insert(group->id).second) return false;
-            // Room for the group's chromatograms at once: growing one by one would move
-            // every record several times.
-            group->chros.reserve(ChroLinesAhead());
+            if (!ReadGroup(*group)) return false;
             groups.push_back(std::move(group));
         } else if (word == "C") {
             if (groups.empty()) return false;
-            SGroupEntry& group = *groups.back();
-            group.chros.emplace_back();
-            if (!ReadChro(group.chros.back())) return false;
+            pending.emplace_back();
+            if (!ReadChro(pending.back())) return false;
             ++chroCount;
         } else if (word == "END") {
-            if (!groups.empty() && !UniqueChroIds(*groups.back())) return false;
-            return ReadEnd(groups.size(), chroCount);
+            return closeGroup() && UniqueGroupIds(groups) && ReadEnd(groups.size(), chroCount);
         } else {
             return false;
         }
@@ -81,35 +57,72 @@ bool CListFileReader::ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups)
     return false;   // no END line: the file was cut short
 }
 
+// One pass over the line, sixteen bytes at a time while they last: it finds the line end,
+// every field's end, and whether the line holds an escape or a raw CR or NUL.
 bool CListFileReader::NextLine()
 {
     if (m_p >= m_end) return false;
-    char* newline = FindEither(m_p, m_end, '\n', '\n');
-    if (newline == m_end) return false;
+    m_fieldCount = 0;
+    bool escape = false;
+    char* crOrNul = nullptr;   // the line's first CR or NUL
+    char* newline = nullptr;
+    char* p = m_p;
+    const __m128i tabs16 = _mm_set1_epi8('\t');
+    const __m128i lfs16 = _mm_set1_epi8('\n');
+    const __m128i slashes16 = _mm_set1_epi8('\\');
+    const __m128i crs16 = _mm_set1_epi8('\r');
+    const __m128i nuls16 = _mm_setzero_si128();
+    for (; !newline && m_end - p >= 16; p += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const unsigned lfs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lfs16)));
+        const unsigned inLine = lfs ? (1u << std::countr_zero(lfs)) - 1 : 0xFFFFu;
+        const unsigned tabs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, tabs16))) & inLine;
+        const unsigned slashes = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, slashes16)));
+        const unsigned crsOrNuls = static_cast<unsigned>(_mm_movemask_epi8(
+                                       _mm_or_si128(_mm_cmpeq_epi8(block, crs16), _mm_cmpeq_epi8(block, nuls16))))
+            & inLine;
+        escape = escape || (slashes & inLine) != 0;
+        if (crsOrNuls && !crOrNul) crOrNul = p + std::countr_zero(crsOrNuls);
+        for (unsigned rest = tabs; rest; rest &= rest - 1)
+            if (!AddFieldEnd(p + std::countr_zero(rest))) return false;
+        if (lfs) newline = p + std::countr_zero(lfs);
+    }
+    for (; !newline && p < m_end; ++p) {   // the last bytes of the data
+        if (*p == '\n') {
+            newline = p;
+        } else if (*p == '\t') {
+            if (!AddFieldEnd(p)) return false;
+        } else if (*p == '\\') {
+            escape = true;
+        } else if ((*p == '\r' || *p == '\0') && !crOrNul) {
+            crOrNul = p;
+        }
+    }
+    if (!newline) return false;
     m_line = m_p;
     m_lineEnd = newline;
     if (m_lineEnd > m_line && m_lineEnd[-1] == '\r') --m_lineEnd;
+    m_fieldEnds[m_fieldCount++] = m_lineEnd;   // AddFieldEnd leaves room for this one
+    m_nextField = 0;
     m_field = m_line;
+    m_bEscapes = escape;
+    m_bCrOrNul = crOrNul && crOrNul < m_lineEnd;
     m_p = newline + 1;
     return true;
 }
 
-size_t CListFileReader::ChroLinesAhead() const
+bool CListFileReader::AddFieldEnd(char* tab)
 {
-    size_t count = 0;
-    for (char* p = m_p; m_end - p >= 2 && p[0] == 'C' && p[1] == '\t'; ++count) {
-        p = FindEither(p, m_end, '\n', '\n');
-        if (p == m_end) break;
-        ++p;
-    }
-    return count;
+    if (m_fieldCount + 1 >= kMaxFields) return false;
+    m_fieldEnds[m_fieldCount++] = tab;
+    return true;
 }
 
 bool CListFileReader::NextField(char*& begin, char*& end)
 {
     if (AtLineEnd()) return false;
     begin = m_field;
-    end = FindEither(m_field, m_lineEnd, '\t', '\t');
+    end = m_fieldEnds[m_nextField++];
     m_field = end + 1;
     return true;
 }
@@ -156,9 +169,9 @@ bool CListFileReader::ReadChro(SChroEntry& chro)
         ends[i] = static_cast<std::uint32_t>(out - base);
     }
     if (!AtLineEnd()) return false;
-    // Verbatim: no escape in any text (nothing moved, so the texts end where the last field
-    // ends) and no raw CR or NUL, which a list file may hold but the writer escapes.
-    const bool verbatim = out == m_field - 1 && FindEither(base, out, '\r', '\0') == out;
+    // Verbatim: no escape and no raw CR or NUL, which a list file may hold but the writer
+    // escapes. The numbers before the texts hold neither, or the line was refused.
+    const bool verbatim = !m_bEscapes && !m_bCrOrNul;
     c.Borrow(base, ends, verbatim);
     return true;
 }
@@ -189,6 +202,15 @@ bool CListFileReader::UniqueChroIds(const SGroupEntry& group)
     return std::adjacent_find(ids.begin(), ids.end()) == ids.end();
 }
 
+bool CListFileReader::UniqueGroupIds(const std::vector<std::unique_ptr<SGroupEntry>>& groups)
+{
+    std::vector<DWORD> ids;
+    ids.reserve(groups.size());
+    for (const auto& group : groups) ids.push_back(group->id);
+    std::sort(ids.begin(), ids.end());
+    return std::adjacent_find(ids.begin(), ids.end()) == ids.end();
+}
+
 bool CListFileReader::Text(std::string& out)
 {
     char* begin = nullptr;
@@ -198,18 +220,21 @@ bool CListFileReader::Text(std::string& out)
 
 bool CListFileReader::TextInPlace(char*& out)
 {
-    if (AtLineEnd()) return false;
-    char* p = m_field;
-    for (;;) {
-        char* stop = FindEither(p, m_lineEnd, '\t', '\\');
+    char* begin = nullptr;
+    char* end = nullptr;
+    if (!NextField(begin, end)) return false;
+    if (!m_bEscapes) {
+        // Nothing before this text was shortened, so it already stands where out points.
+        out = end;
+        return true;
+    }
+    for (char* p = begin;;) {
+        char* stop = std::find(p, end, '\\');
         if (out != p) std::memmove(out, p, stop - p);
         out += stop - p;
-        if (stop == m_lineEnd || *stop == '\t') {
-            m_field = stop + 1;
-            return true;
-        }
+        if (stop == end) return true;
         // A backslash: it and the byte after it stand for one byte.
-        if (stop + 1 == m_lineEnd) return false;
+        if (stop + 1 == end) return false;
         switch (stop[1]) {
         case '\\': *out++ = '\\'; break;
         case 't': *out++ = '\t'; break;

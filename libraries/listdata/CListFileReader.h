@@ -19,17 +19,16 @@ public:
     static bool Parse(std::string& bytes, std::vector<std::unique_ptr<SGroupEntry>>& groups);
 
 private:
-    CListFileReader(char* data, size_t size) : m_p(data), m_end(data + size) {}
+    CListFileReader(char* data, char* end) : m_p(data), m_end(end) {}
 
     bool ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups);
-    // The next line without its line end (LF, or CR LF); false at the end of the data or
-    // when the last line has no line end.
+    // The next line without its line end (LF, or CR LF); false at the end of the data, when
+    // the last line has no line end, or when the line has more fields than any line may.
     bool NextLine();
+    bool AddFieldEnd(char* tab);
     // The next tab-separated field of the current line; false when the line has no more.
     bool NextField(char*& begin, char*& end);
-    bool AtLineEnd() const { return m_field > m_lineEnd; }
-    // How many chromatogram lines follow the current line, counted without reading them.
-    size_t ChroLinesAhead() const;
+    bool AtLineEnd() const { return m_nextField >= m_fieldCount; }
 
     bool ReadHeader();
     bool ReadGroup(SGroupEntry& group);
@@ -49,10 +48,19 @@ private:
 
     static bool Unescape(const char* begin, const char* end, std::string& out);
     static bool UniqueChroIds(const SGroupEntry& group);
+    static bool UniqueGroupIds(const std::vector<std::unique_ptr<SGroupEntry>>& groups);
 
     char* m_p;
     char* m_end;
     char* m_line = nullptr;
     char* m_lineEnd = nullptr;
-    char* m_field = nullptr;   // start of the next field; past m_lineEnd when none is left
+    char* m_field = nullptr;   // start of the next field
+    // The current line's fields end at these: each at a TAB, the last at the line end. No
+    // line of the format has more than eleven fields.
+    static constexpr int kMaxFields = 16;
+    char* m_fieldEnds[kMaxFields] = {};
+    int m_fieldCount = 0;
+    int m_nextField = 0;
+    bool m_bEscapes = false;   // the line holds a backslash
+    bool m_bCrOrNul = false;   // the line holds a raw CR or NUL
 };

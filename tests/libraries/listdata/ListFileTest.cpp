@@ -203,6 +203,8 @@ TEST_F(ListFileTest, DamagedFilesAreRefused)
         {"backslash last", head + "G\t1\t0\t0\t0\t0\ta\\\t\t\t\nEND\t1\t0\n"},
         {"field missing", head + "G\t1\t0\t0\t0\t0\tA\t\t\nEND\t1\t0\n"},
         {"field too many", head + "G\t1\t0\t0\t0\t0\tA\t\t\t\t\nEND\t1\t0\n"},
+        {"many fields too many", head + "G\t1\t0\t0\t0\t0\tA\t\t\t" + std::string(40, '\t') + "\nEND\t1\t0\n"},
+        {"a raw line feed's half line", head + "G\t1\t0\t0\t0\t0\tA\t\t\t\n\t\nEND\t1\t0\n"},
         {"flag not 0 or 1", head + "G\t1\t0\t2\t0\t0\tA\t\t\t\nEND\t1\t0\n"},
         {"number with sign", head + "G\t+1\t0\t0\t0\t0\tA\t\t\t\nEND\t1\t0\n"},
         {"signed out of range", head + g1 + "C\t2\t1\t2147483648\t1\t1\tc\t\t\t\t\nEND\t1\t1\n"},
