@@ -23,8 +23,14 @@ bool CChildProcess::Start(const char* exe, const std::string& arguments)
     line.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    return CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &m_info) != 0;
+    // After many starts Wine now and then refuses one for a moment: try again before giving up.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &m_info))
+            return true;
+        Sleep(200);
+    }
+    return false;
 }
 
 void CChildProcess::Stop()
