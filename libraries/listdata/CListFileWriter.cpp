@@ -78,20 +78,36 @@ char* CListFileWriter::PutText(char* out, std::string_view text)
 
 char* CListFileWriter::PutNumber(char* out, long long value)
 {
-    char digits[24];
-    char* end = digits + sizeof digits;
-    char* p = end;
-    const bool negative = value < 0;
-    unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(value)
-                                            : static_cast<unsigned long long>(value);
+    *out++ = '\t';
+    if (value >= 0 && value < 10) {   // flags, types, channels and most functions
+        *out++ = static_cast<char>('0' + value);
+        return out;
+    }
+    unsigned long long magnitude = static_cast<unsigned long long>(value);
+    if (value < 0) {
+        *out++ = '-';
+        magnitude = 0ull - magnitude;
+    }
+    int digits = 1;
+    for (unsigned long long rest = magnitude; rest >= 10; rest /= 10) ++digits;
+    out += digits;
+    char* p = out;
     do {
         *--p = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude);
-    if (negative) *--p = '-';
-    *out++ = '\t';
-    std::memcpy(out, p, end - p);
-    return out + (end - p);
+    return out;
+}
+
+// Copies a short run of bytes without a call into the C runtime, whose copy costs more
+// than the copying for runs this short.
+char* CListFileWriter::PutBytes(char* out, const char* data, size_t size)
+{
+    for (; size >= 8; size -= 8, data += 8, out += 8)
+        std::memcpy(out, data, 8);
+    while (size--)
+        *out++ = *data++;
+    return out;
 }
 
 void CListFileWriter::WriteGroup(const SGroupEntry& group)
@@ -129,8 +145,7 @@ void CListFileWriter::WriteChro(const SChroEntry& chro)
     if (c.IsVerbatim()) {
         // The texts need no escapes and stand TAB-separated already.
         *out++ = '\t';
-        std::memcpy(out, verbatim.data(), verbatim.size());
-        out += verbatim.size();
+        out = PutBytes(out, verbatim.data(), verbatim.size());
     } else {
         for (int text = 0; text < CPackedChromatogram::kTexts; ++text) out = PutText(out, c.Text(text));
     }

@@ -39,6 +39,7 @@ private:
 
     static char* PutText(char* out, std::string_view text);
     static char* PutNumber(char* out, long long value);
+    static char* PutBytes(char* out, const char* data, size_t size);
     // The most bytes a text field can take once escaped, with its leading TAB.
     static size_t TextBound(std::string_view text) { return 1 + 2 * text.size(); }
 
