@@ -8,7 +8,6 @@
 #include <emmintrin.h>
 #include <string_view>
 
-
 bool CListFileReader::Parse(std::string& bytes, std::vector<std::unique_ptr<SGroupEntry>>& groups)
 {
     groups.clear();
