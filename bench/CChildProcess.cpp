@@ -43,6 +43,7 @@ void CChildProcess::Stop()
     CloseHandle(m_info.hThread);
     CloseHandle(m_info.hProcess);
     m_info = PROCESS_INFORMATION{};
+    m_largestSample = 0;
 }
 
 bool CChildProcess::WaitForExit(DWORD timeoutMs)
@@ -50,13 +51,22 @@ bool CChildProcess::WaitForExit(DWORD timeoutMs)
     return m_info.hProcess && WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
-double CChildProcess::PeakPrivateMiB() const
+void CChildProcess::SamplePrivate()
 {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
-    if (!m_info.hProcess
-        || !GetProcessMemoryInfo(m_info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                                 sizeof counters))
-        return 0;
-    return double(counters.PeakPagefileUsage) / (1024.0 * 1024.0);
+    if (m_info.hProcess
+        && GetProcessMemoryInfo(m_info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                sizeof counters)) {
+        const SIZE_T reading = counters.PeakPagefileUsage > counters.PagefileUsage ? counters.PeakPagefileUsage
+                                                                                   : counters.PagefileUsage;
+        if (reading > m_largestSample)
+            m_largestSample = reading;
+    }
+}
+
+double CChildProcess::PeakPrivateMiB()
+{
+    SamplePrivate();
+    return double(m_largestSample) / (1024.0 * 1024.0);
 }

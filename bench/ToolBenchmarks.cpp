@@ -38,31 +38,39 @@ public:
     bool IsReady() const { return m_hWnd && m_hCreated; }
 
     // Starts a program and answers this thread's messages until it sets the event; the
-    // milliseconds that took, or a negative value when it did not.
-    double Start(CChildProcess& child, const char* exe, const std::string& arguments)
+    // milliseconds that took, or a negative value when it did not. With sampling, the
+    // program's private bytes are read every few milliseconds meanwhile.
+    double Start(CChildProcess& child, const char* exe, const std::string& arguments, bool sampling = false)
     {
         ResetEvent(m_hCreated);
         CStopwatch clock;
         if (!child.Start(exe, arguments))
             return -1;
-        for (;;) {
-            const DWORD woken = MsgWaitForMultipleObjects(1, &m_hCreated, FALSE, 30000, QS_ALLINPUT);
+        const DWORD wait = sampling ? kSampleMs : 30000;
+        while (clock.ElapsedMs() < 30000) {
+            const DWORD woken = MsgWaitForMultipleObjects(1, &m_hCreated, FALSE, wait, QS_ALLINPUT);
             if (woken == WAIT_OBJECT_0)
                 return clock.ElapsedMs();
-            if (woken != WAIT_OBJECT_0 + 1)
+            if (sampling)
+                child.SamplePrivate();
+            if (woken != WAIT_OBJECT_0 + 1 && woken != WAIT_TIMEOUT)
                 return -1;
             MSG msg;
             while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
                 DispatchMessageA(&msg);
         }
+        return -1;
     }
 
-    // Answers this thread's messages for a while, as a host would.
-    static void Pump(DWORD ms)
+    // Answers this thread's messages for a while, as a host would, sampling the program's
+    // private bytes if one is given.
+    static void Pump(DWORD ms, CChildProcess* sampled = nullptr)
     {
         CStopwatch clock;
         while (clock.ElapsedMs() < ms) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, kSampleMs, QS_ALLINPUT);
+            if (sampled)
+                sampled->SamplePrivate();
             MSG msg;
             while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
                 DispatchMessageA(&msg);
@@ -70,6 +78,8 @@ public:
     }
 
 private:
+    static constexpr DWORD kSampleMs = 2;
+
     HWND m_hWnd = nullptr;
     HANDLE m_hCreated = nullptr;
 };
@@ -140,17 +150,19 @@ CBenchResult bench::Memory()
     const double fileMiB = double(CListFixture::FileSize(path)) / (1024.0 * 1024.0);
     for (int run = 0; run < kRuns; ++run) {
         CChildProcess bare, tool;
-        if (host.Start(bare, "bench_bare.exe", kCreatedEvent) < 0) {
+        if (host.Start(bare, "bench_bare.exe", kCreatedEvent, true) < 0) {
             result.Fail("the bare program did not set the event");
             break;
         }
-        if (host.Start(tool, "Vantrace.exe", "") < 0) {
+        CBenchHostWindow::Pump(200, &bare);
+        if (host.Start(tool, "Vantrace.exe", "", true) < 0) {
             result.Fail("Vantrace.exe did not set the event");
             break;
         }
         // Settled: every message the start posted has been handled.
+        CBenchHostWindow::Pump(200, &tool);
         WaitForInputIdle(tool.Handle(), 5000);
-        CBenchHostWindow::Pump(200);
+        CBenchHostWindow::Pump(200, &tool);
         const double bareMiB = bare.PeakPrivateMiB();
         const double toolMiB = tool.PeakPrivateMiB();
         if (bareMiB <= 0 || toolMiB <= 0) {
