@@ -142,7 +142,7 @@ bool CListManager::AddChro(const CChromatogramData& rec, DWORD& id, DWORD group)
     SGroupEntry* entry = FindGroup(group);
     DWORD newId = 0;
     if (!entry || !NewId(newId)) return false;
-    entry->chros.push_back(SChroEntry{newId, CPackedChromatogram(rec)});
+    entry->chros.push_back(SChroEntry{CPackedChromatogram(rec), newId});
     id = newId;
     return true;
 }

@@ -3,18 +3,27 @@
 #include <cstring>
 
 
+void CPackedChromatogram::Release()
+{
+    if (m_bOwned)
+        delete[] m_pTexts;
+    m_bOwned = false;
+    m_pTexts = kNoTexts;
+}
+
 CPackedChromatogram& CPackedChromatogram::operator=(const CPackedChromatogram& other)
 {
     if (this == &other)
         return *this;
-    if (other.m_pOwned) {
+    if (other.m_bOwned) {
         const size_t size = other.m_ends[kTexts - 1];
-        auto owned = std::make_unique<char[]>(size + 1);
-        std::memcpy(owned.get(), other.m_pTexts, size);
-        m_pTexts = owned.get();
-        m_pOwned = std::move(owned);
+        char* owned = new char[size + 1];
+        std::memcpy(owned, other.m_pTexts, size);
+        Release();
+        m_pTexts = owned;
+        m_bOwned = true;
     } else {
-        m_pOwned.reset();
+        Release();
         m_pTexts = other.m_pTexts;
     }
     std::memcpy(m_ends, other.m_ends, sizeof m_ends);
@@ -30,8 +39,9 @@ CPackedChromatogram& CPackedChromatogram::operator=(CPackedChromatogram&& other)
 {
     if (this == &other)
         return *this;
-    m_pOwned = std::move(other.m_pOwned);
+    Release();
     m_pTexts = other.m_pTexts;
+    m_bOwned = other.m_bOwned;
     std::memcpy(m_ends, other.m_ends, sizeof m_ends);
     m_nType = other.m_nType;
     m_nAnalogue = other.m_nAnalogue;
@@ -39,6 +49,7 @@ CPackedChromatogram& CPackedChromatogram::operator=(CPackedChromatogram&& other)
     m_bChecked = other.m_bChecked;
     m_bVerbatim = other.m_bVerbatim;
     other.m_pTexts = kNoTexts;
+    other.m_bOwned = false;
     other.m_bVerbatim = true;
     for (int i = 0; i < kTexts; ++i)
         other.m_ends[i] = static_cast<std::uint32_t>(i);
@@ -54,18 +65,22 @@ void CPackedChromatogram::Pack(const CChromatogramData& rec)
         total += text->size();
     auto owned = std::make_unique<char[]>(total + 1);
     char* out = owned.get();
-    m_bVerbatim = true;
+    bool verbatim = true;
+    std::uint32_t ends[kTexts];
     for (int i = 0; i < kTexts; ++i) {
         if (i > 0)
             *out++ = '\t';
         if (texts[i]->find_first_of(std::string_view("\\\t\n\r\0", 5)) != std::string::npos)
-            m_bVerbatim = false;
+            verbatim = false;
         std::memcpy(out, texts[i]->data(), texts[i]->size());
         out += texts[i]->size();
-        m_ends[i] = static_cast<std::uint32_t>(out - owned.get());
+        ends[i] = static_cast<std::uint32_t>(out - owned.get());
     }
-    m_pTexts = owned.get();
-    m_pOwned = std::move(owned);
+    Release();
+    m_pTexts = owned.release();
+    m_bOwned = true;
+    m_bVerbatim = verbatim;
+    std::memcpy(m_ends, ends, sizeof m_ends);
     m_nType = rec.m_nType;
     m_nAnalogue = rec.m_nAnalogue;
     m_nFunction = rec.m_nFunction;
@@ -86,7 +101,7 @@ void CPackedChromatogram::Unpack(CChromatogramData& rec) const
 
 void CPackedChromatogram::Borrow(const char* base, const std::uint32_t (&ends)[kTexts], bool verbatim)
 {
-    m_pOwned.reset();
+    Release();
     m_pTexts = base;
     m_bVerbatim = verbatim;
     for (int i = 0; i < kTexts; ++i)

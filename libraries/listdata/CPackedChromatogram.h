@@ -17,6 +17,7 @@ public:
 
     CPackedChromatogram() = default;
     explicit CPackedChromatogram(const CChromatogramData& rec) { Pack(rec); }
+    ~CPackedChromatogram() { Release(); }
     // A copy owns a copy of owned texts and borrows what the original borrows.
     CPackedChromatogram(const CPackedChromatogram& other) { *this = other; }
     CPackedChromatogram& operator=(const CPackedChromatogram& other);
@@ -48,11 +49,17 @@ public:
     bool m_bChecked = true;
 
 private:
-    bool m_bVerbatim = true;
+    // Frees the texts if they are this object's own; they are then five empty texts.
+    void Release();
+
     // Five empty texts, one byte apart.
     static constexpr char kNoTexts[] = "\t\t\t\t";
 
-    std::unique_ptr<char[]> m_pOwned;     // the texts when they are this object's own
-    const char* m_pTexts = kNoTexts;      // m_pOwned's block, or the borrowed texts
+    // A flag rather than a second, owning pointer, and the members in this order: a list
+    // holds hundreds of thousands of records, and the last four bytes stay free for the
+    // entry's id (see SChroEntry).
+    bool m_bVerbatim = true;
+    bool m_bOwned = false;                // m_pTexts is this object's own block (new[])
+    const char* m_pTexts = kNoTexts;      // this object's own block, or borrowed texts
     std::uint32_t m_ends[kTexts] = {0, 1, 2, 3, 4};
 };

@@ -146,3 +146,38 @@ TEST_F(PackedRecordsTest, RawCarriageReturnsAndNulsInALoadedTextAreEscapedWhenSa
     ASSERT_TRUE(again.Load(saved.c_str()));
     EXPECT_EQ(Texts(again, 1, 2), Texts(list, 1, 2));
 }
+
+// A record owns its texts or borrows them: a copy of an owned record has texts of its own,
+// a copy of a borrowed one borrows the same bytes, and a moved-from record is empty.
+TEST(PackedChromatogram, CopiesAndMovesKeepTheirOwnTexts)
+{
+    CChromatogramData rec;
+    rec.m_strName = "Trace\t1";   // an escaped byte: not verbatim
+    rec.m_strDescription = "description";
+    rec.m_nType = 2;
+    CPackedChromatogram owned(rec);
+    CPackedChromatogram copy(owned);
+    EXPECT_NE(copy.Text(CPackedChromatogram::kName).data(), owned.Text(CPackedChromatogram::kName).data());
+    EXPECT_EQ(copy.Text(CPackedChromatogram::kName), "Trace\t1");
+    EXPECT_FALSE(copy.IsVerbatim());
+    copy = copy;
+    EXPECT_EQ(copy.Text(CPackedChromatogram::kDescription), "description");
+
+    char line[] = "Name\tDesc\t\t\tBase";
+    const std::uint32_t ends[] = {4, 9, 10, 11, 16};
+    CPackedChromatogram borrowed;
+    borrowed.Borrow(line, ends, true);
+    CPackedChromatogram sharing = borrowed;
+    EXPECT_EQ(sharing.Text(CPackedChromatogram::kName).data(), line);
+    EXPECT_EQ(sharing.Verbatim(), "Name\tDesc\t\t\tBase");
+
+    copy = borrowed;   // the owned texts are let go
+    EXPECT_EQ(copy.Text(CPackedChromatogram::kBasedOn), "Base");
+    CPackedChromatogram moved(std::move(owned));
+    EXPECT_EQ(moved.Text(CPackedChromatogram::kName), "Trace\t1");
+    EXPECT_EQ(moved.m_nType, 2);
+    for (int text = 0; text < CPackedChromatogram::kTexts; ++text)
+        EXPECT_EQ(owned.Text(text), "");
+    owned = std::move(moved);
+    EXPECT_EQ(owned.Text(CPackedChromatogram::kDescription), "description");
+}
