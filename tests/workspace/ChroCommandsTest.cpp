@@ -30,18 +30,6 @@ protected:
         ShowList(0);
         Data().m_chroList.SelectItem(selected);
     }
-    // Runs a command while the answerer handles the windows it opens. With absentMs, the
-    // answerer's last expectation is a window that must not open: it gives up after that
-    // time, while this thread keeps answering the messages its search sends.
-    std::vector<ui::SeenDialog> Run(UINT id, ui::DialogAnswerer& answerer, DWORD absentMs = 0)
-    {
-        answerer.Start(absentMs ? absentMs : 10000);
-        Command(id);
-        ui::PumpPending();
-        if (absentMs)
-            ui::PumpFor(absentMs + 500);
-        return answerer.Finish();
-    }
 
     DWORD m_group = 0;
 };

@@ -118,6 +118,16 @@ void WorkspaceFixture::Command(UINT id)
     m_frame.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+std::vector<ui::SeenDialog> WorkspaceFixture::Run(UINT id, ui::DialogAnswerer& answerer, DWORD absentMs)
+{
+    answerer.Start(absentMs ? absentMs : 10000);
+    Command(id);
+    ui::PumpPending();
+    if (absentMs)
+        ui::PumpFor(absentMs + 500);
+    return answerer.Finish();
+}
+
 void WorkspaceFixture::Post(UINT message)
 {
     View().PostMessage(message, 0, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFrameWnd.h"
+#include "DialogAnswerer.h"
 #include "../../src/app/CVantraceApp.h"
 #include "../../src/workspace/CWorkspaceData.h"
 #include "../../src/workspace/CWorkspaceView.h"
@@ -62,6 +63,10 @@ protected:
 
     // A command as the menu sends it, through the frame's routing.
     void Command(UINT id);
+    // Runs a command while the answerer handles the windows it opens. With absentMs, the
+    // answerer's last expectation is a window that must not open: it gives up after that
+    // time, while this thread keeps answering the messages its search sends.
+    std::vector<ui::SeenDialog> Run(UINT id, ui::DialogAnswerer& answerer, DWORD absentMs = 0);
     // Posts a registered message to the workspace as a list control does, and handles it.
     void Post(UINT message);
 
