@@ -104,13 +104,11 @@ void CVantraceApp::CreateStores()
 // The frame is owned by the host's chromatogram window when there is one.
 CMainFrame* CVantraceApp::CreateFrame()
 {
-    auto* frame = new CMainFrame;   // deletes itself when its window is destroyed
+    auto* frame = new CMainFrame;   // deletes itself when its window is destroyed or not created
     m_pMainWnd = frame;
     HWND host = FindWindowA("ChroWClass", nullptr);
     if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, host)) {
         m_pMainWnd = nullptr;
-        if (!frame->m_hWnd)
-            delete frame;
         return nullptr;
     }
     return frame;

@@ -63,7 +63,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent)
     cs.hwndParent = parent;
     cs.hMenu = menu;
     if (!CreateFromStruct(cs)) {
-        if (menu)
+        if (menu && IsMenu(menu))   // a window that came to exist took its menu with it
             DestroyMenu(menu);
         return FALSE;
     }

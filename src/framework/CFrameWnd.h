@@ -15,6 +15,7 @@ class CFrameWnd : public CWnd {
 public:
     HACCEL m_hAccelTable = nullptr;
 
+    // False when the window could not be made; PostNcDestroy has then run (see CreateFromStruct).
     BOOL LoadFrame(UINT resourceId, DWORD style, HWND parent);
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     bool OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI = nullptr, bool bProbeOnly = false) override;

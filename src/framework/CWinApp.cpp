@@ -95,16 +95,22 @@ BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
 
 BOOL CWinApp::PumpMessage()
 {
-    MSG msg;
-    if (!GetMessageA(&msg, nullptr, 0, 0)) {
-        m_nExitCode = static_cast<int>(msg.wParam);
+    if (!GetMessageA(&m_msgCur, nullptr, 0, 0)) {
+        m_nExitCode = static_cast<int>(m_msgCur.wParam);
         return FALSE;
     }
+    MSG msg = m_msgCur;   // a handler that pumps messages itself overwrites m_msgCur
     if (!PreTranslateMessage(&msg)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
     return TRUE;
+}
+
+// Mouse moves, timers and paints alone do not restart idle processing.
+BOOL CWinApp::IsIdleMessage(const MSG* msg) const
+{
+    return msg->message != WM_MOUSEMOVE && msg->message != WM_TIMER && msg->message != WM_PAINT;
 }
 
 BOOL CWinApp::OnIdle(LONG count)
@@ -129,13 +135,25 @@ int CWinApp::Run()
         do {
             if (!PumpMessage())
                 return ExitInstance();
-            // Mouse moves and timers alone do not restart idle processing.
-            if (msg.message != WM_MOUSEMOVE && msg.message != WM_TIMER && msg.message != WM_PAINT) {
+            if (IsIdleMessage(&m_msgCur)) {
                 idle = true;
                 idleCount = 0;
             }
         } while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
     }
+}
+
+int AfxWinMain()
+{
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
+    if (!app->InitInstance()) {
+        if (CWnd* main = app->m_pMainWnd; main && main->m_hWnd)
+            main->DestroyWindow();
+        return app->ExitInstance();
+    }
+    return app->Run();
 }
 
 void CWinApp::SetRegistryKey(const char* company)

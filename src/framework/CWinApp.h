@@ -23,8 +23,10 @@ public:
     // Called when the message queue is empty; non-zero asks for another call.
     virtual BOOL OnIdle(LONG count);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-    // Takes one message from the queue and dispatches it; FALSE on WM_QUIT.
+    // Takes one message from the queue into m_msgCur and dispatches it; FALSE on WM_QUIT.
     BOOL PumpMessage();
+    // Whether dispatching msg may have changed command states, so idle updates run again.
+    virtual BOOL IsIdleMessage(const MSG* msg) const;
 
     const std::string& GetAppName() const { return m_strAppName; }
     const std::string& GetRegistryKey() const { return m_strRegistryKey; }
@@ -51,9 +53,13 @@ private:
     std::string m_strRegistryKey;
     CWinApp* m_pPreviousApp;   // the application object this one stands in for while it lives (tests)
     int m_nExitCode = 0;
+    MSG m_msgCur{};   // the message PumpMessage dispatched last
 };
 
 CWinApp* AfxGetApp();
+// Runs the application object: InitInstance, then the message loop; a failed start-up
+// destroys the main window if there is one and ends through ExitInstance. The exit code.
+int AfxWinMain();
 CWnd* AfxGetMainWnd();
 // The module that holds the program's resources.
 HINSTANCE AfxGetResourceHandle();

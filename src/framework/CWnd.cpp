@@ -84,12 +84,16 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
     return CreateFromStruct(cs);
 }
 
+// A failed creation runs PostNcDestroy once, whether or not the window came to exist, so a
+// self-deleting object is gone either way and the caller must not touch it again.
 BOOL CWnd::CreateFromStruct(CREATESTRUCTA& cs)
 {
     cs.hInstance = GetModuleHandleA(nullptr);
     cs.lpCreateParams = this;
-    if (!PreCreateWindow(cs))
+    if (!PreCreateWindow(cs)) {
+        PostNcDestroy();
         return FALSE;
+    }
 
     WNDCLASSA info{};
     const bool ownClass = GetClassInfoA(cs.hInstance, cs.lpszClass, &info) && info.lpfnWndProc == &CWnd::StaticWndProc;
@@ -99,6 +103,7 @@ BOOL CWnd::CreateFromStruct(CREATESTRUCTA& cs)
         t_pCreating = this;
         t_hCreationHook = SetWindowsHookExA(WH_CBT, &CWnd::CreationHook, nullptr, GetCurrentThreadId());
     }
+    ++m_nBusy;   // a window that fails in WM_CREATE is destroyed inside CreateWindowEx
     HWND hwnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (t_hCreationHook) {
@@ -106,7 +111,11 @@ BOOL CWnd::CreateFromStruct(CREATESTRUCTA& cs)
         t_hCreationHook = nullptr;
     }
     t_pCreating = nullptr;
-    return hwnd != nullptr && m_hWnd == hwnd;
+    const BOOL created = hwnd != nullptr && m_hWnd == hwnd;
+    if (!hwnd)
+        m_bNcDestroyPending = true;
+    LeaveBusy();
+    return created;
 }
 
 BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id)
@@ -191,13 +200,18 @@ void CWnd::Detach()
     m_attachment = Attachment::None;
 }
 
-// Runs one message through the object, keeping it for Default(), and detaches on the
-// window's last message. No C++ exception leaves here into Windows' dispatch.
-LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+// Runs one message through the object, keeping it for Default(). The window's last message
+// detaches the object; PostNcDestroy (which may delete it) waits until the outermost
+// dispatch or creation of this object returns, so nothing writes into a freed object.
+// No C++ exception leaves here into Windows' dispatch.
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool* wentToDefault)
 {
     MSG current{m_hWnd, message, wParam, lParam, 0, {}};
     const MSG* outer = m_pCurrentMsg;
+    const bool outerDefault = m_bDialogDefault;
     m_pCurrentMsg = &current;
+    m_bDialogDefault = false;
+    ++m_nBusy;
     LRESULT result = 0;
     try {
         result = WindowProc(message, wParam, lParam);
@@ -206,12 +220,24 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     } catch (...) {
         ReportException("unknown exception");
     }
+    if (wentToDefault)
+        *wentToDefault = m_bDialogDefault;
     m_pCurrentMsg = outer;
+    m_bDialogDefault = outerDefault;
     if (message == WM_NCDESTROY) {
         Detach();
+        m_bNcDestroyPending = true;
+    }
+    LeaveBusy();   // the object may be gone from here on
+    return result;
+}
+
+void CWnd::LeaveBusy()
+{
+    if (--m_nBusy == 0 && m_bNcDestroyPending) {
+        m_bNcDestroyPending = false;
         PostNcDestroy();
     }
-    return result;
 }
 
 LRESULT CALLBACK CWnd::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -253,13 +279,26 @@ INT_PTR CALLBACK CWnd::StaticDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     auto* self = reinterpret_cast<CWnd*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     if (!self)
         return FALSE;
-    const bool outer = self->m_bDialogDefault;
-    self->m_bDialogDefault = false;
-    const LRESULT result = self->Dispatch(message, wParam, lParam);
-    const bool wentToDefault = self->m_bDialogDefault;
-    self->m_bDialogDefault = outer;
-    if (message == WM_INITDIALOG)
-        return result;
+    bool wentToDefault = false;
+    const LRESULT result = self->Dispatch(message, wParam, lParam, &wentToDefault);   // self may be gone now
+    switch (message) {
+    // The dialog manager takes these results from the procedure's return value.
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+        return static_cast<INT_PTR>(result);
+    default:
+        break;
+    }
     if (wentToDefault)
         return FALSE;
     SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);

@@ -99,7 +99,10 @@ private:
 
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
-    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    // wentToDefault, when given, says whether a dialog's message went to default processing.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool* wentToDefault = nullptr);
+    // The end of a call that uses the object; the last one runs a pending PostNcDestroy.
+    void LeaveBusy();
     void Detach();
     void RestoreSuperProc();
 
@@ -108,4 +111,6 @@ private:
     bool m_bUnicodeSuper = false;         // ... which takes Unicode messages
     const MSG* m_pCurrentMsg = nullptr;   // the message being dispatched, for Default()
     bool m_bDialogDefault = false;        // a dialog message went to default processing
+    int m_nBusy = 0;                      // dispatches and creations of this object on the stack
+    bool m_bNcDestroyPending = false;     // the window is gone; PostNcDestroy waits for m_nBusy 0
 };

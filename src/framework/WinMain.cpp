@@ -1,7 +1,6 @@
 // The program's entry point: the one application object runs InitInstance, its message
 // loop and ExitInstance. Linked only into programs that have a WinMain-style entry.
 #include "CWinApp.h"
-#include "CWnd.h"
 
 #include <commctrl.h>
 
@@ -9,13 +8,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    CWinApp* app = AfxGetApp();
-    if (!app)
-        return 1;
-    if (!app->InitInstance()) {
-        if (CWnd* main = app->m_pMainWnd; main && main->m_hWnd)
-            main->DestroyWindow();
-        return app->ExitInstance();
-    }
-    return app->Run();
+    return AfxWinMain();
 }

@@ -12,12 +12,17 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 std::vector<std::string> g_calls;
-bool g_paneEnablesA = false;
+std::atomic<bool> g_paneEnablesA = false;
+std::atomic<int> g_idlePasses = 0;
+std::atomic<int> g_timers = 0;
 
 class CTestApp : public CWinApp {
 public:
@@ -33,6 +38,11 @@ public:
         return &map;
     }
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    BOOL OnIdle(LONG count) override
+    {
+        ++g_idlePasses;
+        return CWinApp::OnIdle(count);
+    }
     void OnA() { g_calls.push_back("app A"); }
     void OnB() { g_calls.push_back("app B"); }
     void OnC() { g_calls.push_back("app C"); }
@@ -68,6 +78,8 @@ public:
             msg::Command<&CTestFrame::OnA>(ID_TEST_A),
             msg::Command<&CTestFrame::OnB>(ID_TEST_B),
             msg::Update<&CTestFrame::OnUpdateB>(ID_TEST_B),
+            msg::Command<&CTestFrame::OnToggleA>(ID_TEST_TOGGLE_A),
+            msg::Timer<&CTestFrame::OnTimer>(),
         };
         static const MessageMap map = MakeMessageMap(&CFrameWnd::GetThisMessageMap, entries);
         return &map;
@@ -95,7 +107,17 @@ public:
     void OnA() { g_calls.push_back("frame A"); }
     void OnB() { g_calls.push_back("frame B"); }
     void OnUpdateB(CCmdUI* ui) { ui->SetCheck(1); }
+    void OnToggleA() { g_paneEnablesA = !g_paneEnablesA; }
+    void OnTimer(UINT_PTR) { ++g_timers; }
 };
+
+// Waits on another thread until done() holds or two seconds pass.
+bool WaitFor(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 200 && !done(); ++i)
+        Sleep(10);
+    return done();
+}
 
 class CommandRoutingTest : public testing::Test {
 protected:
@@ -159,6 +181,39 @@ TEST_F(CommandRoutingTest, IdleUpdateSetsToolbarButtonStates)
     g_paneEnablesA = true;
     m_frame.OnIdleUpdateCmdUI();
     EXPECT_TRUE(ButtonEnabled(ID_TEST_A));
+}
+
+// The application's message loop, with no input but what a second thread posts: timers (which
+// do not restart idle updates), then a command that disables button A. The one idle pass
+// after the command shows the new state.
+TEST_F(CommandRoutingTest, MessageLoopUpdatesTheToolbarAfterACommandWithNoOtherInput)
+{
+    m_frame.OnIdleUpdateCmdUI();
+    const DWORD loopThread = GetCurrentThreadId();
+    const HWND frame = m_frame.m_hWnd;
+    const HWND bar = m_frame.m_toolBar.m_hWnd;
+    bool enabledBefore = false;
+    bool enabledAfter = true;
+    g_idlePasses = 0;
+    g_timers = 0;
+    std::thread poster([&] {
+        WaitFor([] { return g_idlePasses > 0; });   // the loop has gone idle and waits
+        PostMessageA(frame, WM_TIMER, 7, 0);
+        PostMessageA(frame, WM_TIMER, 7, 0);
+        WaitFor([] { return g_timers == 2; });
+        Sleep(100);
+        enabledBefore = SendMessageA(bar, TB_ISBUTTONENABLED, ID_TEST_A, 0) != 0;
+        const int passes = g_idlePasses;
+        PostMessageA(frame, WM_COMMAND, ID_TEST_TOGGLE_A, 0);
+        WaitFor([&] { return g_idlePasses > passes; });
+        enabledAfter = SendMessageA(bar, TB_ISBUTTONENABLED, ID_TEST_A, 0) != 0;
+        PostThreadMessageA(loopThread, WM_QUIT, 0, 0);
+    });
+    theApp.Run();
+    poster.join();
+    EXPECT_TRUE(enabledBefore);
+    EXPECT_FALSE(g_paneEnablesA.load());
+    EXPECT_FALSE(enabledAfter);
 }
 
 TEST_F(CommandRoutingTest, ToolbarHoldsTheResourceButtonsInOrder)

@@ -6,3 +6,5 @@
 #define ID_TEST_B 40002
 #define ID_TEST_C 40003
 #define ID_TEST_D 40004
+#define ID_TEST_TOGGLE_A 40005
+#define IDD_TEST_DIALOG 201
