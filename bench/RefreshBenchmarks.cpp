@@ -6,7 +6,7 @@
 #include "CStopwatch.h"
 #include "CWorkspaceData.h"
 #include "CWorkspaceView.h"
-#include "../src/app/CVantraceApp.h"
+#include "CWinApp.h"
 #include "../src/settings/CAppOptions.h"
 
 #include <windows.h>
@@ -22,14 +22,15 @@ namespace {
 const DWORD kListStyle = 0x5080880D;   // the workspace's list style
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
-// The application object the workspace's handlers reach for its options.
-class CBenchApp : public CVantraceApp {
+// The application object, for the registry root; it owns the options the workspace is lent.
+class CBenchApp : public CWinApp {
 public:
     CBenchApp()
     {
         SetRegistryKey("Fenwright");
         m_pOptions = std::make_unique<CAppOptions>();
     }
+    std::unique_ptr<CAppOptions> m_pOptions;
 };
 
 // A top-level window holding the workspace and, beside it, the baseline's list view.
@@ -45,6 +46,7 @@ public:
         m_hParent = CreateWindowExA(0, wc.lpszClassName, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 600,
                                     nullptr, nullptr, wc.hInstance, nullptr);
         m_workspace = std::make_unique<CWorkspaceView>();
+        m_workspace->SetStores(m_app.m_pOptions.get(), nullptr);
         m_workspace->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 600, 600}, m_hParent, 0xE900);
         m_hRaw = CreateWindowExA(0, WC_LISTVIEWA, "", kListStyle, 600, 0, 300, 600, m_hParent, nullptr,
                                  wc.hInstance, nullptr);

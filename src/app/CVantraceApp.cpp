@@ -14,11 +14,6 @@ const DWORD kRightToUseTool = 3218;
 CInstanceMutex g_instanceMutex;
 }  // namespace
 
-CVantraceApp* GetVantraceApp()
-{
-    return static_cast<CVantraceApp*>(AfxGetApp());
-}
-
 bool ActivateOtherInstance(HWND window, const char* className, const char* caption)
 {
     if (!window && !className && !caption)
@@ -104,7 +99,8 @@ void CVantraceApp::CreateStores()
 // The frame is owned by the host's chromatogram window when there is one.
 CMainFrame* CVantraceApp::CreateFrame()
 {
-    auto* frame = new CMainFrame;   // deletes itself when its window is destroyed or not created
+    // The frame deletes itself when its window is destroyed or cannot be created.
+    auto* frame = new CMainFrame(*m_pOptions, *m_pWindowSettings, m_pRecentFiles.get());
     m_pMainWnd = frame;
     HWND host = FindWindowA("ChroWClass", nullptr);
     if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, host)) {

@@ -37,8 +37,5 @@ private:
     void SignalHost();
 };
 
-// The running application object.
-CVantraceApp* GetVantraceApp();
-
 // Brings a window of another program forward: found by class and caption (window null).
 bool ActivateOtherInstance(HWND window, const char* className, const char* caption);

@@ -1,6 +1,5 @@
 #include "CMainFrame.h"
 
-#include "../app/CVantraceApp.h"
 #include "../framework/CCmdUI.h"
 #include "../framework/CWinApp.h"
 #include "../resources/resource.h"
@@ -27,11 +26,6 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
 const int kKeepShowCommand = -1;
 
 enum HostCommand { kHide = 0, kShow = 1, kNothing = 2, kClose = 3, kLaunch = 4 };
-
-CAppOptions& Options()
-{
-    return *GetVantraceApp()->GetOptions();
-}
 }  // namespace
 
 const MessageMap* CMainFrame::GetThisMessageMap()
@@ -53,7 +47,11 @@ const MessageMap* CMainFrame::GetThisMessageMap()
     return &map;
 }
 
-CMainFrame::CMainFrame() : m_pToolBar(std::make_unique<CToolBarPlus>()) {}
+CMainFrame::CMainFrame(CAppOptions& options, CWindowSettings& placements, CRecentFileList* recentFiles)
+    : m_options(options), m_placements(placements), m_pRecentFiles(recentFiles),
+      m_pToolBar(std::make_unique<CToolBarPlus>())
+{
+}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -89,6 +87,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA*)
 {
     if (Default() == -1)
         return -1;
+    m_wndWorkspace.SetStores(&m_options, m_pRecentFiles);
     if (!m_wndWorkspace.CreateEx(0, nullptr, nullptr, 0x50800000, RECT{}, m_hWnd, AFX_IDW_PANE_FIRST))
         return -1;
     if (!m_pToolBar->CreateEx(this, 0x9800, 0x50002830, RECT{}, AFX_IDW_TOOLBAR))
@@ -128,7 +127,7 @@ void CMainFrame::SavePlacement(int showCommand)
     GetWindowPlacement(m_hWnd, &placement);
     if (showCommand >= 0)
         placement.showCmd = static_cast<UINT>(showCommand);
-    GetVantraceApp()->GetWindowSettings()->SavePlacement(placement, ModeName());
+    m_placements.SavePlacement(placement, ModeName());
 }
 
 // Mini mode: only Minimise stays; separators become hidden buttons with temporary ids.
@@ -167,7 +166,7 @@ void CMainFrame::RestoreToolbarForNormal()
 void CMainFrame::SwitchViewMode(bool mini)
 {
     WINDOWPLACEMENT placement{};
-    GetVantraceApp()->GetWindowSettings()->LoadPlacement(placement, mini ? kViewModeMini : kViewModeNormal);
+    m_placements.LoadPlacement(placement, mini ? kViewModeMini : kViewModeNormal);
     if (mini) {
         HideToolbarForMini();
         if (HMENU old = GetMenu(m_hWnd)) {
@@ -194,13 +193,13 @@ void CMainFrame::OnMinimise()
     SavePlacement(kKeepShowCommand);
     SwitchViewMode(!m_bMini);
     m_bMini = !m_bMini;
-    Options().SetMini(m_bMini);
+    m_options.SetMini(m_bMini);
 }
 
 void CMainFrame::OnUpdateMinimise(CCmdUI* pCmdUI)
 {
     bool mini = false;
-    Options().GetMini(&mini);
+    m_options.GetMini(&mini);
     pCmdUI->SetCheck(mini ? 1 : 0);
 }
 
@@ -213,7 +212,7 @@ LRESULT CMainFrame::OnClose(WPARAM, LPARAM)
         return 0;
     SavePlacement(SW_HIDE);
     m_bVisible = false;
-    Options().SetVisible(false);
+    m_options.SetVisible(false);
     if (HWND host = FindWindowA("ChroWClass", nullptr))
         SetForegroundWindow(host);
     ShowWindow(SW_HIDE);
@@ -240,7 +239,7 @@ void CMainFrame::CloseForGood()
     const bool visible = IsWindowVisible() != FALSE;
     if (visible)
         SavePlacement(SW_SHOW);
-    Options().SetVisible(visible);
+    m_options.SetVisible(visible);
     if (modified)
         m_wndWorkspace.PromptSaveChanges(true);
     DestroyWindow();
@@ -269,7 +268,7 @@ LRESULT CMainFrame::OnHostCommand(WPARAM command, LPARAM)
     default:
         break;
     }
-    Options().SetVisible(m_bVisible);
+    m_options.SetVisible(m_bVisible);
     return 0;
 }
 

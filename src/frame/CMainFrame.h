@@ -6,15 +6,20 @@
 
 #include <memory>
 
+class CAppOptions;
+class CRecentFileList;
 class CToolBarPlus;
+class CWindowSettings;
 
 // The tool's one top-level window, owned by the host's chromatogram window: toolbar,
 // status bar and the workspace. Normal and Mini view modes, each with its own placement;
 // the close box only hides it; the host shows, hides, drives and closes it through the
-// registered message "s_wm_VANTRACE_CMD".
+// registered message "s_wm_VANTRACE_CMD". The application lends it the options, the
+// placement store and the recent files for its life; it hands options and recent files on
+// to the workspace.
 class CMainFrame : public CFrameWnd {
 public:
-    CMainFrame();
+    CMainFrame(CAppOptions& options, CWindowSettings& placements, CRecentFileList* recentFiles);
     ~CMainFrame() override;
 
     bool m_bMini = false;      // Mini mode is on
@@ -54,6 +59,9 @@ private:
     void HideToolbarForMini();
     void RestoreToolbarForNormal();
 
+    CAppOptions& m_options;
+    CWindowSettings& m_placements;
+    CRecentFileList* m_pRecentFiles;
     CStatusBar m_wndStatusBar;
     std::unique_ptr<CToolBarPlus> m_pToolBar;
     CWorkspaceView m_wndWorkspace;

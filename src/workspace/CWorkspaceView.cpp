@@ -2,7 +2,6 @@
 // focus, and the enabling of commands.
 #include "CWorkspaceView.h"
 
-#include "../app/CVantraceApp.h"
 #include "../controls/ListMessages.h"
 #include "../framework/CCmdUI.h"
 #include "../framework/CWinApp.h"
@@ -16,11 +15,6 @@ namespace {
 const char kWorkspaceClass[] = "VantraceWorkspace";
 const DWORD kListStyle = 0x5080880D;   // child, visible, border, report, single selection, ...
 const UINT kListId = 1;
-
-CAppOptions& Options()
-{
-    return *GetVantraceApp()->GetOptions();
-}
 }  // namespace
 
 const MessageMap* CWorkspaceView::GetThisMessageMap()
@@ -84,6 +78,12 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
 CWorkspaceView::CWorkspaceView() : m_pData(std::make_unique<CWorkspaceData>()) {}
 
 CWorkspaceView::~CWorkspaceView() = default;
+
+void CWorkspaceView::SetStores(CAppOptions* options, CRecentFileList* recentFiles)
+{
+    m_pOptions = options;
+    m_pRecentFiles = recentFiles;
+}
 
 BOOL CWorkspaceView::PreCreateWindow(CREATESTRUCTA& cs)
 {

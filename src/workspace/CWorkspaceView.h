@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CAppOptions;
+class CRecentFileList;
 struct CWorkspaceData;
 
 // The one child window of the main frame: the group list on the left, the chromatograms of
@@ -15,6 +17,10 @@ class CWorkspaceView : public CWnd {
 public:
     CWorkspaceView();
     ~CWorkspaceView() override;
+
+    // The application's stores, handed over before the window is created and kept for its
+    // life. The options are required; without recent files nothing is remembered.
+    void SetStores(CAppOptions* options, CRecentFileList* recentFiles);
 
     // Window and refresh.
     void RefreshChromatogramList();
@@ -106,10 +112,14 @@ protected:
     void OnUpdateRecentFile(CCmdUI* pCmdUI);
 
 private:
+    CAppOptions& Options() const { return *m_pOptions; }
+
     // Launches groupId after stepping the selected group row by delta (Next +1, Previous -1).
     void LaunchNeighbourGroup(int delta);
     // New, Open and a recent file first offer to save a modified list.
     void OfferSaveFirst();
 
     std::unique_ptr<CWorkspaceData> m_pData;
+    CAppOptions* m_pOptions = nullptr;
+    CRecentFileList* m_pRecentFiles = nullptr;
 };

@@ -3,7 +3,6 @@
 // code decides the names, prompts and checks around those calls.
 #include "CWorkspaceView.h"
 
-#include "../app/CVantraceApp.h"
 #include "../framework/CCmdUI.h"
 #include "../framework/CRecentFileList.h"
 #include "../framework/FrameworkIds.h"
@@ -38,15 +37,9 @@ bool IsListExtension(const std::string& ext)
     return _stricmp(ext.c_str(), kDefaultExt) == 0;
 }
 
-CRecentFileList* RecentFiles()
+void AddToRecentFiles(CRecentFileList* recent, const std::string& path)
 {
-    CVantraceApp* app = GetVantraceApp();
-    return app ? app->GetRecentFiles() : nullptr;
-}
-
-void AddToRecentFiles(const std::string& path)
-{
-    if (CRecentFileList* recent = RecentFiles())
+    if (recent)
         recent->Add(path.c_str());
 }
 
@@ -115,7 +108,7 @@ void CWorkspaceView::OnUpdateRecentFile(CCmdUI* pCmdUI)
 {
     if (pCmdUI->m_nID != ID_FILE_MRU_FILE1)
         return;
-    if (CRecentFileList* recent = RecentFiles())
+    if (CRecentFileList* recent = m_pRecentFiles)
         recent->UpdateMenu(pCmdUI);
     else
         pCmdUI->Enable(false);
@@ -187,13 +180,13 @@ void CWorkspaceView::OpenListFile(int index)
     UpdateTitle(false);
     RefreshGroupList();
     RefreshChromatogramList();
-    AddToRecentFiles(path);
+    AddToRecentFiles(m_pRecentFiles, path);
 }
 
 bool CWorkspaceView::OpenRecentFile(int index)
 {
     OfferSaveFirst();
-    CRecentFileList* recent = RecentFiles();
+    CRecentFileList* recent = m_pRecentFiles;
     std::string name;
     std::string path;
     if (recent) {
@@ -227,7 +220,7 @@ bool CWorkspaceView::SaveList()
         return false;
     }
     UpdateTitle(false);
-    AddToRecentFiles(data.m_strPathName);
+    AddToRecentFiles(m_pRecentFiles, data.m_strPathName);
     return true;
 }
 
@@ -248,7 +241,7 @@ bool CWorkspaceView::SaveListAs()
     m_pData->m_strFileName = name;
     m_pData->m_strPathName = path;
     UpdateTitle(false);
-    AddToRecentFiles(path);
+    AddToRecentFiles(m_pRecentFiles, path);
     return true;
 }
 
@@ -257,7 +250,7 @@ void CWorkspaceView::LoadLastFile()
     CWorkspaceData& data = *m_pData;
     data.m_strFileName.clear();
     data.m_strPathName.clear();
-    if (CRecentFileList* recent = RecentFiles()) {
+    if (CRecentFileList* recent = m_pRecentFiles) {
         recent->GetDisplayName(data.m_strFileName, 0, "", true);
         data.m_strPathName = (*recent)[0];
     }

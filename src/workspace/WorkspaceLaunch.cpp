@@ -2,7 +2,6 @@
 // Next group, Previous group and the Automate switch.
 #include "CWorkspaceView.h"
 
-#include "../app/CVantraceApp.h"
 #include "../settings/CAppOptions.h"
 #include "CChroDisplayLink.h"
 #include "CGroupLaunch.h"
@@ -39,7 +38,7 @@ void CWorkspaceView::LaunchSelectedChromatogram()
 // The checked group is launched when the host asks, if Visible and Automate are both on.
 bool CWorkspaceView::AutoLaunchActiveGroup()
 {
-    CAppOptions& options = *GetVantraceApp()->GetOptions();
+    CAppOptions& options = Options();
     bool visible = false;
     bool automate = false;
     options.GetVisible(&visible);
@@ -104,5 +103,5 @@ void CWorkspaceView::OnPreviousGroup()
 void CWorkspaceView::OnAutomate()
 {
     m_pData->m_bAutomate = !m_pData->m_bAutomate;
-    GetVantraceApp()->GetOptions()->SetAutomate(m_pData->m_bAutomate);
+    Options().SetAutomate(m_pData->m_bAutomate);
 }

@@ -21,12 +21,6 @@
 namespace {
 const char kEditedTitleEnd[] = " *";
 
-// The application's recent-file list is a protected member; the tool creates it at start-up,
-// and each test here puts a fresh one in its place.
-struct RecentFilesOf : CVantraceApp {
-    static std::unique_ptr<CRecentFileList>& Get(CVantraceApp& app) { return app.*(&RecentFilesOf::m_pRecentFiles); }
-};
-
 std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -138,9 +132,11 @@ protected:
                    std::to_string(GetTickCount());
         ASSERT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr));
         Recent() = std::make_unique<CRecentFileList>(0, "Vantrace\\Recent files", "file%d", 4, 30);
+        View().SetStores(TestApp().GetOptions(), Recent().get());   // each test here starts a fresh list
     }
     void TearDown() override
     {
+        View().SetStores(TestApp().GetOptions(), nullptr);
         Recent().reset();
         WIN32_FIND_DATAA found{};
         HANDLE find = FindFirstFileA((m_folder + "\\*").c_str(), &found);
@@ -156,7 +152,7 @@ protected:
         WorkspaceFixture::TearDown();
     }
 
-    static std::unique_ptr<CRecentFileList>& Recent() { return RecentFilesOf::Get(TestApp()); }
+    static std::unique_ptr<CRecentFileList>& Recent() { return TestApp().m_pRecentFiles; }
     std::string PathOf(const std::string& name) const { return m_folder + "\\" + name; }
 
     // Writes a list file holding one group per name, each with one chromatogram.

@@ -2,7 +2,9 @@
 
 #include "CFrameWnd.h"
 #include "DialogAnswerer.h"
-#include "../../src/app/CVantraceApp.h"
+#include "CAppOptions.h"
+#include "CRecentFileList.h"
+#include "CWinApp.h"
 #include "../../src/workspace/CWorkspaceData.h"
 #include "../../src/workspace/CWorkspaceView.h"
 
@@ -11,14 +13,19 @@
 #include <string>
 #include <vector>
 
-// The application object of a workspace test program: the registry root of the tool and
-// an options store that each test starts afresh.
 // The text of a control of an open dialog.
 std::string ItemText(HWND dialog, int id);
 
-class CWorkspaceTestApp : public CVantraceApp {
+// The application object of a workspace test program: the registry root of the tool and
+// the stores it lends the workspace, an options store that each test starts afresh and a
+// recent-file list (none unless a test makes one).
+class CWorkspaceTestApp : public CWinApp {
 public:
     CWorkspaceTestApp();
+    CAppOptions* GetOptions() const { return m_pOptions.get(); }
+    std::unique_ptr<CAppOptions> m_pOptions;
+    std::unique_ptr<CRecentFileList> m_pRecentFiles;
+
     // Drops the options store (it writes its cache), empties the tool's registry key and
     // makes a new store.
     void FreshOptions();
