@@ -1,11 +1,11 @@
 #include "CVantraceApp.h"
 
-#include "../frame/CMainFrame.h"
-#include "../frame/CWindowSettings.h"
-#include "../framework/CRecentFileList.h"
-#include "../resources/resource.h"
-#include "../settings/CAppOptions.h"
-#include "../workspace/CWorkspaceView.h"
+#include "CMainFrame.h"
+#include "CWindowSettings.h"
+#include "CRecentFileList.h"
+#include "resource.h"
+#include "CAppOptions.h"
+#include "CWorkspaceView.h"
 #include "CInstanceMutex.h"
 #include "SecurityAccess.h"
 

@@ -1,9 +1,9 @@
 #include "CMainFrame.h"
 
-#include "../framework/CCmdUI.h"
-#include "../framework/CWinApp.h"
-#include "../resources/resource.h"
-#include "../settings/CAppOptions.h"
+#include "CCmdUI.h"
+#include "CWinApp.h"
+#include "resource.h"
+#include "CAppOptions.h"
 #include "CDisplayAbout.h"
 #include "CToolBarPlus.h"
 #include "CWindowSettings.h"

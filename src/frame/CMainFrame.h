@@ -1,8 +1,8 @@
 #pragma once
 
-#include "../framework/CFrameWnd.h"
-#include "../framework/CStatusBar.h"
-#include "../workspace/CWorkspaceView.h"
+#include "CFrameWnd.h"
+#include "CStatusBar.h"
+#include "CWorkspaceView.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 
 #include "ViewModes.h"
 
-#include "../framework/CWinApp.h"
+#include "CWinApp.h"
 
 #include <cstring>
 

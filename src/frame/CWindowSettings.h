@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../settings/CProfileSection.h"
+#include "CProfileSection.h"
 
 #include <windows.h>
 

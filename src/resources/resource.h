@@ -1,7 +1,7 @@
 // Resource ids of Vantrace. Plain defines: the resource scripts include this file too.
 #pragma once
 
-#include "../framework/FrameworkIds.h"
+#include "FrameworkIds.h"
 
 // Main frame: menu, accelerators, icon and title string share this id.
 #define IDR_MAINFRAME 128

@@ -1,6 +1,6 @@
 #include "CProfileSection.h"
 
-#include "../framework/CWinApp.h"
+#include "CWinApp.h"
 
 CProfileSection::CProfileSection(const char* section) : m_strSection(section ? section : "")
 {

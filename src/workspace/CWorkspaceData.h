@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../controls/CChroListCtrl.h"
-#include "../controls/CGroupListCtrl.h"
-#include "../dialogs/CChromatogramDlg.h"
-#include "../dialogs/CGroupDlg.h"
+#include "CChroListCtrl.h"
+#include "CGroupListCtrl.h"
+#include "CChromatogramDlg.h"
+#include "CGroupDlg.h"
 #include "CListManager.h"
 
 #include <string>

@@ -2,11 +2,11 @@
 // focus, and the enabling of commands.
 #include "CWorkspaceView.h"
 
-#include "../controls/ListMessages.h"
-#include "../framework/CCmdUI.h"
-#include "../framework/CWinApp.h"
-#include "../resources/resource.h"
-#include "../settings/CAppOptions.h"
+#include "ListMessages.h"
+#include "CCmdUI.h"
+#include "CWinApp.h"
+#include "resource.h"
+#include "CAppOptions.h"
 #include "CWorkspaceData.h"
 
 #include <commctrl.h>

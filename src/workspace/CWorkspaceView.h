@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../framework/CWnd.h"
+#include "CWnd.h"
 
 #include <memory>
 

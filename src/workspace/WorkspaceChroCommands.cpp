@@ -2,10 +2,10 @@
 // Down, the chromatogram list's context menu, and the selection and check sync.
 #include "CWorkspaceView.h"
 
-#include "../framework/CMenu.h"
-#include "../framework/CWinApp.h"
-#include "../framework/MessageBox.h"
-#include "../resources/resource.h"
+#include "CMenu.h"
+#include "CWinApp.h"
+#include "MessageBox.h"
+#include "resource.h"
 #include "CWorkspaceData.h"
 
 namespace {

@@ -3,10 +3,10 @@
 // code decides the names, prompts and checks around those calls.
 #include "CWorkspaceView.h"
 
-#include "../framework/CCmdUI.h"
-#include "../framework/CRecentFileList.h"
-#include "../framework/FrameworkIds.h"
-#include "../framework/MessageBox.h"
+#include "CCmdUI.h"
+#include "CRecentFileList.h"
+#include "FrameworkIds.h"
+#include "MessageBox.h"
 #include "CFileDialogS.h"
 #include "CFileFindS.h"
 #include "CWorkspaceData.h"

@@ -2,7 +2,7 @@
 // Next group, Previous group and the Automate switch.
 #include "CWorkspaceView.h"
 
-#include "../settings/CAppOptions.h"
+#include "CAppOptions.h"
 #include "CChroDisplayLink.h"
 #include "CGroupLaunch.h"
 #include "CWorkspaceData.h"
