@@ -28,6 +28,21 @@ void CCmdUI::SetText(const char* text)
     SetMenuItemInfoA(m_hMenu, m_nIndex, TRUE, &info);
 }
 
+void CCmdUI::UpdateMenu(HMENU popup, CCmdTarget* target)
+{
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        const UINT id = GetMenuItemID(popup, i);
+        if (id == 0 || id == static_cast<UINT>(-1))   // separator or submenu
+            continue;
+        CCmdUI state;
+        state.m_nID = id;
+        state.m_nIndex = static_cast<UINT>(i);
+        state.m_hMenu = popup;
+        state.DoUpdate(target, true);
+        i = static_cast<int>(state.m_nIndex);   // past items the handler inserted (recent files)
+    }
+}
+
 bool CCmdUI::DoUpdate(CCmdTarget* target, bool bDisableIfNoHandler)
 {
     m_bEnableChanged = false;

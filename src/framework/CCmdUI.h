@@ -27,4 +27,8 @@ public:
     // Routes the request to target. When nobody handles it and bDisableIfNoHandler is set,
     // the item is disabled unless a command handler exists. True when an update handler ran.
     bool DoUpdate(CCmdTarget* target, bool bDisableIfNoHandler);
+
+    // Runs the update handlers of every command item of a popup menu through target; items
+    // nobody handles are disabled. The menu bar's popups and the context menus use it.
+    static void UpdateMenu(HMENU popup, CCmdTarget* target);
 };

@@ -164,18 +164,7 @@ LRESULT CFrameWnd::OnInitMenuPopup(WPARAM wParam, LPARAM lParam)
 {
     if (HIWORD(lParam))   // the system menu
         return Default();
-    HMENU popup = reinterpret_cast<HMENU>(wParam);
-    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
-        const UINT id = GetMenuItemID(popup, i);
-        if (id == 0 || id == static_cast<UINT>(-1))   // separator or submenu
-            continue;
-        CCmdUI state;
-        state.m_nID = id;
-        state.m_nIndex = static_cast<UINT>(i);
-        state.m_hMenu = popup;
-        state.DoUpdate(this, true);
-        i = static_cast<int>(state.m_nIndex);   // past items the handler inserted (recent files)
-    }
+    CCmdUI::UpdateMenu(reinterpret_cast<HMENU>(wParam), this);
     return 0;
 }
 

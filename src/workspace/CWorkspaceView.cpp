@@ -4,6 +4,7 @@
 
 #include "ListMessages.h"
 #include "CCmdUI.h"
+#include "CMenu.h"
 #include "CWinApp.h"
 #include "resource.h"
 #include "CAppOptions.h"
@@ -50,9 +51,12 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Command<&V::OnPreviousGroup>(ID_GROUP_PREVIOUS),
         // Command enabling.
         msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_DELETE),
-        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_MOVE_UP),
-        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_MOVE_DOWN),
+        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_EDIT),
+        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_DUPLICATE),
+        msg::Update<&V::OnUpdateMoveCommands>(ID_CHRO_MOVE_UP),
+        msg::Update<&V::OnUpdateMoveCommands>(ID_CHRO_MOVE_DOWN),
         msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_DELETE),
+        msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_EDIT),
         msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_DUPLICATE),
         msg::Update<&V::OnUpdateAutomate>(ID_AUTOMATE),
         msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_NEXT),
@@ -220,6 +224,8 @@ void CWorkspaceView::RefreshGroupList()
     groups.EndRebuild();
     groups.SetRedraw(true);
     groups.Invalidate();
+    if (groups.GetItemCount() > 0)   // the check boxes show with the first group
+        ApplyAutomate();
 }
 
 void CWorkspaceView::UpdateTitle(bool modified)
@@ -314,6 +320,17 @@ void CWorkspaceView::OnUpdateChroCommands(CCmdUI* pCmdUI)
     pCmdUI->Enable(m_pData->m_chroList.GetItemCount() > 0);
 }
 
+// Move Up needs a row above the selected one, Move Down a row below it; nothing selected
+// counts as the first row.
+void CWorkspaceView::OnUpdateMoveCommands(CCmdUI* pCmdUI)
+{
+    const int rows = m_pData->m_chroList.GetItemCount();
+    int selected = 0;
+    m_pData->m_chroList.GetSelectedItem(selected);
+    const bool up = pCmdUI->m_nID == ID_CHRO_MOVE_UP;
+    pCmdUI->Enable(rows > 1 && (up ? selected != 0 : selected != rows - 1));
+}
+
 void CWorkspaceView::OnUpdateGroupCommands(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_pData->m_groupList.GetItemCount() > 0);
@@ -330,7 +347,23 @@ void CWorkspaceView::OnUpdateAutomate(CCmdUI* pCmdUI)
     pCmdUI->Enable(hasGroups);
     if (!hasGroups)
         return;
-    Options().GetAutomate(&m_pData->m_bAutomate);
     pCmdUI->SetCheck(m_pData->m_bAutomate ? 1 : 0);
+}
+
+void CWorkspaceView::ApplyAutomate()
+{
+    Options().GetAutomate(&m_pData->m_bAutomate);
     m_pData->m_groupList.EnableChecks(m_pData->m_bAutomate);
+}
+
+void CWorkspaceView::ShowContextMenu(int popupIndex)
+{
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_CONTEXT_MENUS))
+        return;
+    HMENU popup = menu.GetSubMenu(popupIndex);
+    CCmdUI::UpdateMenu(popup, this);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    CMenu::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, this);
 }

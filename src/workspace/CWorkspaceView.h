@@ -71,6 +71,7 @@ protected:
     LRESULT OnGroupTab(WPARAM, LPARAM);
     LRESULT OnChroTab(WPARAM, LPARAM);
     void OnUpdateChroCommands(CCmdUI* pCmdUI);
+    void OnUpdateMoveCommands(CCmdUI* pCmdUI);
     void OnUpdateGroupCommands(CCmdUI* pCmdUI);
     void OnUpdateNextPrevious(CCmdUI* pCmdUI);
     void OnUpdateAutomate(CCmdUI* pCmdUI);
@@ -113,6 +114,11 @@ protected:
 
 private:
     CAppOptions& Options() const { return *m_pOptions; }
+
+    // Shows a popup of the context menus at the pointer, its items enabled by the update handlers.
+    void ShowContextMenu(int popupIndex);
+    // The copy of the Automate option and the group list's check boxes follow the option.
+    void ApplyAutomate();
 
     // Launches groupId after stepping the selected group row by delta (Next +1, Previous -1).
     void LaunchNeighbourGroup(int delta);

@@ -2,7 +2,6 @@
 // Down, the chromatogram list's context menu, and the selection and check sync.
 #include "CWorkspaceView.h"
 
-#include "CMenu.h"
 #include "CWinApp.h"
 #include "MessageBox.h"
 #include "resource.h"
@@ -16,10 +15,6 @@ void Message(const char* text)
     ShowMessageBox(nullptr, text, nullptr, MB_OK);
 }
 
-void GrayIf(HMENU popup, UINT id, bool gray)
-{
-    CMenu::EnableMenuItem(popup, id, MF_BYCOMMAND | (gray ? MF_GRAYED : MF_ENABLED));
-}
 }  // namespace
 
 void CWorkspaceView::OnAddChromatogram()
@@ -214,27 +209,7 @@ LRESULT CWorkspaceView::OnChroDeleteKey(WPARAM, LPARAM)
 
 LRESULT CWorkspaceView::OnChroContextMenu(WPARAM, LPARAM)
 {
-    CMenu menu;
-    if (!menu.LoadMenu(IDR_CONTEXT_MENUS))
-        return 0;
-    HMENU popup = menu.GetSubMenu(kChroPopup);
-    const int rows = m_pData->m_chroList.GetItemCount();
-    GrayIf(popup, ID_CHRO_DELETE, rows == 0);
-    GrayIf(popup, ID_CHRO_EDIT, rows == 0);
-    GrayIf(popup, ID_CHRO_DUPLICATE, rows == 0);
-    GrayIf(popup, ID_CHRO_ADD, false);
-    if (rows <= 1) {
-        GrayIf(popup, ID_CHRO_MOVE_UP, true);
-        GrayIf(popup, ID_CHRO_MOVE_DOWN, true);
-    } else {
-        int selected = 0;
-        m_pData->m_chroList.GetSelectedItem(selected);
-        GrayIf(popup, ID_CHRO_MOVE_UP, selected == 0);
-        GrayIf(popup, ID_CHRO_MOVE_DOWN, selected == rows - 1);
-    }
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    CMenu::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, this);
+    ShowContextMenu(kChroPopup);
     return 0;
 }
 

@@ -2,7 +2,6 @@
 // context menu, and the group check sync.
 #include "CWorkspaceView.h"
 
-#include "CMenu.h"
 #include "CWinApp.h"
 #include "MessageBox.h"
 #include "resource.h"
@@ -153,18 +152,6 @@ LRESULT CWorkspaceView::OnGroupDeleteKey(WPARAM, LPARAM)
 
 LRESULT CWorkspaceView::OnGroupContextMenu(WPARAM, LPARAM)
 {
-    CMenu menu;
-    if (!menu.LoadMenu(IDR_CONTEXT_MENUS))
-        return 0;
-    HMENU popup = menu.GetSubMenu(kGroupPopup);
-    const bool empty = m_pData->m_groupList.GetItemCount() == 0;
-    const UINT state = MF_BYCOMMAND | (empty ? MF_GRAYED : MF_ENABLED);
-    CMenu::EnableMenuItem(popup, ID_GROUP_DELETE, state);
-    CMenu::EnableMenuItem(popup, ID_GROUP_EDIT, state);
-    CMenu::EnableMenuItem(popup, ID_GROUP_DUPLICATE, state);
-    CMenu::EnableMenuItem(popup, ID_GROUP_ADD, MF_BYCOMMAND | MF_ENABLED);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    CMenu::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, this);
+    ShowContextMenu(kGroupPopup);
     return 0;
 }

@@ -102,6 +102,6 @@ void CWorkspaceView::OnPreviousGroup()
 
 void CWorkspaceView::OnAutomate()
 {
-    m_pData->m_bAutomate = !m_pData->m_bAutomate;
-    Options().SetAutomate(m_pData->m_bAutomate);
+    Options().SetAutomate(!m_pData->m_bAutomate);
+    ApplyAutomate();
 }
