@@ -10,7 +10,6 @@
 #include "SecurityAccess.h"
 
 namespace {
-const DWORD kRightToUseTool = 3218;
 CInstanceMutex g_instanceMutex;
 }  // namespace
 
@@ -113,7 +112,7 @@ CMainFrame* CVantraceApp::CreateFrame()
 bool CVantraceApp::CheckRight(bool visible)
 {
     const int granted =
-        visible ? SecurityEnquire(0, kRightToUseTool, 0) : SecurityEnquireNoAudit(0, kRightToUseTool);
+        visible ? SecurityEnquire(0, CMainFrame::kRightToUseTool, 0) : SecurityEnquireNoAudit(0, CMainFrame::kRightToUseTool);
     return granted != 0;
 }
 

@@ -1,5 +1,6 @@
 #include "CGroupListCtrl.h"
 
+#include "AppCaption.h"
 #include "CWinApp.h"
 #include "ListMessages.h"
 #include "MessageBox.h"
@@ -124,7 +125,7 @@ void CGroupListCtrl::OnLButtonDown(UINT, POINT pt)
 bool CGroupListCtrl::OnCheckBoxPress(int nItem, bool checked)
 {
     if (checked) {
-        ShowMessageBox(m_hWnd, kKeepOneChecked, "Vantrace", MB_OK);
+        ShowMessageBox(m_hWnd, kKeepOneChecked, kAppCaption, MB_OK);
         return false;
     }
     m_nCurrentItem = nItem;

@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "AppCaption.h"
 #include "CCmdUI.h"
 #include "CWinApp.h"
 #include "resource.h"
@@ -67,7 +68,7 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
     if (!RegisterWindowClass(kFrameClass, CS_CLASSDC, nullptr, nullptr, icon))
         return FALSE;
     cs.lpszClass = kFrameClass;
-    cs.lpszName = "Vantrace";
+    cs.lpszName = kAppCaption;
     cs.cx = 550;
     cs.cy = 550;
     cs.style &= ~WS_MAXIMIZEBOX;
@@ -88,14 +89,18 @@ int CMainFrame::OnCreate(CREATESTRUCTA*)
     if (Default() == -1)
         return -1;
     m_wndWorkspace.SetStores(&m_options, m_pRecentFiles);
-    if (!m_wndWorkspace.CreateEx(0, nullptr, nullptr, 0x50800000, RECT{}, m_hWnd, AFX_IDW_PANE_FIRST))
+    if (!m_wndWorkspace.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{}, m_hWnd,
+                                 AFX_IDW_PANE_FIRST))
         return -1;
-    if (!m_pToolBar->CreateEx(this, 0x9800, 0x50002830, RECT{}, AFX_IDW_TOOLBAR))
+    const DWORD barStyle =
+        WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_FLYBY | CBRS_SIZE_DYNAMIC | CBRS_TOOLTIPS;
+    if (!m_pToolBar->CreateEx(this, TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TRANSPARENT, barStyle, RECT{},
+                              AFX_IDW_TOOLBAR))
         return -1;
     if (!m_pToolBar->LoadToolBar(AfxGetResourceHandle(), IDR_TOOLBAR, IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_HOT,
                                  IDB_TOOLBAR_DISABLED))
         return -1;
-    if (!m_wndStatusBar.Create(this, 0x50008200, AFX_IDW_STATUS_BAR))
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR))
         return -1;
     m_wndStatusBar.SetIndicators(kIndicators, 3);
     return 0;
@@ -253,7 +258,7 @@ LRESULT CMainFrame::OnHostCommand(WPARAM command, LPARAM)
         m_bVisible = false;
         break;
     case kShow:
-        if (!SecurityEnquire(0, 3218, 0))
+        if (!SecurityEnquire(0, kRightToUseTool, 0))
             return 0;   // refused: not even the Visible write below
         ShowWindow(SW_SHOW);
         m_bVisible = true;

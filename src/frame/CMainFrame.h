@@ -19,6 +19,9 @@ class CWindowSettings;
 // to the workspace.
 class CMainFrame : public CFrameWnd {
 public:
+    // The right a user needs to use the tool; asked at start-up and when the host shows it.
+    static constexpr DWORD kRightToUseTool = 3218;
+
     CMainFrame(CAppOptions& options, CWindowSettings& placements, CRecentFileList* recentFiles);
     ~CMainFrame() override;
 

@@ -34,9 +34,11 @@
 
 // MFC's control-bar style bits, kept by the bars beside their window styles.
 #define CBRS_ALIGN_TOP 0x2000
-#define CBRS_BOTTOM 0x8000
+#define CBRS_ALIGN_BOTTOM 0x8000
+#define CBRS_BORDER_TOP 0x0200
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
 #define CBRS_FLYBY 0x0800
-#define CBRS_SIZE_DYNAMIC 0x0400
+#define CBRS_SIZE_DYNAMIC 0x0020
 #define CBRS_TOOLTIPS 0x0010
 #define CBRS_ALL 0xFFFF
 

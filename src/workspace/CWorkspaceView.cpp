@@ -3,6 +3,7 @@
 #include "CWorkspaceView.h"
 
 #include "ListMessages.h"
+#include "AppCaption.h"
 #include "CCmdUI.h"
 #include "CMenu.h"
 #include "CWinApp.h"
@@ -14,7 +15,8 @@
 
 namespace {
 const char kWorkspaceClass[] = "VantraceWorkspace";
-const DWORD kListStyle = 0x5080880D;   // child, visible, border, report, single selection, ...
+const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                         LVS_ALIGNLEFT | LVS_NOSORTHEADER;
 const UINT kListId = 1;
 }  // namespace
 
@@ -93,7 +95,7 @@ BOOL CWorkspaceView::PreCreateWindow(CREATESTRUCTA& cs)
 {
     cs.dwExStyle |= WS_EX_CLIENTEDGE;
     cs.style &= ~WS_BORDER;
-    cs.lpszName = "Vantrace";
+    cs.lpszName = kAppCaption;
     RegisterWindowClass(kWorkspaceClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursor(nullptr, IDC_ARROW),
                         reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
     cs.lpszClass = kWorkspaceClass;
@@ -232,7 +234,7 @@ void CWorkspaceView::UpdateTitle(bool modified)
 {
     m_pData->m_bModified = modified;
     const std::string title =
-        "Vantrace - " + m_pData->m_strFileName + (modified ? " *" : "");
+        std::string(kAppCaption) + " - " + m_pData->m_strFileName + (modified ? " *" : "");
     ::SetWindowTextA(GetParent(), title.c_str());
 }
 

@@ -3,6 +3,7 @@
 // code decides the names, prompts and checks around those calls.
 #include "CWorkspaceView.h"
 
+#include "AppCaption.h"
 #include "CCmdUI.h"
 #include "CRecentFileList.h"
 #include "FrameworkIds.h"
@@ -16,8 +17,9 @@
 namespace {
 const char kListExt[] = ".vtl";
 const char kDefaultExt[] = "vtl";
-const DWORD kOpenFlags = 0x1081808;   // explorer, file and path must exist, no folder change; secured
-const DWORD kSaveFlags = 0x1000006;   // hide read-only, confirm overwrite; secured
+const DWORD kOpenFlags =
+    OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | CFileDialogS::kSecuredFlag;
+const DWORD kSaveFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | CFileDialogS::kSecuredFlag;
 const char kSaveFilter[] = "Vantrace settings files (*.vtl)|*.vtl||";
 const char kFileError[] = "File Error";
 const char kSaveFile[] = "Save File";
@@ -65,7 +67,7 @@ int ShowMissingFile(HWND owner, const std::string& path)
 
 void ShowWriteFailure(HWND owner)
 {
-    ShowMessageBox(owner, "Unable to write to file. Please ensure file is not read only.", "Vantrace",
+    ShowMessageBox(owner, "Unable to write to file. Please ensure file is not read only.", kAppCaption,
                    MB_OK | MB_ICONEXCLAMATION);
 }
 
