@@ -51,7 +51,12 @@ protected:
     UINT HitFlagsAt(POINT client, int* nItem) const;
     // Selected and focused states for one row.
     void SetSelectedAndFocused(int nItem);
-    void OnReselect(NMHDR*, LRESULT* pResult) { ReselectFocusedItem(pResult); }
+    LRESULT OnReselect(NMHDR*)
+    {
+        LRESULT result = 0;
+        ReselectFocusedItem(&result);
+        return result;
+    }
 
     int m_nCurrentItem = 0;
     CImageList m_imlIcons;

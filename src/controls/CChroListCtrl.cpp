@@ -126,19 +126,21 @@ void CChroListCtrl::OnRButtonDown(UINT, POINT)
 }
 
 // A double-click on a row launches it, except on its check box.
-void CChroListCtrl::OnDoubleClick(NMHDR*, LRESULT* pResult)
+LRESULT CChroListCtrl::OnDoubleClick(NMHDR*)
 {
+    LRESULT result = 0;
     if (IsCursorOnItem()) {
         int row = -1;
         bool checked = false;
         if (!IsCursorOnCheckBox(row, checked))
             PostToParent(s_wm_CHRO_LAUNCH);
     } else {
-        ReselectFocusedItem(pResult);
+        ReselectFocusedItem(&result);
     }
+    return result;
 }
 
-void CChroListCtrl::OnKeyDown(NMHDR* header, LRESULT* pResult)
+LRESULT CChroListCtrl::OnKeyDown(NMHDR* header)
 {
     int selected = 0;
     GetSelectedItem(selected);
@@ -164,7 +166,7 @@ void CChroListCtrl::OnKeyDown(NMHDR* header, LRESULT* pResult)
     default:
         break;
     }
-    *pResult = 0;
+    return 0;
 }
 
 LRESULT CChroListCtrl::OnRowsChanged(WPARAM, LPARAM)

@@ -31,8 +31,8 @@ public:
 private:
     void OnLButtonDown(UINT, POINT pt);
     void OnRButtonDown(UINT, POINT);
-    void OnDoubleClick(NMHDR*, LRESULT* pResult);
-    void OnKeyDown(NMHDR* header, LRESULT* pResult);
+    LRESULT OnDoubleClick(NMHDR*);
+    LRESULT OnKeyDown(NMHDR* header);
     // Row insertions, changes and deletions that did not come from AddItem.
     LRESULT OnRowsChanged(WPARAM, LPARAM);
     LRESULT OnDeleteAllItems(WPARAM, LPARAM);

@@ -141,7 +141,7 @@ void CGroupListCtrl::OnRButtonDown(UINT, POINT)
     Default();
 }
 
-void CGroupListCtrl::OnKeyDown(NMHDR* header, LRESULT* pResult)
+LRESULT CGroupListCtrl::OnKeyDown(NMHDR* header)
 {
     switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
     case VK_DELETE:
@@ -160,5 +160,5 @@ void CGroupListCtrl::OnKeyDown(NMHDR* header, LRESULT* pResult)
     default:
         break;
     }
-    *pResult = 0;
+    return 0;
 }

@@ -36,7 +36,7 @@ private:
     // A press on a check box while checks are enabled; false when the press must go no further.
     bool OnCheckBoxPress(int nItem, bool checked);
     void OnRButtonDown(UINT, POINT);
-    void OnKeyDown(NMHDR* header, LRESULT* pResult);
+    LRESULT OnKeyDown(NMHDR* header);
 
     bool m_bChecksEnabled = false;
 };

@@ -192,15 +192,15 @@ std::string CFrameWnd::TipText(UINT id) const
     return PromptPart(LoadResourceString(id), true);
 }
 
-void CFrameWnd::OnToolTipText(NMHDR* header, LRESULT* result)
+LRESULT CFrameWnd::OnToolTipText(NMHDR* header)
 {
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
     m_strTipText = TipText(static_cast<UINT>(header->idFrom));
     info->lpszText = m_strTipText.data();
-    *result = 0;
+    return 0;
 }
 
-void CFrameWnd::OnToolTipTextW(NMHDR* header, LRESULT* result)
+LRESULT CFrameWnd::OnToolTipTextW(NMHDR* header)
 {
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
     const std::string text = TipText(static_cast<UINT>(header->idFrom));
@@ -209,11 +209,11 @@ void CFrameWnd::OnToolTipTextW(NMHDR* header, LRESULT* result)
                                       static_cast<int>(m_wstrTipText.size()));
     m_wstrTipText.resize(n > 0 ? static_cast<size_t>(n) : 0);
     info->lpszText = m_wstrTipText.data();
-    *result = 0;
+    return 0;
 }
 
 // CBRS_FLYBY: the prompt of the toolbar button under the pointer.
-void CFrameWnd::OnHotItemChange(NMHDR* header, LRESULT* result)
+LRESULT CFrameWnd::OnHotItemChange(NMHDR* header)
 {
     auto* hot = reinterpret_cast<NMTBHOTITEM*>(header);
     CControlBar* bar = GetControlBar(AFX_IDW_TOOLBAR);
@@ -223,7 +223,7 @@ void CFrameWnd::OnHotItemChange(NMHDR* header, LRESULT* result)
         else
             SetMessageText(static_cast<UINT>(hot->idNew));
     }
-    *result = 0;
+    return 0;
 }
 
 void CFrameWnd::OnBarCheck(UINT id)

@@ -40,9 +40,9 @@ protected:
     LRESULT OnInitMenuPopup(WPARAM, LPARAM);   // runs the update handlers of the popup's items
     LRESULT OnMenuSelect(WPARAM, LPARAM);      // the prompt of the item under the pointer
     LRESULT OnExitMenuLoop(WPARAM, LPARAM);
-    void OnToolTipText(NMHDR* header, LRESULT* result);
-    void OnToolTipTextW(NMHDR* header, LRESULT* result);
-    void OnHotItemChange(NMHDR* header, LRESULT* result);
+    LRESULT OnToolTipText(NMHDR* header);
+    LRESULT OnToolTipTextW(NMHDR* header);
+    LRESULT OnHotItemChange(NMHDR* header);
     void OnBarCheck(UINT id);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
 

@@ -365,8 +365,7 @@ bool CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     });
     if (!entry)
         return false;
-    *pResult = 0;
-    entry->thunk(this, reinterpret_cast<WPARAM>(pResult), lParam);
+    *pResult = entry->thunk(this, 0, lParam);
     return true;
 }
 
@@ -382,8 +381,7 @@ bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
     }
     if (!entry)
         return false;
-    *pResult = 0;
-    entry->thunk(this, reinterpret_cast<WPARAM>(pResult), lParam);
+    *pResult = entry->thunk(this, 0, lParam);
     return true;
 }
 

@@ -27,8 +27,8 @@ enum class EntryKind {
     ReflectCommand,    // a control's WM_COMMAND notification reflected back to the control
 };
 
-// Calls the bound member function. For commands wParam carries the id, for updates lParam
-// carries the CCmdUI*, for notifications lParam carries the NMHDR*.
+// Calls the bound member function and gives its result. For commands wParam carries the id,
+// for updates lParam carries the CCmdUI*, for notifications lParam carries the NMHDR*.
 using EntryThunk = LRESULT (*)(CCmdTarget* target, WPARAM wParam, LPARAM lParam);
 
 struct MsgEntry {
@@ -181,33 +181,30 @@ constexpr MsgEntry UpdateRange(UINT first, UINT last)
             }};
 }
 
-// WM_NOTIFY from the child with the given id: void Handler(NMHDR*, LRESULT*).
+// WM_NOTIFY from the child with the given id: LRESULT Handler(NMHDR*), the notification's result.
 template <auto F>
 constexpr MsgEntry Notify(UINT code, UINT id)
 {
-    return {EntryKind::Notify, code, nullptr, id, id, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {
-                (msgmap_detail::Self<F>(t)->*F)(reinterpret_cast<NMHDR*>(l), reinterpret_cast<LRESULT*>(w));
-                return 0;
+    return {EntryKind::Notify, code, nullptr, id, id, [](CCmdTarget* t, WPARAM, LPARAM l) -> LRESULT {
+                return (msgmap_detail::Self<F>(t)->*F)(reinterpret_cast<NMHDR*>(l));
             }};
 }
 
-// WM_NOTIFY from children with ids in a range: void Handler(NMHDR*, LRESULT*).
+// WM_NOTIFY from children with ids in a range: LRESULT Handler(NMHDR*).
 template <auto F>
 constexpr MsgEntry NotifyRange(UINT code, UINT first, UINT last)
 {
-    return {EntryKind::Notify, code, nullptr, first, last, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {
-                (msgmap_detail::Self<F>(t)->*F)(reinterpret_cast<NMHDR*>(l), reinterpret_cast<LRESULT*>(w));
-                return 0;
+    return {EntryKind::Notify, code, nullptr, first, last, [](CCmdTarget* t, WPARAM, LPARAM l) -> LRESULT {
+                return (msgmap_detail::Self<F>(t)->*F)(reinterpret_cast<NMHDR*>(l));
             }};
 }
 
-// WM_NOTIFY reflected to the control itself: void Handler(NMHDR*, LRESULT*).
+// WM_NOTIFY reflected to the control itself: LRESULT Handler(NMHDR*).
 template <auto F>
 constexpr MsgEntry ReflectNotify(UINT code)
 {
-    return {EntryKind::ReflectNotify, code, nullptr, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {
-                (msgmap_detail::Self<F>(t)->*F)(reinterpret_cast<NMHDR*>(l), reinterpret_cast<LRESULT*>(w));
-                return 0;
+    return {EntryKind::ReflectNotify, code, nullptr, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM l) -> LRESULT {
+                return (msgmap_detail::Self<F>(t)->*F)(reinterpret_cast<NMHDR*>(l));
             }};
 }
 

@@ -55,8 +55,8 @@ public:
         g_calls.push_back("registered " + std::to_string(w) + " " + std::to_string(l));
         return 41;
     }
-    void OnChildClick(NMHDR*, LRESULT*) { g_calls.push_back("parent click"); }
-    void OnChildDoubleClick(NMHDR*, LRESULT*) { g_calls.push_back("parent double-click"); }
+    LRESULT OnChildClick(NMHDR*) { return g_calls.push_back("parent click"), 0; }
+    LRESULT OnChildDoubleClick(NMHDR*) { return g_calls.push_back("parent double-click"), 0; }
 };
 
 // A list view that takes its own NM_CLICK, and an edit box that takes its own EN_CHANGE.
@@ -71,11 +71,7 @@ public:
         return &map;
     }
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-    void OnClick(NMHDR*, LRESULT* result)
-    {
-        g_calls.push_back("child click");
-        *result = 7;
-    }
+    LRESULT OnClick(NMHDR*) { return g_calls.push_back("child click"), 7; }
 };
 
 class CReflectingEdit : public CWnd {
