@@ -11,6 +11,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/${VT_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)   # never the build machine's own packages (GoogleTest)
 
 # Programs run under wine64, through a wrapper that keeps Wine's long-lived services off the
 # caller's output pipe.
