@@ -1,7 +1,7 @@
 // LaunchGroup of a group with 64 checked chromatograms to a host window in another process,
 // against the same 66 command texts sent by a raw SendMessageTimeout loop.
 #include "Benchmarks.h"
-#include "CChildProcess.h"
+#include "ChildProcess.h"
 #include "CChroDisplayLink.h"
 #include "CGroupLaunch.h"
 #include "CListFixture.h"
@@ -52,7 +52,7 @@ bool SendRaw(HWND host, const std::vector<std::string>& texts)
 }
 
 // Starts the host stand-in and returns its window, or null.
-HWND StartHost(CChildProcess& host)
+HWND StartHost(ChildProcess& host)
 {
     HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, kReadyEvent);
     HWND window = nullptr;
@@ -69,7 +69,7 @@ CBenchResult bench::GroupLaunch()
     CBenchResult result("group launch", "ms", 1.15);
     CListManager list;
     DWORD group = 0;
-    CChildProcess host;
+    ChildProcess host;
     HWND window = StartHost(host);
     if (!window || !CListFixture::Fill(list, 1, kChromatograms, group)) {
         result.Fail("no host window");
@@ -96,6 +96,6 @@ CBenchResult bench::GroupLaunch()
         result.Fail("the host received " + std::to_string(received) + " commands, not "
                     + std::to_string(2 * kRuns * texts.size()));
     PostMessageA(window, WM_CLOSE, 0, 0);
-    host.WaitForExit(10000);
+    host.Wait(10000);
     return result;
 }

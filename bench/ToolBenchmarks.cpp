@@ -1,17 +1,41 @@
 // Start-up and memory of Vantrace.exe started by a host, with a most-recent list file,
 // against a bare program that creates one window and sets the same event.
 #include "Benchmarks.h"
-#include "CChildProcess.h"
 #include "CListFixture.h"
 #include "CStopwatch.h"
+#include "ChildProcess.h"
+#include "Registry.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
 const char kCreatedEvent[] = "VANTRACE_CREATE";
-const char kRecentKey[] = "Software\\Fenwright\\Vantrace\\Vantrace\\Recent files";
+
+// The largest private bytes read of a program. Under Wine the system's "peak" for another
+// process is only its present figure (a program that touched and freed 60 MiB read 61.6,
+// then 1.6 MiB), so the benchmark samples often.
+class CPeakPrivate {
+public:
+    explicit CPeakPrivate(const ChildProcess& child) : m_child(child) {}
+    void Sample()
+    {
+        const ChildProcess::Usage usage = m_child.Measure(true);
+        m_largest = std::max({m_largest, usage.privateBytes, usage.peakPrivateBytes});
+    }
+    // The largest reading so far and now; 0 when none could be read.
+    double MiB()
+    {
+        Sample();
+        return double(m_largest) / (1024.0 * 1024.0);
+    }
+
+private:
+    const ChildProcess& m_child;
+    SIZE_T m_largest = 0;
+};
 
 // The host's side of a start: a "ChroWClass" window on this thread (the tool's owner) and
 // the event the tool sets once it has started.
@@ -38,21 +62,21 @@ public:
     bool IsReady() const { return m_hWnd && m_hCreated; }
 
     // Starts a program and answers this thread's messages until it sets the event; the
-    // milliseconds that took, or a negative value when it did not. With sampling, the
+    // milliseconds that took, or a negative value when it did not. With a sampler, the
     // program's private bytes are read every few milliseconds meanwhile.
-    double Start(CChildProcess& child, const char* exe, const std::string& arguments, bool sampling = false)
+    double Start(ChildProcess& child, const char* exe, const std::string& arguments, CPeakPrivate* sampled = nullptr)
     {
         ResetEvent(m_hCreated);
         CStopwatch clock;
         if (!child.Start(exe, arguments))
             return -1;
-        const DWORD wait = sampling ? kSampleMs : 30000;
+        const DWORD wait = sampled ? kSampleMs : 30000;
         while (clock.ElapsedMs() < 30000) {
             const DWORD woken = MsgWaitForMultipleObjects(1, &m_hCreated, FALSE, wait, QS_ALLINPUT);
             if (woken == WAIT_OBJECT_0)
                 return clock.ElapsedMs();
-            if (sampling)
-                child.SamplePrivate();
+            if (sampled)
+                sampled->Sample();
             if (woken != WAIT_OBJECT_0 + 1 && woken != WAIT_TIMEOUT)
                 return -1;
             MSG msg;
@@ -64,13 +88,13 @@ public:
 
     // Answers this thread's messages for a while, as a host would, sampling the program's
     // private bytes if one is given.
-    static void Pump(DWORD ms, CChildProcess* sampled = nullptr)
+    static void Pump(DWORD ms, CPeakPrivate* sampled = nullptr)
     {
         CStopwatch clock;
         while (clock.ElapsedMs() < ms) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, kSampleMs, QS_ALLINPUT);
             if (sampled)
-                sampled->SamplePrivate();
+                sampled->Sample();
             MSG msg;
             while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
                 DispatchMessageA(&msg);
@@ -87,18 +111,12 @@ private:
 // Makes the list file the tool's most recent one, as a user's last save would.
 bool SetMostRecent(const std::string& path)
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kRecentKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr))
-        return false;
-    const bool ok = !RegSetValueExA(key, "file1", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                                    static_cast<DWORD>(path.size() + 1));
-    RegCloseKey(key);
-    return ok;
+    return reg::WriteText(reg::Tool("Vantrace\\Recent files"), "file1", path);
 }
 
 bool ToolIsBuilt()
 {
-    return GetFileAttributesA(CChildProcess::BesideMe("Vantrace.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesA(ChildProcess::BinPath("Vantrace.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // Prepares the list file and the host; false (with the reason in result) when it cannot.
@@ -124,11 +142,11 @@ CBenchResult bench::Startup()
     if (!Prepare(result, host, path, 1000))
         return result;
     for (int run = 0; run < kRuns; ++run) {
-        CChildProcess bare, tool;
+        ChildProcess bare, tool;
         const double bareMs = host.Start(bare, "bench_bare.exe", kCreatedEvent);
-        bare.Stop();
+        bare.Kill();
         const double toolMs = host.Start(tool, "Vantrace.exe", "");
-        tool.Stop();
+        tool.Kill();
         if (bareMs < 0 || toolMs < 0) {
             result.Fail(bareMs < 0 ? "the bare program did not set the event" : "Vantrace.exe did not set the event");
             break;
@@ -149,22 +167,23 @@ CBenchResult bench::Memory()
         return result;
     const double fileMiB = double(CListFixture::FileSize(path)) / (1024.0 * 1024.0);
     for (int run = 0; run < kRuns; ++run) {
-        CChildProcess bare, tool;
-        if (host.Start(bare, "bench_bare.exe", kCreatedEvent, true) < 0) {
+        ChildProcess bare, tool;
+        CPeakPrivate barePeak(bare), toolPeak(tool);
+        if (host.Start(bare, "bench_bare.exe", kCreatedEvent, &barePeak) < 0) {
             result.Fail("the bare program did not set the event");
             break;
         }
-        CBenchHostWindow::Pump(200, &bare);
-        if (host.Start(tool, "Vantrace.exe", "", true) < 0) {
+        CBenchHostWindow::Pump(200, &barePeak);
+        if (host.Start(tool, "Vantrace.exe", "", &toolPeak) < 0) {
             result.Fail("Vantrace.exe did not set the event");
             break;
         }
         // Settled: every message the start posted has been handled.
-        CBenchHostWindow::Pump(200, &tool);
-        WaitForInputIdle(tool.Handle(), 5000);
-        CBenchHostWindow::Pump(200, &tool);
-        const double bareMiB = bare.PeakPrivateMiB();
-        const double toolMiB = tool.PeakPrivateMiB();
+        CBenchHostWindow::Pump(200, &toolPeak);
+        WaitForInputIdle(tool.GetHandle(), 5000);
+        CBenchHostWindow::Pump(200, &toolPeak);
+        const double bareMiB = barePeak.MiB();
+        const double toolMiB = toolPeak.MiB();
         if (bareMiB <= 0 || toolMiB <= 0) {
             result.Fail("the programs' memory could not be read");
             break;

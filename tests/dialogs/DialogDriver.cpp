@@ -8,19 +8,6 @@
 #include <thread>
 
 namespace drive {
-namespace {
-BOOL CALLBACK CancelOne(HWND hwnd, LPARAM)
-{
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == GetCurrentProcessId() && std::string(cls) == "#32770")
-        PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-}
-}  // namespace
-
 INT_PTR RunModal(CDialog& dialog, ui::DialogAnswerer& answerer, std::vector<ui::SeenDialog>* seen)
 {
     answerer.Start();
@@ -33,7 +20,7 @@ INT_PTR RunModal(CDialog& dialog, ui::DialogAnswerer& answerer, std::vector<ui::
             Sleep(10);
         while (!closed) {
             forced = true;
-            EnumWindows(&CancelOne, 0);
+            ui::CloseDialogs();
             Sleep(100);
         }
     });

@@ -1,5 +1,7 @@
 // The host's command message, the close box, view modes and placements, on Vantrace.exe
 // run as a separate process.
+#include "DialogAnswerer.h"
+#include "Registry.h"
 #include "ToolHost.h"
 
 #include "../../src/resources/resource.h"
@@ -15,12 +17,12 @@ class FrameCommandTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        e2e::ClearToolRegistry();
+        reg::ClearTool();
         ASSERT_TRUE(m_host.Start());
         m_frame = m_host.Frame();
         ASSERT_NE(m_frame, nullptr);
     }
-    void TearDown() override { e2e::ClearToolRegistry(); }
+    void TearDown() override { reg::ClearTool(); }
 
     // Waits until the tool has handled what was posted to it.
     void Settle() { SendMessageTimeoutA(m_frame, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr); }
@@ -45,8 +47,8 @@ TEST_F(FrameCommandTest, ShowAfterTheCloseBoxReturnsToTheSamePlaceAndMode)
     const RECT shown = FrameRect();
     SendMessageTimeoutA(m_frame, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, nullptr);
     EXPECT_FALSE(IsWindowVisible(m_frame));
-    EXPECT_EQ(e2e::ReadToolInt("Options", "Visiblei"), 0);
-    EXPECT_EQ(e2e::ReadToolInt("WindowSettings\\Normal", "WindowPosShowCmd"), 0);
+    EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Visiblei"), 0u);
+    EXPECT_EQ(reg::ReadDword(reg::Tool("WindowSettings\\Normal"), "WindowPosShowCmd"), 0u);
     m_host.Command(1);
     Settle();
     EXPECT_TRUE(IsWindowVisible(m_frame));
@@ -78,15 +80,15 @@ TEST_F(FrameCommandTest, NormalMiniNormalRestoresButtonsAndMenu)
 
 TEST_F(FrameCommandTest, CommandsThatChangeNothingStillWriteVisible)
 {
-    e2e::ClearToolRegistry();
+    reg::ClearTool();
     m_host.Command(2);
     Settle();
-    EXPECT_EQ(e2e::ReadToolInt("Options", "Visiblei"), 0);
-    e2e::ClearToolRegistry();
+    EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Visiblei"), 0u);
+    reg::ClearTool();
     m_host.Command(7);
     Settle();
-    EXPECT_EQ(e2e::ReadToolInt("Options", "Visiblei"), 0);
-    EXPECT_TRUE(e2e::ToolValueExists("Options", "Minii"));   // every cached option goes with it
+    EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Visiblei"), 0u);
+    EXPECT_TRUE(reg::ValueExists(reg::Tool("Options"), "Minii"));   // every cached option goes with it
 }
 
 TEST_F(FrameCommandTest, HostRequestWithAutomateOffSendsOneTotalIonCurrentTrace)
@@ -105,12 +107,12 @@ TEST_F(FrameCommandTest, CloseWaitsForAnOpenModalDialog)
     HWND dialog = nullptr;
     for (int i = 0; i < 100 && !dialog; ++i) {
         m_host.Pump(50);
-        dialog = FindWindowA("#32770", "Add Group");
+        dialog = ui::FindDialog("Add Group", m_host.ProcessId());
     }
     ASSERT_NE(dialog, nullptr);
     PostMessageA(m_frame, RegisterWindowMessageA("s_wm_VANTRACE_CMD"), 3, 0);
     EXPECT_FALSE(m_host.WaitForExit(2500));   // still waiting for the dialog
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ui::PressButton(dialog, IDCANCEL);
     EXPECT_TRUE(m_host.WaitForExit(5000));
 }
 }  // namespace

@@ -1,5 +1,6 @@
 // Start-up, single instance, rights and shutdown of Vantrace.exe run as a separate process
 // beside a host window of this test program.
+#include "Registry.h"
 #include "ToolHost.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +12,10 @@ class StartupTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        e2e::ClearToolRegistry();
+        reg::ClearTool();
         e2e::DeleteAuditLog();
     }
-    void TearDown() override { e2e::ClearToolRegistry(); }
+    void TearDown() override { reg::ClearTool(); }
 };
 
 TEST_F(StartupTest, FirstStartSignalsTheHostAndStaysHiddenOwnedByTheHostWindow)
@@ -34,8 +35,8 @@ TEST_F(StartupTest, FirstStartSignalsTheHostAndStaysHiddenOwnedByTheHostWindow)
     ASSERT_TRUE(host.WaitForExit(10000, &code));
     EXPECT_EQ(code, 0u);
     // Shutdown writes the options that were used: Visible, Mini.
-    EXPECT_EQ(e2e::ReadToolInt("Options", "Visiblei"), 0);
-    EXPECT_EQ(e2e::ReadToolInt("Options", "Minii"), 0);
+    EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Visiblei"), 0u);
+    EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Minii"), 0u);
 }
 
 TEST_F(StartupTest, WithoutAHostWindowTheFrameHasNoOwner)
@@ -50,11 +51,11 @@ TEST_F(StartupTest, SecondStartEndsAtOnceWithoutWindowOrSettings)
 {
     e2e::ToolHost host;
     ASSERT_TRUE(host.Start());
-    e2e::ClearToolRegistry();   // anything the second instance wrote would show up here
+    reg::ClearTool();   // anything the second instance wrote would show up here
     const DWORD code = host.StartAndWaitForExit(10000);
     EXPECT_NE(code, static_cast<DWORD>(STILL_ACTIVE));
-    EXPECT_FALSE(e2e::ToolValueExists("Options", "Visiblei"));
-    EXPECT_FALSE(e2e::ToolValueExists("Vantrace\\Recent files", "file1"));
+    EXPECT_FALSE(reg::ValueExists(reg::Tool("Options"), "Visiblei"));
+    EXPECT_FALSE(reg::ValueExists(reg::Tool("Vantrace\\Recent files"), "file1"));
     EXPECT_EQ(FindWindowExA(nullptr, host.Frame(), "Vantrace", nullptr), nullptr);   // still one frame
 }
 
@@ -71,7 +72,7 @@ TEST_F(StartupTest, StartAfterAnInstanceDiedHoldingTheMutexProceeds)
 
 TEST_F(StartupTest, RefusedRightEndsStartUpWithNoWindowAndNoEvent)
 {
-    e2e::SetDeniedRights("3218");
+    reg::WriteText(reg::kSecurity, "DeniedRights", "3218");
     e2e::ToolHost host;
     EXPECT_FALSE(host.Start(10000));
     EXPECT_FALSE(host.EventWasSet());
@@ -87,7 +88,7 @@ TEST_F(StartupTest, AuditedEnquiryOnlyWhenVisibleIsSet)
     }
     EXPECT_EQ(e2e::ReadAuditLog().find("3218"), std::string::npos);
 
-    e2e::WriteToolInt("Options", "Visiblei", 1);
+    reg::WriteDword(reg::Tool("Options"), "Visiblei", 1);
     e2e::ToolHost host;
     ASSERT_TRUE(host.Start());
     EXPECT_NE(e2e::ReadAuditLog().find("3218"), std::string::npos);

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ChildProcess.h"
+#include "TestHostWindow.h"
+
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,34 +29,24 @@ public:
     bool EventWasSet() const { return m_eventSet; }
 
     HWND Frame() const;                  // the tool's frame window (class "Vantrace")
-    HWND HostWindow() const { return m_hostWindow; }
+    HWND HostWindow() const { return m_host ? m_host->GetHwnd() : nullptr; }
     void Command(WPARAM command);        // sends "s_wm_VANTRACE_CMD" and waits until handled
     void SendFrameCommand(UINT id);      // sends WM_COMMAND with a menu id and waits
     void PostFrameCommand(UINT id);      // posts it (for commands that open a modal dialog)
     // Pumps this thread's messages (the host window's) for the given time.
     void Pump(DWORD ms);
-    const std::vector<std::string>& Received() const { return m_received; }
-    void ClearReceived() { m_received.clear(); }
+    // The display commands the host window received.
+    std::vector<std::string> Received() const { return m_host ? m_host->Texts() : std::vector<std::string>(); }
+    DWORD ProcessId() const { return m_tool.GetId(); }
 
 private:
-    static LRESULT CALLBACK HostProc(HWND, UINT, WPARAM, LPARAM);
-    bool Launch(PROCESS_INFORMATION& process);
-
-    HWND m_hostWindow = nullptr;
+    std::unique_ptr<TestHostWindow> m_host;
     HANDLE m_event = nullptr;
-    PROCESS_INFORMATION m_process{};
+    ChildProcess m_tool;
     bool m_eventSet = false;
-    std::vector<std::string> m_received;
 };
 
-// Removes every value the tool and its security library keep in the registry.
-void ClearToolRegistry();
-// A value under HKCU\Software\Fenwright\Vantrace\<section>, or -1/"" when missing.
-int ReadToolInt(const char* section, const char* name);
-bool ToolValueExists(const char* section, const char* name);
-void WriteToolInt(const char* section, const char* name, int value);
-// The security library's policy and audit log.
-void SetDeniedRights(const char* rights);
+// The security library's audit log.
 std::string ReadAuditLog();
 void DeleteAuditLog();
 }  // namespace e2e

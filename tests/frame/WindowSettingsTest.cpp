@@ -10,11 +10,12 @@
 #include <vector>
 
 namespace {
-using regtest::ReadDword;
-using regtest::WriteDword;
+using reg::ReadDword;
+using reg::WriteDword;
 
-const std::string kNormal = std::string("WindowSettings\\") + kViewModeNormal;
-const std::string kMini = std::string("WindowSettings\\") + kViewModeMini;
+const std::string kSettings = reg::Tool("WindowSettings");
+const std::string kNormal = kSettings + "\\" + kViewModeNormal;
+const std::string kMini = kSettings + "\\" + kViewModeMini;
 
 const char* const kValueNames[] = {"WindowPosFlags", "WindowPosShowCmd", "WindowPosMinX",  "WindowPosMinY",
                                    "WindowPosMaxX",  "WindowPosMaxY",    "WindowPosLeft",  "WindowPosTop",
@@ -55,16 +56,16 @@ WINDOWPLACEMENT Placement(UINT showCmd, RECT rect)
 // Stores the ten values of a placement directly, as an earlier run (or a user) left them.
 void StoreRect(const std::string& section, int showCmd, RECT rect)
 {
-    WriteDword(section, "WindowPosShowCmd", static_cast<DWORD>(showCmd));
-    WriteDword(section, "WindowPosLeft", static_cast<DWORD>(rect.left));
-    WriteDword(section, "WindowPosTop", static_cast<DWORD>(rect.top));
-    WriteDword(section, "WindowPosRight", static_cast<DWORD>(rect.right));
-    WriteDword(section, "WindowPosBottom", static_cast<DWORD>(rect.bottom));
+    EXPECT_TRUE(WriteDword(section, "WindowPosShowCmd", static_cast<DWORD>(showCmd)));
+    EXPECT_TRUE(WriteDword(section, "WindowPosLeft", static_cast<DWORD>(rect.left)));
+    EXPECT_TRUE(WriteDword(section, "WindowPosTop", static_cast<DWORD>(rect.top)));
+    EXPECT_TRUE(WriteDword(section, "WindowPosRight", static_cast<DWORD>(rect.right)));
+    EXPECT_TRUE(WriteDword(section, "WindowPosBottom", static_cast<DWORD>(rect.bottom)));
 }
 
 class WindowSettingsTest : public regtest::RegistryTest {
 protected:
-    WindowSettingsTest() : RegistryTest({"WindowSettings"}) {}
+    WindowSettingsTest() : RegistryTest({kSettings}) {}
 
     WINDOWPLACEMENT Load(const char* mode)
     {
@@ -97,7 +98,7 @@ TEST_F(WindowSettingsTest, EmptyRegistryGivesTheDefaultPlacementOfEachMode)
     EXPECT_EQ(mini.ptMaxPosition.x, -1);
     ExpectRect(mini.rcNormalPosition, RECT{r - r / 4, b - b / 4, r, b});
 
-    EXPECT_FALSE(regtest::KeyExists("WindowSettings")) << "loading writes nothing";
+    EXPECT_FALSE(reg::KeyExists(kSettings)) << "loading writes nothing";
 }
 
 TEST_F(WindowSettingsTest, SavedPlacementIsWrittenAsTenNumbersAndLoadedBack)
@@ -109,7 +110,7 @@ TEST_F(WindowSettingsTest, SavedPlacementIsWrittenAsTenNumbersAndLoadedBack)
                               3, 4, 100, 120, 500, 420};
     for (size_t i = 0; i < std::size(kValueNames); ++i)
         EXPECT_EQ(ReadDword(kNormal, kValueNames[i]), expected[i]) << kValueNames[i];
-    EXPECT_EQ(regtest::ValueCount(kNormal), 10u) << "the record's length is not stored";
+    EXPECT_EQ(reg::ValueCount(kNormal), 10u) << "the record's length is not stored";
 
     // The close box stores show command 0: the next start is hidden.
     const WINDOWPLACEMENT loaded = Load(kViewModeNormal);
@@ -125,7 +126,7 @@ TEST_F(WindowSettingsTest, SavedPlacementIsWrittenAsTenNumbersAndLoadedBack)
 
 TEST_F(WindowSettingsTest, StoredShowCommandAloneTakesTheTableDefaultsForTheRest)
 {
-    WriteDword(kNormal, "WindowPosShowCmd", SW_SHOWMAXIMIZED);
+    EXPECT_TRUE(WriteDword(kNormal, "WindowPosShowCmd", SW_SHOWMAXIMIZED));
     const WINDOWPLACEMENT loaded = Load(kViewModeNormal);
     EXPECT_EQ(loaded.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
     EXPECT_EQ(loaded.flags, 0u);
@@ -162,7 +163,7 @@ TEST_F(WindowSettingsTest, MiniAndNormalSectionsAreIndependent)
 {
     const RECT work = WorkArea();
     m_settings.SavePlacement(Placement(SW_SHOW, RECT{10, 20, 210, 120}), kViewModeMini);
-    EXPECT_FALSE(regtest::KeyExists(kNormal));
+    EXPECT_FALSE(reg::KeyExists(kNormal));
     const WINDOWPLACEMENT normal = Load(kViewModeNormal);
     EXPECT_EQ(normal.showCmd, static_cast<UINT>(SW_HIDE));
     ExpectRect(normal.rcNormalPosition, RECT{work.right / 2, work.bottom / 2, work.right, work.bottom});
@@ -195,15 +196,15 @@ TEST_F(WindowSettingsTest, DamagedValuesFallBackToUsableDefaults)
 
     // Text where a number belongs counts as missing.
     StoreRect(kNormal, SW_SHOWNORMAL, RECT{50, 60, 450, 360});
-    regtest::WriteText(kNormal, "WindowPosLeft", "50");
-    regtest::WriteText(kNormal, "WindowPosMaxX", "7");
+    EXPECT_TRUE(reg::WriteText(kNormal, "WindowPosLeft", "50"));
+    EXPECT_TRUE(reg::WriteText(kNormal, "WindowPosMaxX", "7"));
     WINDOWPLACEMENT loaded = Load(kViewModeNormal);
     ExpectRect(loaded.rcNormalPosition, RECT{0, 60, 450, 360});
     EXPECT_EQ(loaded.ptMaxPosition.x, -1);
 
     // A show command stored as text means no placement is stored: the mode's default.
-    regtest::WriteText(kMini, "WindowPosShowCmd", "0");
-    WriteDword(kMini, "WindowPosLeft", 5);
+    EXPECT_TRUE(reg::WriteText(kMini, "WindowPosShowCmd", "0"));
+    EXPECT_TRUE(WriteDword(kMini, "WindowPosLeft", 5));
     loaded = Load(kViewModeMini);
     const RECT work = WorkArea();
     EXPECT_EQ(loaded.showCmd, static_cast<UINT>(SW_SHOW));

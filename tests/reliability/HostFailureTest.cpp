@@ -1,7 +1,7 @@
 // The host absent, refusing every command, or hung (never answering): the tool never
 // crashes, a launch still sends what it can in order, and the host's close command still
 // ends it.
-#include "RegistryValues.h"
+#include "Registry.h"
 #include "SampleLists.h"
 #include "ToolList.h"
 #include "ToolProcess.h"
@@ -55,13 +55,13 @@ class HostFailure : public testing::Test {
 protected:
     void SetUp() override
     {
-        RegistryValues::ClearAll();
+        reg::ClearTool();
         m_list = ToolList::Prepare();
         m_log = LogPath();
     }
     void TearDown() override
     {
-        RegistryValues::ClearAll();
+        reg::ClearTool();
         DeleteFileA(m_list.c_str());
         DeleteFileA(m_log.c_str());
     }

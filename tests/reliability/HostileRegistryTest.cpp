@@ -1,7 +1,7 @@
 // Every value the tool reads from the registry set to the wrong type, out of range, empty or
 // 64 KiB long: the tool starts, shows a usable window when the host asks, ends on the host's
 // close command and writes sane values back.
-#include "RegistryValues.h"
+#include "Registry.h"
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@
 #include <vector>
 
 namespace {
-const char kOptions[] = "Vantrace\\Options";
-const char kRecent[] = "Vantrace\\Vantrace\\Recent files";
-const char* const kModes[] = {"Vantrace\\WindowSettings\\Normal", "Vantrace\\WindowSettings\\Mini"};
+const std::string kOptions = reg::Tool("Options");
+const std::string kRecent = reg::Tool("Vantrace\\Recent files");
+const std::string kModes[] = {reg::Tool("WindowSettings\\Normal"), reg::Tool("WindowSettings\\Mini")};
 const char* const kOptionNumbers[] = {"Visiblei", "Minii", "Automatei", "Groupi", "Chromatogrami"};
 const char* const kOptionTexts[] = {"Visibles", "Minis", "Automates", "Groups", "Chromatograms"};
 const char* const kPlacement[] = {"WindowPosFlags", "WindowPosShowCmd", "WindowPosMinX", "WindowPosMinY",
@@ -42,11 +42,11 @@ int WriteNumber(Hostile kind, const std::string& key, const char* name, int inde
     static const DWORD outOfRange[] = {0x80000000u, 0xFFFFFFFFu, 0x7FFFFFFFu, 100000u, 0xFFFF0000u};
     bool ok = false;
     switch (kind) {
-    case Hostile::WrongType: ok = RegistryValues::SetString(key, name, "1"); break;
-    case Hostile::WrongTypeBinary: ok = RegistryValues::Set(key, name, REG_BINARY, "\x01\x02\x03", 3); break;
-    case Hostile::OutOfRange: ok = RegistryValues::SetDword(key, name, outOfRange[index % 5]); break;
-    case Hostile::Empty: ok = RegistryValues::Set(key, name, REG_DWORD, "", 0); break;
-    case Hostile::Long: ok = RegistryValues::Set(key, name, REG_BINARY, kLong.data(), static_cast<DWORD>(kLong.size())); break;
+    case Hostile::WrongType: ok = reg::WriteText(key, name, "1"); break;
+    case Hostile::WrongTypeBinary: ok = reg::Write(key, name, REG_BINARY, "\x01\x02\x03", 3); break;
+    case Hostile::OutOfRange: ok = reg::WriteDword(key, name, outOfRange[index % 5]); break;
+    case Hostile::Empty: ok = reg::Write(key, name, REG_DWORD, "", 0); break;
+    case Hostile::Long: ok = reg::Write(key, name, REG_BINARY, kLong.data(), static_cast<DWORD>(kLong.size())); break;
     }
     EXPECT_TRUE(ok) << key << "\\" << name;
     return 1;
@@ -57,13 +57,13 @@ int WriteText(Hostile kind, const std::string& key, const char* name, bool path)
 {
     bool ok = false;
     switch (kind) {
-    case Hostile::WrongType: ok = RegistryValues::SetDword(key, name, 1); break;
-    case Hostile::WrongTypeBinary: ok = RegistryValues::Set(key, name, REG_BINARY, "C:\\a.vtl", 8); break;
+    case Hostile::WrongType: ok = reg::WriteDword(key, name, 1); break;
+    case Hostile::WrongTypeBinary: ok = reg::Write(key, name, REG_BINARY, "C:\\a.vtl", 8); break;
     case Hostile::OutOfRange:
-        ok = RegistryValues::SetString(key, name, path ? "C:\\no such folder\\<|>?*.vtl" : "\x01\x7f\xff text");
+        ok = reg::WriteText(key, name, path ? "C:\\no such folder\\<|>?*.vtl" : "\x01\x7f\xff text");
         break;
-    case Hostile::Empty: ok = RegistryValues::SetString(key, name, ""); break;
-    case Hostile::Long: ok = RegistryValues::SetString(key, name, path ? "C:\\" + kLong + ".vtl" : kLong); break;
+    case Hostile::Empty: ok = reg::WriteText(key, name, ""); break;
+    case Hostile::Long: ok = reg::WriteText(key, name, path ? "C:\\" + kLong + ".vtl" : kLong); break;
     }
     EXPECT_TRUE(ok) << key << "\\" << name;
     return 1;
@@ -75,7 +75,7 @@ int WriteEveryValue(Hostile kind)
     int index = 0;
     for (const char* name : kOptionNumbers) count += WriteNumber(kind, kOptions, name, index++);
     for (const char* name : kOptionTexts) count += WriteText(kind, kOptions, name, false);
-    for (const char* mode : kModes)
+    for (const std::string& mode : kModes)
         for (const char* name : kPlacement) count += WriteNumber(kind, mode, name, index++);
     for (const char* name : kRecentFiles) count += WriteText(kind, kRecent, name, true);
     return count;
@@ -97,38 +97,35 @@ int Signed(DWORD value)
 // the mode it ran in as shown and on the screen.
 void ExpectSaneValuesWritten(const char* kind)
 {
-    DWORD visible = 9;
-    DWORD mini = 9;
-    ASSERT_TRUE(RegistryValues::GetDword(kOptions, "Visiblei", visible)) << kind;
-    EXPECT_LE(visible, 1u) << kind;
+    const auto visible = reg::ReadDword(kOptions, "Visiblei");
+    ASSERT_TRUE(visible) << kind;
+    EXPECT_LE(*visible, 1u) << kind;
     // Mini keeps the number it was read as (any non-zero number means Mini), as a DWORD.
-    ASSERT_TRUE(RegistryValues::GetDword(kOptions, "Minii", mini)) << kind;
-    const std::string mode = kModes[mini != 0 ? 1 : 0];
-    DWORD show = 0;
-    DWORD left = 0;
-    DWORD top = 0;
-    DWORD right = 0;
-    DWORD bottom = 0;
-    ASSERT_TRUE(RegistryValues::GetDword(mode, "WindowPosShowCmd", show) && RegistryValues::GetDword(mode, "WindowPosLeft", left)
-                && RegistryValues::GetDword(mode, "WindowPosTop", top) && RegistryValues::GetDword(mode, "WindowPosRight", right)
-                && RegistryValues::GetDword(mode, "WindowPosBottom", bottom))
-        << kind << ": placement of " << mode << " not written as numbers";
-    EXPECT_EQ(show, static_cast<DWORD>(SW_SHOW)) << kind;
-    const RECT rect{Signed(left), Signed(top), Signed(right), Signed(bottom)};
+    const auto mini = reg::ReadDword(kOptions, "Minii");
+    ASSERT_TRUE(mini) << kind;
+    const std::string& mode = kModes[*mini != 0 ? 1 : 0];
+    const auto show = reg::ReadDword(mode, "WindowPosShowCmd");
+    const auto left = reg::ReadDword(mode, "WindowPosLeft");
+    const auto top = reg::ReadDword(mode, "WindowPosTop");
+    const auto right = reg::ReadDword(mode, "WindowPosRight");
+    const auto bottom = reg::ReadDword(mode, "WindowPosBottom");
+    ASSERT_TRUE(show && left && top && right && bottom) << kind << ": placement of " << mode << " not written as numbers";
+    EXPECT_EQ(*show, static_cast<DWORD>(SW_SHOW)) << kind;
+    const RECT rect{Signed(*left), Signed(*top), Signed(*right), Signed(*bottom)};
     EXPECT_TRUE(rect.right > rect.left && rect.bottom > rect.top && OnPrimaryScreen(rect))
         << kind << ": " << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
     for (const char* name : kRecentFiles) {
         DWORD type = 0;
         std::string data;
-        if (!RegistryValues::Get(kRecent, name, type, data)) continue;
+        if (!reg::Read(kRecent, name, type, data)) continue;
         EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << kind << ": recent " << name;
     }
 }
 
 class HostileRegistry : public testing::Test {
 protected:
-    void SetUp() override { RegistryValues::ClearAll(); }
-    void TearDown() override { RegistryValues::ClearAll(); }
+    void SetUp() override { reg::ClearTool(); }
+    void TearDown() override { reg::ClearTool(); }
 };
 }  // namespace
 
@@ -136,7 +133,7 @@ TEST_F(HostileRegistry, TheToolStartsShowsAndWritesSaneValuesBack)
 {
     int cases = 0;
     for (Hostile kind : {Hostile::WrongType, Hostile::WrongTypeBinary, Hostile::OutOfRange, Hostile::Empty, Hostile::Long}) {
-        RegistryValues::ClearAll();
+        reg::ClearTool();
         cases += WriteEveryValue(kind);
         ToolProcess tool;
         ASSERT_TRUE(tool.StartWithHost("--log NUL")) << Name(kind) << ": no frame";
@@ -182,8 +179,8 @@ TEST_F(HostileRegistry, AHostileSecurityPolicyStartsTheToolOrEndsItCleanly)
         {"LogonPart1", REG_DWORD, std::string(reinterpret_cast<const char*>(&allOnes), 4), true},
     };
     for (const Case& c : cases) {
-        RegistryValues::ClearAll();
-        ASSERT_TRUE(RegistryValues::Set("Security", c.name, c.type, c.data.data(), static_cast<DWORD>(c.data.size())));
+        reg::ClearTool();
+        ASSERT_TRUE(reg::Write(reg::kSecurity, c.name, c.type, c.data.data(), static_cast<DWORD>(c.data.size())));
         const std::string label = std::string(c.name) + " of type " + std::to_string(c.type) + ", "
             + std::to_string(c.data.size()) + " bytes";
         HANDLE created = CreateEventA(nullptr, FALSE, FALSE, "VANTRACE_CREATE");

@@ -1,6 +1,6 @@
 // Load: ten thousand host command messages of every kind in a burst, and twenty tools
 // started at the same moment.
-#include "RegistryValues.h"
+#include "Registry.h"
 #include "SampleLists.h"
 #include "ToolProcess.h"
 
@@ -46,8 +46,8 @@ bool WaitForLines(const std::string& path, size_t count, DWORD timeoutMs)
 
 class Load : public testing::Test {
 protected:
-    void SetUp() override { RegistryValues::ClearAll(); }
-    void TearDown() override { RegistryValues::ClearAll(); }
+    void SetUp() override { reg::ClearTool(); }
+    void TearDown() override { reg::ClearTool(); }
 };
 }  // namespace
 

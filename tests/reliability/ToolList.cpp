@@ -1,7 +1,7 @@
 #include "ToolList.h"
 
 #include "CListManager.h"
-#include "RegistryValues.h"
+#include "Registry.h"
 
 #include <windows.h>
 
@@ -36,9 +36,9 @@ std::string Prepare()
     GetTempPathA(sizeof folder, folder);
     const std::string path = std::string(folder) + "vtreliability.vtl";
     lists.Save(path.c_str());
-    RegistryValues::SetString("Vantrace\\Vantrace\\Recent files", "file1", path);
-    RegistryValues::SetDword("Vantrace\\Options", "Visiblei", 1);
-    RegistryValues::SetDword("Vantrace\\Options", "Automatei", 1);
+    reg::WriteText(reg::Tool("Vantrace\\Recent files"), "file1", path);
+    reg::WriteDword(reg::Tool("Options"), "Visiblei", 1);
+    reg::WriteDword(reg::Tool("Options"), "Automatei", 1);
     return path;
 }
 }  // namespace ToolList

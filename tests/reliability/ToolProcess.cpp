@@ -1,8 +1,5 @@
 #include "ToolProcess.h"
 
-#include <psapi.h>
-#include <winternl.h>
-
 #include <vector>
 
 namespace {
@@ -60,7 +57,8 @@ bool ToolProcess::WaitForFrame(DWORD timeoutMs)
             m_hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_TERMINATE,
                                      FALSE, pid);
             m_hFrame = frame;
-            m_answerer = std::make_unique<BoxAnswerer>(pid);
+            m_answerer = std::make_unique<ui::DialogAnswerer>(pid);
+            m_answerer->AnswerAll();
             return m_hProcess != nullptr;
         }
         Sleep(50);
@@ -106,41 +104,10 @@ bool ToolProcess::Close(DWORD timeoutMs, DWORD& code)
     return GetExitCodeProcess(m_hProcess, &code) != 0;
 }
 
-ToolProcess::Usage ToolProcess::Measure() const
+std::vector<std::string> ToolProcess::Boxes() const
 {
-    Usage usage;
-    DWORD count = 0;
-    if (GetProcessHandleCount(m_hProcess, &count)) usage.handles = count;
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    if (GetProcessMemoryInfo(m_hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
-        usage.privateBytes = counters.PrivateUsage;
-        usage.workingSet = counters.WorkingSetSize;
-    }
-    if (!usage.handles || !usage.workingSet) FillFromProcessList(usage);
-    return usage;
-}
-
-// The process's entry in the system's process list, which Wine fills for processes other
-// than the caller too (where GetProcessHandleCount and GetProcessMemoryInfo give nothing).
-void ToolProcess::FillFromProcessList(Usage& usage) const
-{
-    const DWORD pid = GetProcessId(m_hProcess);
-    std::vector<BYTE> buffer(1 << 20);
-    ULONG needed = 0;
-    while (NtQuerySystemInformation(SystemProcessInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)
-           == static_cast<NTSTATUS>(0xC0000004L))
-        buffer.resize(buffer.size() * 2);
-    for (size_t offset = 0;;) {
-        const auto* entry = reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(buffer.data() + offset);
-        if (reinterpret_cast<ULONG_PTR>(entry->UniqueProcessId) == pid) {
-            usage.handles = entry->HandleCount;
-            usage.privateBytes = entry->PrivatePageCount;
-            usage.workingSet = entry->VirtualMemoryCounters.WorkingSetSize;
-            usage.virtualBytes = entry->VirtualMemoryCounters.VirtualSize;
-            return;
-        }
-        if (!entry->NextEntryOffset) return;
-        offset += entry->NextEntryOffset;
-    }
+    std::vector<std::string> boxes;
+    for (const ui::SeenDialog& box : m_answerer ? m_answerer->Seen() : std::vector<ui::SeenDialog>())
+        boxes.push_back(box.caption + ": " + box.text);
+    return boxes;
 }

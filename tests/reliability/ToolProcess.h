@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BoxAnswerer.h"
 #include "ChildProcess.h"
+#include "DialogAnswerer.h"
 
 #include <windows.h>
 
@@ -39,15 +39,10 @@ public:
     ChildProcess& Host() { return m_host; }
 
     // The message boxes the tool showed, answered as a user would ("caption: text").
-    std::vector<std::string> Boxes() const { return m_answerer ? m_answerer->Seen() : std::vector<std::string>(); }
+    std::vector<std::string> Boxes() const;
     // Handles and memory of the tool's process; 0 where the system reports nothing.
-    struct Usage {
-        DWORD handles = 0;
-        SIZE_T privateBytes = 0;
-        SIZE_T workingSet = 0;
-        SIZE_T virtualBytes = 0;
-    };
-    Usage Measure() const;
+    using Usage = ChildProcess::Usage;
+    Usage Measure() const { return ChildProcess::Measure(m_hProcess); }
 
     // The frame window of class "Vantrace", if one exists.
     static HWND FindFrame();
@@ -58,11 +53,10 @@ public:
 
 private:
     bool WaitForFrame(DWORD timeoutMs);
-    void FillFromProcessList(Usage& usage) const;
 
     ChildProcess m_host;
     ChildProcess m_alone;
-    std::unique_ptr<BoxAnswerer> m_answerer;
+    std::unique_ptr<ui::DialogAnswerer> m_answerer;
     HWND m_hFrame = nullptr;
     HANDLE m_hProcess = nullptr;
 };

@@ -7,13 +7,13 @@
 #include <memory>
 
 namespace {
-using regtest::ReadDword;
-using regtest::ReadText;
-using regtest::ValueExists;
-using regtest::WriteDword;
-using regtest::WriteText;
+using reg::ReadDword;
+using reg::ReadText;
+using reg::ValueExists;
+using reg::WriteDword;
+using reg::WriteText;
 
-const char kOptions[] = "Options";
+const std::string kOptions = reg::Tool("Options");
 
 class AppOptionsTest : public regtest::RegistryTest {
 protected:
@@ -49,7 +49,7 @@ TEST_F(AppOptionsTest, FreshRegistryGivesDefaultsAndWritesOnlyAtExit)
     options->SetGroup(4);
     options->SetChromatogram(2);
     options->SetMini(true);
-    EXPECT_FALSE(regtest::KeyExists(kOptions)) << "reads and deferred sets must not write";
+    EXPECT_FALSE(reg::KeyExists(kOptions)) << "reads and deferred sets must not write";
 
     options.reset();
     // Every entry used gets its number and its (empty) text.
@@ -61,13 +61,13 @@ TEST_F(AppOptionsTest, FreshRegistryGivesDefaultsAndWritesOnlyAtExit)
     for (const char* text : {"Visibles", "Minis", "Automates", "Groups", "Chromatograms"})
         EXPECT_EQ(ReadText(kOptions, text), "") << text;
     EXPECT_FALSE(ValueExists(kOptions, "Mini")) << "value names carry the i or s suffix";
-    EXPECT_EQ(regtest::ValueCount(kOptions), 10u);
+    EXPECT_EQ(reg::ValueCount(kOptions), 10u);
 }
 
 TEST_F(AppOptionsTest, DeferredSetReachesTheRegistryWithTheNextImmediateWriteOrAtExit)
 {
-    WriteDword(kOptions, "Minii", 0);
-    WriteDword(kOptions, "Groupi", 0);
+    ASSERT_TRUE(WriteDword(kOptions, "Minii", 0));
+    ASSERT_TRUE(WriteDword(kOptions, "Groupi", 0));
 
     auto options = MakeOptions();
     options->SetMini(true);
@@ -92,11 +92,11 @@ TEST_F(AppOptionsTest, DeferredSetReachesTheRegistryWithTheNextImmediateWriteOrA
 
 TEST_F(AppOptionsTest, StoredValuesAreReadOnceAndUnusedOptionsAreLeftAlone)
 {
-    WriteDword(kOptions, "Visiblei", 1);
-    WriteText(kOptions, "Visibles", "kept text");
-    WriteDword(kOptions, "Groupi", 7);
-    WriteText(kOptions, "Groups", "group text");
-    WriteDword(kOptions, "Automatei", 5);   // any non-zero number is on
+    ASSERT_TRUE(WriteDword(kOptions, "Visiblei", 1));
+    ASSERT_TRUE(WriteText(kOptions, "Visibles", "kept text"));
+    ASSERT_TRUE(WriteDword(kOptions, "Groupi", 7));
+    ASSERT_TRUE(WriteText(kOptions, "Groups", "group text"));
+    ASSERT_TRUE(WriteDword(kOptions, "Automatei", 5));   // any non-zero number is on
 
     auto options = MakeOptions();
     bool visible = false;
@@ -106,11 +106,11 @@ TEST_F(AppOptionsTest, StoredValuesAreReadOnceAndUnusedOptionsAreLeftAlone)
     EXPECT_EQ(options->GetInt(CAppOptions::OPTION_AUTOMATE), 5);
 
     // Read at most once per run: a later change in the registry is not seen.
-    WriteDword(kOptions, "Visiblei", 0);
+    ASSERT_TRUE(WriteDword(kOptions, "Visiblei", 0));
     EXPECT_TRUE(options->GetVisible(nullptr));
 
     // Group is never touched; someone else changes it meanwhile.
-    WriteDword(kOptions, "Groupi", 8);
+    ASSERT_TRUE(WriteDword(kOptions, "Groupi", 8));
     options.reset();
 
     EXPECT_EQ(ReadDword(kOptions, "Visiblei"), 1u) << "the cached value is written back";
@@ -124,8 +124,8 @@ TEST_F(AppOptionsTest, StoredValuesAreReadOnceAndUnusedOptionsAreLeftAlone)
 
 TEST_F(AppOptionsTest, SetOnlyEntryKeepsItsTextAndBooleansAreStoredAsZeroOrOne)
 {
-    WriteDword(kOptions, "Chromatogrami", 6);
-    WriteText(kOptions, "Chromatograms", "old");
+    ASSERT_TRUE(WriteDword(kOptions, "Chromatogrami", 6));
+    ASSERT_TRUE(WriteText(kOptions, "Chromatograms", "old"));
     {
         auto options = MakeOptions();
         options->SetChromatogram(11);   // never read: the text stays empty
@@ -152,7 +152,7 @@ TEST_F(AppOptionsTest, UndeclaredIdsAreStoredUnderTheirDecimalNumber)
     EXPECT_EQ(ReadText(kOptions, "-12s"), "");
 
     // Before DefineEntries every id is undeclared, the options included.
-    WriteDword(kOptions, "400i", 1);
+    ASSERT_TRUE(WriteDword(kOptions, "400i", 1));
     {
         CAppOptions undeclared;
         EXPECT_TRUE(undeclared.GetVisible(nullptr));
@@ -165,12 +165,12 @@ TEST_F(AppOptionsTest, UndeclaredIdsAreStoredUnderTheirDecimalNumber)
 
 TEST_F(AppOptionsTest, DamagedValuesGiveTheDefaultAndAreRepairedOnWrite)
 {
-    WriteText(kOptions, "Visiblei", "1");            // text where a number belongs
-    WriteText(kOptions, "Groupi", "12");
-    WriteDword(kOptions, "Groups", 12);              // number where a text belongs
-    WriteText(kOptions, "Automates", std::string(200000, 'x'));   // absurdly long text
-    WriteDword(kOptions, "Automatei", 1);
-    WriteText(kOptions, "Minis", std::string(CSettingsStore::kMaxTextLength, 'm'));   // long but acceptable
+    ASSERT_TRUE(WriteText(kOptions, "Visiblei", "1"));            // text where a number belongs
+    ASSERT_TRUE(WriteText(kOptions, "Groupi", "12"));
+    ASSERT_TRUE(WriteDword(kOptions, "Groups", 12));              // number where a text belongs
+    ASSERT_TRUE(WriteText(kOptions, "Automates", std::string(200000, 'x')));   // absurdly long text
+    ASSERT_TRUE(WriteDword(kOptions, "Automatei", 1));
+    ASSERT_TRUE(WriteText(kOptions, "Minis", std::string(CSettingsStore::kMaxTextLength, 'm')));   // long but acceptable
 
     {
         auto options = MakeOptions();

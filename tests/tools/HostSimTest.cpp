@@ -3,12 +3,14 @@
 #include "CChroDisplayLink.h"
 #include "CGroupLaunch.h"
 #include "CHostScript.h"
-#include "HostSimProcess.h"
+#include "ChildProcess.h"
 #include "Pump.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -61,22 +63,40 @@ private:
     }
 };
 
+// A fresh file name in the temporary folder.
+std::string TempFile(const char* prefix)
+{
+    char folder[MAX_PATH];
+    char path[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    GetTempFileNameA(folder, prefix, 0, path);
+    return path;
+}
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
 // Closes hostsim's window and returns its exit code (or a failure).
-DWORD CloseHost(HostSimProcess& hostsim, HWND window)
+DWORD CloseHost(ChildProcess& hostsim, HWND window)
 {
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD exitCode = 0xFFFF;
-    EXPECT_TRUE(hostsim.WaitExit(15000, exitCode));
+    EXPECT_TRUE(hostsim.Wait(15000, exitCode));
     return exitCode;
 }
 }  // namespace
 
 TEST(HostSim, LogsAGroupLaunchToAFile)
 {
-    std::string log = HostSimProcess::TempFile("hsl");
-    HostSimProcess hostsim;
-    ASSERT_TRUE(hostsim.Start("--no-start --log \"" + log + "\""));
-    HWND window = hostsim.WaitHostWindow();
+    std::string log = TempFile("hsl");
+    ChildProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start --log \"" + log + "\""));
+    HWND window = hostsim.WaitWindow("ChroWClass");
     ASSERT_NE(window, nullptr);
 
     CListManager lists;
@@ -96,7 +116,7 @@ TEST(HostSim, LogsAGroupLaunchToAFile)
     EXPECT_TRUE(CGroupLaunch(lists).LaunchGroup(groupId));
 
     EXPECT_EQ(CloseHost(hostsim, window), 0u);
-    EXPECT_EQ(HostSimProcess::ReadText(log), "app.command[chrodisplay:range](2:15)\n"
+    EXPECT_EQ(ReadText(log), "app.command[chrodisplay:range](2:15)\n"
                                              "app.command[chrodisplay:clear]()\n"
                                              "app.command[chrodisplay:newwindow](TIC:1)\n"
                                              "app.command[chrodisplay:add](MASS:556.3:1)\n");
@@ -105,9 +125,9 @@ TEST(HostSim, LogsAGroupLaunchToAFile)
 
 TEST(HostSim, PrintsCommandsToStandardOutputOneLineEach)
 {
-    HostSimProcess hostsim;
-    ASSERT_TRUE(hostsim.Start("--no-start", true));
-    HWND window = hostsim.WaitHostWindow();
+    ChildProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start", false, true));
+    HWND window = hostsim.WaitWindow("ChroWClass");
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(CChroDisplayLink().ClearDisplay());
     // Straight through the library: a text the display link would never send.
@@ -120,25 +140,25 @@ TEST(HostSim, ScriptSendsTheToolCommandsAndWaitsForTheToolToClose)
 {
     ToolWindow tool;
     ASSERT_NE(tool.m_hWnd, nullptr);
-    std::string log = HostSimProcess::TempFile("hss");
-    HostSimProcess hostsim;
-    ASSERT_TRUE(hostsim.Start("--no-start --log \"" + log + "\" show hide nothing launch wait 100 close"));
+    std::string log = TempFile("hss");
+    ChildProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start --log \"" + log + "\" show hide nothing launch wait 100 close"));
     DWORD exitCode = 0xFFFF;
-    ASSERT_TRUE(hostsim.WaitExit(20000, exitCode));
+    ASSERT_TRUE(hostsim.Wait(20000, exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(tool.m_commands, (std::vector<WPARAM>{1, 0, 2, 4, 3}));
     EXPECT_EQ(tool.m_hWnd, nullptr);
-    EXPECT_EQ(HostSimProcess::ReadText(log), "app.command[chrodisplay:add](TIC:1)\n");
+    EXPECT_EQ(ReadText(log), "app.command[chrodisplay:add](TIC:1)\n");
     std::remove(log.c_str());
 }
 
 TEST(HostSim, AToolThatDoesNotCloseIsReported)
 {
     ToolWindow tool(false);
-    HostSimProcess hostsim;
-    ASSERT_TRUE(hostsim.Start("--no-start --close-timeout 500 close"));
+    ChildProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start --close-timeout 500 close"));
     DWORD exitCode = 0xFFFF;
-    ASSERT_TRUE(hostsim.WaitExit(20000, exitCode));
+    ASSERT_TRUE(hostsim.Wait(20000, exitCode));
     EXPECT_EQ(exitCode, 4u);
     EXPECT_EQ(tool.m_commands, std::vector<WPARAM>{3});
 }
@@ -146,18 +166,18 @@ TEST(HostSim, AToolThatDoesNotCloseIsReported)
 TEST(HostSim, RefusesOrHangsWhenTold)
 {
     {
-        HostSimProcess hostsim;
-        ASSERT_TRUE(hostsim.Start("--no-start refuse on", true));
-        HWND window = hostsim.WaitHostWindow();
+        ChildProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start refuse on", false, true));
+        HWND window = hostsim.WaitWindow("ChroWClass");
         ASSERT_NE(window, nullptr);
         EXPECT_FALSE(CChroDisplayLink().ClearDisplay());
         EXPECT_EQ(CloseHost(hostsim, window), 0u);
         EXPECT_EQ(hostsim.Output(), "app.command[chrodisplay:clear]()\n");
     }
     {
-        HostSimProcess hostsim;
-        ASSERT_TRUE(hostsim.Start("--no-start --hang --hang-ms 4000"));
-        HWND window = hostsim.WaitHostWindow();
+        ChildProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start --hang --hang-ms 4000"));
+        HWND window = hostsim.WaitWindow("ChroWClass");
         ASSERT_NE(window, nullptr);
         DWORD start = GetTickCount();
         EXPECT_FALSE(CHostScript::Get().Command("app.command[chrodisplay:clear]()", 500));
@@ -170,14 +190,14 @@ TEST(HostSim, RefusesOrHangsWhenTold)
 
 TEST(HostSim, StartsTheToolWaitsForItsSignalAndClosesIt)
 {
-    std::string tool = HostSimProcess::BinPath("hostsim_stand_in_tool.exe");
-    std::string log = HostSimProcess::TempFile("hst");
-    HostSimProcess hostsim;
-    ASSERT_TRUE(hostsim.Start("--tool \"" + tool + "\" --log \"" + log + "\" launch wait 200 close"));
+    std::string tool = ChildProcess::BinPath("hostsim_stand_in_tool.exe");
+    std::string log = TempFile("hst");
+    ChildProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("hostsim.exe", "--tool \"" + tool + "\" --log \"" + log + "\" launch wait 200 close"));
     DWORD exitCode = 0xFFFF;
-    ASSERT_TRUE(hostsim.WaitExit(30000, exitCode));
+    ASSERT_TRUE(hostsim.Wait(30000, exitCode));
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(HostSimProcess::ReadText(log), "app.command[chrodisplay:add](TIC:1)\n");
+    EXPECT_EQ(ReadText(log), "app.command[chrodisplay:add](TIC:1)\n");
     EXPECT_EQ(FindWindowA("Vantrace", nullptr), nullptr);
     std::remove(log.c_str());
 }
@@ -186,26 +206,26 @@ TEST(HostSim, FailsClearlyWhenTheToolDoesNotStart)
 {
     DWORD exitCode = 0xFFFF;
     {
-        HostSimProcess hostsim;
-        ASSERT_TRUE(hostsim.Start("--tool \"" + HostSimProcess::BinPath("absent.exe") + "\""));
-        ASSERT_TRUE(hostsim.WaitExit(15000, exitCode));
+        ChildProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("hostsim.exe", "--tool \"" + ChildProcess::BinPath("absent.exe") + "\""));
+        ASSERT_TRUE(hostsim.Wait(15000, exitCode));
         EXPECT_EQ(exitCode, 2u);
     }
     {
         // The stand-in never signals: hostsim gives up and ends it.
         SetEnvironmentVariableA("VT_STAND_IN_SILENT", "1");
-        HostSimProcess hostsim;
-        ASSERT_TRUE(hostsim.Start("--create-timeout 1500 --tool \"" +
-                                  HostSimProcess::BinPath("hostsim_stand_in_tool.exe") + "\""));
+        ChildProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("hostsim.exe", "--create-timeout 1500 --tool \"" +
+                                  ChildProcess::BinPath("hostsim_stand_in_tool.exe") + "\""));
         SetEnvironmentVariableA("VT_STAND_IN_SILENT", nullptr);
-        ASSERT_TRUE(hostsim.WaitExit(20000, exitCode));
+        ASSERT_TRUE(hostsim.Wait(20000, exitCode));
         EXPECT_EQ(exitCode, 3u);
         EXPECT_TRUE(ui::PumpUntil([] { return FindWindowA("Vantrace", nullptr) == nullptr; }, 5000));
     }
     {
-        HostSimProcess hostsim;
-        ASSERT_TRUE(hostsim.Start("--no-start wait soon"));
-        ASSERT_TRUE(hostsim.WaitExit(15000, exitCode));
+        ChildProcess hostsim;
+        ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start wait soon"));
+        ASSERT_TRUE(hostsim.Wait(15000, exitCode));
         EXPECT_EQ(exitCode, 1u);
     }
 }

@@ -72,30 +72,6 @@ ui::DialogAnswerer::Action TypeFileName(const std::string& path)
     };
 }
 
-// Closes every dialog window of this process without waiting for it (nothing is sent to the
-// busy thread); true when there was one.
-bool CloseStrayDialogs()
-{
-    struct Found {
-        bool any = false;
-    } found;
-    EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            char cls[16] = {};
-            GetClassNameA(hwnd, cls, sizeof cls);
-            if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && strcmp(cls, "#32770") == 0) {
-                PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
-                PostMessageA(hwnd, WM_CLOSE, 0, 0);
-                reinterpret_cast<Found*>(lParam)->any = true;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.any;
-}
-
 // Runs code that may open modal windows while answer handles them. A window nobody expected
 // is closed after a while (and fails the test) instead of blocking the run, and the answerer
 // is waited for with this thread's messages flowing, as it reads window texts.
@@ -106,7 +82,7 @@ std::vector<ui::SeenDialog> RunAnswered(ui::DialogAnswerer& answer, const std::f
     std::thread guard([&] {
         for (int waited = 0; !done; waited += 100) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            if (waited > 20000 && CloseStrayDialogs())
+            if (waited > 20000 && ui::CloseDialogs())
                 stray = true;
         }
     });

@@ -2,14 +2,13 @@
 
 #include "FrameworkIds.h"
 #include "Pump.h"
+#include "Registry.h"
 #include "../../src/resources/resource.h"
 #include "../../src/settings/CAppOptions.h"
 
 #include <commctrl.h>
 
 namespace {
-const char kToolKey[] = "Software\\Fenwright\\Vantrace";
-
 CWorkspaceTestApp theApp;
 }  // namespace
 
@@ -21,7 +20,7 @@ CWorkspaceTestApp::CWorkspaceTestApp()
 void CWorkspaceTestApp::DropOptions()
 {
     m_pOptions.reset();
-    RegDeleteTreeA(HKEY_CURRENT_USER, kToolKey);
+    reg::Remove(reg::kTool);
 }
 
 void CWorkspaceTestApp::FreshOptions()

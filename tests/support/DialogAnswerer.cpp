@@ -1,32 +1,41 @@
 #include "DialogAnswerer.h"
 
+#include <algorithm>
+
 namespace ui {
 namespace {
-struct FindState {
-    const std::string* caption;
-    HWND found;
+// The visible top-level dialog windows of a process, with their captions.
+struct DialogList {
+    DWORD processId;
+    std::vector<std::pair<HWND, std::string>> dialogs;
 };
 
-BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam)
+BOOL CALLBACK CollectDialog(HWND hwnd, LPARAM lParam)
 {
-    auto* state = reinterpret_cast<FindState*>(lParam);
+    auto* list = reinterpret_cast<DialogList*>(lParam);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd))
+    if (pid != list->processId || !IsWindowVisible(hwnd))
         return TRUE;
     char cls[64] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
+    if (std::string(cls) != "#32770")
+        return TRUE;
     // InternalGetWindowText sends no message: the window's thread may be the test thread,
     // waiting for this one.
     wchar_t wide[512] = {};
     InternalGetWindowText(hwnd, wide, 512);
     char caption[1024] = {};
     WideCharToMultiByte(CP_ACP, 0, wide, -1, caption, sizeof caption, nullptr, nullptr);
-    if (std::string(cls) == "#32770" && *state->caption == caption) {
-        state->found = hwnd;
-        return FALSE;
-    }
+    list->dialogs.emplace_back(hwnd, caption);
     return TRUE;
+}
+
+DialogList Dialogs(DWORD processId)
+{
+    DialogList list{processId, {}};
+    EnumWindows(&CollectDialog, reinterpret_cast<LPARAM>(&list));
+    return list;
 }
 
 BOOL CALLBACK CollectText(HWND child, LPARAM lParam)
@@ -79,11 +88,23 @@ UINT IconStyleOf(HWND dialog)
 }
 }  // namespace
 
-HWND FindDialog(const std::string& caption)
+HWND FindDialog(const std::string& caption, DWORD processId)
 {
-    FindState state{&caption, nullptr};
-    EnumWindows(&FindProc, reinterpret_cast<LPARAM>(&state));
-    return state.found;
+    for (const auto& [dialog, shown] : Dialogs(processId).dialogs) {
+        if (shown == caption)
+            return dialog;
+    }
+    return nullptr;
+}
+
+int CloseDialogs(DWORD processId)
+{
+    const DialogList list = Dialogs(processId);
+    for (const auto& [dialog, caption] : list.dialogs) {
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }
+    return static_cast<int>(list.dialogs.size());
 }
 
 std::string StaticTexts(HWND dialog)
@@ -101,8 +122,7 @@ void PressButton(HWND dialog, int buttonId)
 
 DialogAnswerer::~DialogAnswerer()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+    Finish();
 }
 
 DialogAnswerer& DialogAnswerer::Expect(const std::string& caption, int buttonId, Action action)
@@ -116,10 +136,22 @@ void DialogAnswerer::Start(DWORD timeoutMs)
     m_thread = std::thread([this, timeoutMs] { Run(timeoutMs); });
 }
 
+void DialogAnswerer::AnswerAll()
+{
+    m_stop = false;
+    m_thread = std::thread([this] { RunAll(); });
+}
+
 std::vector<SeenDialog> DialogAnswerer::Finish()
 {
+    m_stop = true;   // ends AnswerAll; a queue of expectations runs to its end
     if (m_thread.joinable())
         m_thread.join();
+    return Seen();
+}
+
+std::vector<SeenDialog> DialogAnswerer::Seen()
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_seen;
 }
@@ -129,7 +161,7 @@ void DialogAnswerer::Run(DWORD timeoutMs)
     for (const Expectation& expected : m_expected) {
         const DWORD start = GetTickCount();
         HWND dialog = nullptr;
-        while (!(dialog = FindDialog(expected.caption))) {
+        while (!(dialog = FindDialog(expected.caption, m_processId))) {
             if (GetTickCount() - start > timeoutMs)
                 return;
             Sleep(20);
@@ -147,6 +179,24 @@ void DialogAnswerer::Run(DWORD timeoutMs)
             Sleep(10);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_seen.push_back(std::move(seen));
+    }
+}
+
+void DialogAnswerer::RunAll()
+{
+    std::vector<HWND> answered;
+    while (!m_stop) {
+        for (const auto& [dialog, caption] : Dialogs(m_processId).dialogs) {
+            const int button = GetDlgItem(dialog, IDOK) ? IDOK : GetDlgItem(dialog, IDNO) ? IDNO : IDCANCEL;
+            if (std::find(answered.begin(), answered.end(), dialog) == answered.end()) {
+                answered.push_back(dialog);
+                SeenDialog seen{caption, StaticTexts(dialog), IconStyleOf(dialog)};
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_seen.push_back(std::move(seen));
+            }
+            PressButton(dialog, button);
+        }
+        Sleep(100);
     }
 }
 }  // namespace ui
