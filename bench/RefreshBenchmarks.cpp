@@ -7,7 +7,7 @@
 #include "CWorkspaceData.h"
 #include "CWorkspaceView.h"
 #include "CWinApp.h"
-#include "../src/settings/CAppOptions.h"
+#include "CAppOptions.h"
 
 #include <windows.h>
 

@@ -353,24 +353,4 @@ TEST_F(ChroListTest, AutoSizeColumnsTakesTheLargerWidth)
     EXPECT_EQ(m_list.GetColumnWidth(0), header0);
     EXPECT_EQ(m_list.GetColumnWidth(1), content1);
 }
-
-TEST(ChroListWithoutParent, InputPostsNothing)
-{
-    CChroListCtrl list;
-    const DWORD style = (kListStyle & ~WS_CHILD) | WS_POPUP;
-    ASSERT_TRUE(list.Create(style, RECT{50, 50, 450, 300}, nullptr, 0));
-    ASSERT_EQ(list.GetParent(), nullptr);
-    for (int row = 0; row < 2; ++row)
-        list.AddItem(row, "c", "d", 10 + row, false);
-
-    CQueueWatch watch;
-    ui::Click(list, RowPartPoint(list, 0, RowPart::Icon));
-    ui::Click(list, RowPartPoint(list, 1, RowPart::CheckBox));
-    ui::Click(list, RowPartPoint(list, 0, RowPart::Label));
-    ui::RightClick(list, RowPartPoint(list, 0, RowPart::Label));
-    ui::DoubleClick(list, RowPartPoint(list, 1, RowPart::Icon));
-    ui::PumpPending();
-    EXPECT_EQ(CQueueWatch::s_seen, Names{});
-    EXPECT_EQ(Checks(list), (Marks{false, true}));   // the press on the box was handled
-}
 }  // namespace

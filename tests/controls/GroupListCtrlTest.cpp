@@ -308,24 +308,4 @@ TEST_F(GroupListTest, AutoSizeColumnsTakesTheSmallerWidthFromColumnOne)
     m_list.AutoSizeColumns();
     EXPECT_EQ(m_list.GetColumnWidth(0), 150);
 }
-
-TEST(GroupListWithoutParent, InputPostsNothing)
-{
-    CGroupListCtrl list;
-    const DWORD style = (kListStyle & ~WS_CHILD) | WS_POPUP;
-    ASSERT_TRUE(list.Create(style, RECT{50, 50, 450, 300}, nullptr, 0));
-    ASSERT_EQ(list.GetParent(), nullptr);
-    for (int row = 0; row < 2; ++row)
-        list.AddItem(row, 10 + row, "g", "c", row == 0);
-    list.EnableChecks(true);
-
-    CQueueWatch watch;
-    ui::Click(list, RowPartPoint(list, 0, RowPart::Icon));
-    ui::Click(list, RowPartPoint(list, 1, RowPart::CheckBox));
-    ui::Click(list, RowPartPoint(list, 0, RowPart::Label));
-    ui::RightClick(list, RowPartPoint(list, 0, RowPart::Label));
-    ui::PumpPending();
-    EXPECT_EQ(CQueueWatch::s_seen, Names{});
-    EXPECT_EQ(Checks(list), (Marks{false, true}));   // the check moved all the same
-}
 }  // namespace

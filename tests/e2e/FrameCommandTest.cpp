@@ -4,7 +4,7 @@
 #include "Registry.h"
 #include "ToolHost.h"
 
-#include "../../src/resources/resource.h"
+#include "resource.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

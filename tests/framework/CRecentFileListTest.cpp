@@ -6,6 +6,7 @@
 #include "CRecentFileList.h"
 #include "CWinApp.h"
 #include "FrameworkIds.h"
+#include "Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -19,21 +20,17 @@ const UINT ID_TEST_EXIT = 40010;
 
 std::string StoredValue(const char* name)
 {
-    char text[512] = {};
-    DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CURRENT_USER, kSectionKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return "<none>";
-    return text;
+    return reg::ReadText(kSectionKey, name).value_or("<none>");
 }
 
 class RecentFileListTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey);
+        reg::Remove(kCompanyKey);
         m_app.SetRegistryKey("VantraceRecentTest");
     }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey); }
+    void TearDown() override { reg::Remove(kCompanyKey); }
 
     CWinApp m_app{"RecentApp"};
     CRecentFileList m_list{0, "Vantrace\\Recent files", "file%d", 4, 30};

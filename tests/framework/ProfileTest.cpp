@@ -2,6 +2,7 @@
 #include "CWinApp.h"
 #include "DialogAnswerer.h"
 #include "MessageBox.h"
+#include "Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,10 @@ class ProfileTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey);
+        reg::Remove(kCompanyKey);
         m_app.SetRegistryKey("VantraceFrameworkTest");
     }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey); }
+    void TearDown() override { reg::Remove(kCompanyKey); }
 
     CWinApp m_app{"ProfileApp"};
 };
@@ -27,18 +28,9 @@ TEST_F(ProfileTest, ValuesRoundTripUnderCompanyApplicationAndSection)
     EXPECT_EQ(static_cast<int>(m_app.GetProfileInt("Options", "Count", 3)), -7);
     EXPECT_EQ(m_app.GetProfileString("Nested\\Section", "Name", "x"), "a b\tc");
 
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\VantraceFrameworkTest\\ProfileApp\\Options", "Count",
-                           RRF_RT_REG_DWORD, nullptr, &value, &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(value, static_cast<DWORD>(-7));
-    char text[32] = {};
-    size = sizeof text;
-    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\VantraceFrameworkTest\\ProfileApp\\Nested\\Section", "Name",
-                           RRF_RT_REG_SZ, nullptr, text, &size),
-              ERROR_SUCCESS);
-    EXPECT_STREQ(text, "a b\tc");
+    const std::string application = std::string(kCompanyKey) + "\\ProfileApp";
+    EXPECT_EQ(reg::ReadDword(application + "\\Options", "Count"), static_cast<DWORD>(-7));
+    EXPECT_EQ(reg::ReadText(application + "\\Nested\\Section", "Name"), "a b\tc");
 }
 
 TEST_F(ProfileTest, MissingValuesAndValuesOfTheWrongTypeGiveTheDefault)

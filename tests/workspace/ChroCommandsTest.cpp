@@ -4,9 +4,9 @@
 #include "ListViewInput.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
-#include "../../src/controls/ListMessages.h"
-#include "../../src/resources/resource.h"
-#include "../../src/settings/CAppOptions.h"
+#include "ListMessages.h"
+#include "resource.h"
+#include "CAppOptions.h"
 
 #include <commctrl.h>
 
@@ -54,21 +54,6 @@ TEST_F(ChroCommandsTest, AddWithNoGroupRowSelectedAsksForAGroup)
     const auto seen = Run(ID_CHRO_ADD, answerer, 1500);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Please select a group");
-}
-
-TEST_F(ChroCommandsTest, AddWithEmptyNameAddsNothingAndKeepsTheTitle)
-{
-    ThreeChromatograms(0);
-    ui::DialogAnswerer answerer;
-    answerer.Expect("Add chromatogram", IDOK, TypeName("")).Expect("Vantrace", IDOK);
-    const auto seen = Run(ID_CHRO_ADD, answerer);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[1].text, "Chromatogram name is empty");
-    EXPECT_EQ(Names(ChroList()), kABC);
-    EXPECT_EQ(ManagerChroNames(m_group), kABC);
-    EXPECT_FALSE(Modified());
-    EXPECT_EQ(Title(), "Vantrace - Default.vtl");
-    EXPECT_EQ(GetFocus(), ChroList());
 }
 
 TEST_F(ChroCommandsTest, AddAppendsTheNewRowSelectedAndFocused)
@@ -230,18 +215,6 @@ TEST_F(ChroCommandsTest, DeleteRefusalsNameWhatIsMissing)
     ListView_SetItemState(GroupList(), -1, 0, LVIS_SELECTED);
     EXPECT_EQ(refusal(), "Please select a group");
     EXPECT_FALSE(Modified());
-}
-
-TEST_F(ChroCommandsTest, DeleteKeyInTheListAsksAsTheCommandDoes)
-{
-    ThreeChromatograms(0);
-    ui::DialogAnswerer answerer;
-    answerer.Expect("Deletion", IDYES);
-    answerer.Start();
-    ui::PressKey(ChroList(), VK_DELETE);
-    ui::PumpPending();
-    ASSERT_EQ(answerer.Finish().size(), 1u);
-    EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"B", "C"}));
 }
 
 TEST_F(ChroCommandsTest, MovesSwapWithTheNeighbourAndFollowTheMovedRow)

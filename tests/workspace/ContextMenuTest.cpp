@@ -6,7 +6,7 @@
 #include "PopupMenuReader.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
-#include "../../src/controls/ListMessages.h"
+#include "ListMessages.h"
 
 #include <commctrl.h>
 

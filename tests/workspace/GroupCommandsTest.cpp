@@ -4,17 +4,12 @@
 #include "ListViewInput.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
-#include "../../src/controls/ListMessages.h"
-#include "../../src/resources/resource.h"
+#include "ListMessages.h"
+#include "resource.h"
 
 #include <commctrl.h>
 
 namespace {
-ui::DialogAnswerer::Action TypeName(const std::string& name)
-{
-    return [name](HWND dialog) { SetDlgItemTextA(dialog, IDC_GROUP_NAME, name.c_str()); };
-}
-
 bool RowChecked(HWND list, int row)
 {
     return ListView_GetCheckState(list, row) != 0;
@@ -33,17 +28,6 @@ protected:
                 AddChro(m_groups.back(), std::string(name).append(".").append(std::to_string(c)));
         }
         ShowList(selected);
-    }
-    std::vector<std::string> ManagerGroupNames()
-    {
-        std::vector<std::string> names;
-        DWORD id = 0;
-        CGroupDataHelper record;
-        for (int position = 0; Manager().GetGroupOrder(position, id); ++position) {
-            Manager().GetGroup(record, id);
-            names.push_back(record.m_strName);
-        }
-        return names;
     }
     CGroupDataHelper Group(DWORD id)
     {
@@ -74,21 +58,6 @@ TEST_F(GroupCommandsTest, AddAppendsTheGroupSelectedUncheckedWithNoChromatograms
     EXPECT_STREQ(comment, "fresh");
     EXPECT_TRUE(Names(ChroList()).empty());
     EXPECT_EQ(Title(), "Vantrace - Default.vtl *");
-}
-
-TEST_F(GroupCommandsTest, AddWithEmptyNameAddsNothingAndKeepsTheTitle)
-{
-    Groups(1, 0);
-    ui::DialogAnswerer answerer;
-    answerer.Expect("Add Group", IDOK, TypeName("")).Expect("Vantrace", IDOK);
-    const auto seen = Run(ID_GROUP_ADD, answerer);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[1].text, "Group name is empty");
-    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0"}));
-    EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"G0.0"}));
-    EXPECT_FALSE(Modified());
-    EXPECT_EQ(Title(), "Vantrace - Default.vtl");
-    EXPECT_EQ(GetFocus(), GroupList());
 }
 
 TEST_F(GroupCommandsTest, EditKeepsTheRowAndTheChromatogramsAndAcceptsAnEmptyName)
@@ -132,20 +101,6 @@ TEST_F(GroupCommandsTest, DuplicateAppendsACopyWithTheSourcesCheckAndChromatogra
     EXPECT_TRUE(Modified());
 }
 
-TEST_F(GroupCommandsTest, DuplicateWithEmptyNameAddsNothing)
-{
-    Groups(2, 0);
-    ui::DialogAnswerer answerer;
-    answerer.Expect("Duplicate group", IDOK, TypeName("")).Expect("Vantrace", IDOK);
-    const auto seen = Run(ID_GROUP_DUPLICATE, answerer);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[1].text, "Group name is empty");
-    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G0", "G1"}));
-    EXPECT_FALSE(Modified());
-}
-
-// With no group selected there is no source: the dialog opens empty, and OK must not list a
-// group that the list manager never made.
 TEST_F(GroupCommandsTest, DuplicateWithoutASourceAddsNoPhantomRow)
 {
     Groups(2, 0);
@@ -215,18 +170,6 @@ TEST_F(GroupCommandsTest, DeleteAnsweredNoOrRefusedChangesNothing)
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Please select a group");
     EXPECT_FALSE(Modified());
-}
-
-TEST_F(GroupCommandsTest, DeleteKeyInTheGroupListAsksAsTheCommandDoes)
-{
-    Groups(2, 0);
-    ui::DialogAnswerer answerer;
-    answerer.Expect("Deletion", IDYES);
-    answerer.Start();
-    ui::PressKey(GroupList(), VK_DELETE);
-    ui::PumpPending();
-    ASSERT_EQ(answerer.Finish().size(), 1u);
-    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G1"}));
 }
 
 TEST_F(GroupCommandsTest, CheckingAGroupStoresTheMoveOfTheCheck)

@@ -5,6 +5,7 @@
 
 #include "CAppOptions.h"
 #include "ListMessages.h"
+#include "Registry.h"
 #include "TestHostWindow.h"
 #include "resource.h"
 
@@ -124,17 +125,9 @@ TEST_F(LaunchTriggersTest, NextWithNothingSelectedLaunchesTheSecondGroupAndSelec
 TEST_F(LaunchTriggersTest, AutomateIsWrittenAtOnceAndLeavesTheListUnmodified)
 {
     Command(ID_AUTOMATE);
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Fenwright\\Vantrace\\Options", "Automatei", RRF_RT_REG_DWORD,
-                           nullptr, &value, &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Automatei"), 1u);
     EXPECT_FALSE(Modified());
     Command(ID_AUTOMATE);
-    size = sizeof value;
-    RegGetValueA(HKEY_CURRENT_USER, "Software\\Fenwright\\Vantrace\\Options", "Automatei", RRF_RT_REG_DWORD, nullptr,
-                 &value, &size);
-    EXPECT_EQ(value, 0u);
+    EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Automatei"), 0u);
 }
 }  // namespace

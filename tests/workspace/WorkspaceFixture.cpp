@@ -3,8 +3,8 @@
 #include "FrameworkIds.h"
 #include "Pump.h"
 #include "Registry.h"
-#include "../../src/resources/resource.h"
-#include "../../src/settings/CAppOptions.h"
+#include "resource.h"
+#include "CAppOptions.h"
 
 #include <commctrl.h>
 
@@ -175,6 +175,18 @@ std::vector<std::string> WorkspaceFixture::ManagerChroNames(DWORD group)
     CChromatogramData record;
     for (int position = 0; Manager().GetChroOrder(group, position, id); ++position) {
         Manager().GetChromatogram(group, id, record);
+        names.push_back(record.m_strName);
+    }
+    return names;
+}
+
+std::vector<std::string> WorkspaceFixture::ManagerGroupNames()
+{
+    std::vector<std::string> names;
+    DWORD id = 0;
+    CGroupDataHelper record;
+    for (int position = 0; Manager().GetGroupOrder(position, id); ++position) {
+        Manager().GetGroup(record, id);
         names.push_back(record.m_strName);
     }
     return names;

@@ -5,8 +5,8 @@
 #include "CAppOptions.h"
 #include "CRecentFileList.h"
 #include "CWinApp.h"
-#include "../../src/workspace/CWorkspaceData.h"
-#include "../../src/workspace/CWorkspaceView.h"
+#include "CWorkspaceData.h"
+#include "CWorkspaceView.h"
 
 #include <gtest/gtest.h>
 
@@ -84,8 +84,9 @@ protected:
     // The selected row (-1 when none), and the focused row (-1 when none).
     static int SelectedRow(HWND list);
     static int FocusedRow(HWND list);
-    // The names of a group's chromatograms in the manager's order.
+    // The names of a group's chromatograms, and of the groups, in the manager's order.
     std::vector<std::string> ManagerChroNames(DWORD group);
+    std::vector<std::string> ManagerGroupNames();
 
     CWorkspaceTestFrame m_frame;
 };

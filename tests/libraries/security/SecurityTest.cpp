@@ -2,6 +2,7 @@
 // file in the local application data folder.
 #include "CFileFindS.h"
 #include "CSecurityApp.h"
+#include "Registry.h"
 #include "SecurityAccess.h"
 
 #include <windows.h>
@@ -17,7 +18,7 @@
 #include <vector>
 
 namespace {
-const char kKey[] = "Software\\Fenwright\\Security";
+constexpr const char* kKey = reg::kSecurity;
 
 std::wstring AuditLogPath()
 {
@@ -41,22 +42,21 @@ class SecurityTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+        reg::Remove(kKey);
         DeleteFileW(AuditLogPath().c_str());
     }
     void TearDown() override
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+        reg::Remove(kKey);
         DeleteFileW(AuditLogPath().c_str());
     }
     static void SetString(const char* name, const char* value)
     {
-        ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_SZ, value, DWORD(strlen(value) + 1)),
-                  ERROR_SUCCESS);
+        ASSERT_TRUE(reg::WriteText(kKey, name, value));
     }
     static void SetDword(const char* name, DWORD value)
     {
-        ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_DWORD, &value, sizeof value), ERROR_SUCCESS);
+        ASSERT_TRUE(reg::WriteDword(kKey, name, value));
     }
 };
 
@@ -79,7 +79,7 @@ TEST_F(SecurityTest, UnreadablePolicyRefusesRatherThanGrants)
 {
     SetString("DeniedRights", "17,abc");
     EXPECT_EQ(SecurityEnquireNoAudit(0, 3218), 0);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    reg::Remove(kKey);
     SetDword("DeniedRights", 3218);
     EXPECT_EQ(SecurityEnquireNoAudit(0, 1), 0);
 }
