@@ -1,8 +1,10 @@
 // The host's command message, the close box, view modes and placements, on Vantrace.exe
 // run as a separate process.
 #include "DialogAnswerer.h"
+#include "Pump.h"
 #include "Registry.h"
-#include "ToolHost.h"
+#include "TestHostWindow.h"
+#include "ToolProcess.h"
 
 #include "resource.h"
 
@@ -18,8 +20,8 @@ protected:
     void SetUp() override
     {
         reg::ClearTool();
-        ASSERT_TRUE(m_host.Start());
-        m_frame = m_host.Frame();
+        ASSERT_TRUE(m_tool.StartAlone(20000));
+        m_frame = m_tool.Frame();
         ASSERT_NE(m_frame, nullptr);
     }
     void TearDown() override { reg::ClearTool(); }
@@ -35,13 +37,14 @@ protected:
         return rc;
     }
 
-    e2e::ToolHost m_host;
+    TestHostWindow m_host;
+    ToolProcess m_tool{false};   // its Add Group dialog is answered here
     HWND m_frame = nullptr;
 };
 
 TEST_F(FrameCommandTest, ShowAfterTheCloseBoxReturnsToTheSamePlaceAndMode)
 {
-    m_host.Command(1);
+    m_tool.SendCommand(1);
     Settle();
     ASSERT_TRUE(IsWindowVisible(m_frame));
     const RECT shown = FrameRect();
@@ -49,7 +52,7 @@ TEST_F(FrameCommandTest, ShowAfterTheCloseBoxReturnsToTheSamePlaceAndMode)
     EXPECT_FALSE(IsWindowVisible(m_frame));
     EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Visiblei"), 0u);
     EXPECT_EQ(reg::ReadDword(reg::Tool("WindowSettings\\Normal"), "WindowPosShowCmd"), 0u);
-    m_host.Command(1);
+    m_tool.SendCommand(1);
     Settle();
     EXPECT_TRUE(IsWindowVisible(m_frame));
     const RECT again = FrameRect();
@@ -63,14 +66,14 @@ TEST_F(FrameCommandTest, NormalMiniNormalRestoresButtonsAndMenu)
     ASSERT_NE(GetMenu(m_frame), nullptr);
     const LRESULT count = SendMessageA(ToolBar(), TB_BUTTONCOUNT, 0, 0);
     EXPECT_EQ(count, 15);
-    m_host.SendFrameCommand(ID_VIEW_MINIMISE);
+    m_tool.SendFrameCommand(ID_VIEW_MINIMISE);
     Settle();
     EXPECT_EQ(GetMenu(m_frame), nullptr);
     for (UINT id : kButtons)
         EXPECT_EQ(ButtonHidden(id), id != ID_VIEW_MINIMISE) << id;
     EXPECT_TRUE(IsWindowVisible(m_frame));   // the Mini default placement is shown
 
-    m_host.SendFrameCommand(ID_VIEW_MINIMISE);
+    m_tool.SendFrameCommand(ID_VIEW_MINIMISE);
     Settle();
     EXPECT_NE(GetMenu(m_frame), nullptr);
     EXPECT_EQ(SendMessageA(ToolBar(), TB_BUTTONCOUNT, 0, 0), count);
@@ -81,11 +84,11 @@ TEST_F(FrameCommandTest, NormalMiniNormalRestoresButtonsAndMenu)
 TEST_F(FrameCommandTest, CommandsThatChangeNothingStillWriteVisible)
 {
     reg::ClearTool();
-    m_host.Command(2);
+    m_tool.SendCommand(2);
     Settle();
     EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Visiblei"), 0u);
     reg::ClearTool();
-    m_host.Command(7);
+    m_tool.SendCommand(7);
     Settle();
     EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Visiblei"), 0u);
     EXPECT_TRUE(reg::ValueExists(reg::Tool("Options"), "Minii"));   // every cached option goes with it
@@ -93,26 +96,26 @@ TEST_F(FrameCommandTest, CommandsThatChangeNothingStillWriteVisible)
 
 TEST_F(FrameCommandTest, HostRequestWithAutomateOffSendsOneTotalIonCurrentTrace)
 {
-    m_host.Command(4);
+    m_tool.SendCommand(4);
     Settle();
-    m_host.Pump(200);
-    ASSERT_EQ(m_host.Received().size(), 1u);
-    EXPECT_EQ(m_host.Received()[0], "app.command[chrodisplay:add](TIC:1)");
+    ui::PumpFor(200);
+    ASSERT_EQ(m_host.Texts().size(), 1u);
+    EXPECT_EQ(m_host.Texts()[0], "app.command[chrodisplay:add](TIC:1)");
 }
 
 TEST_F(FrameCommandTest, CloseWaitsForAnOpenModalDialog)
 {
-    m_host.Command(1);
-    m_host.PostFrameCommand(ID_GROUP_ADD);   // opens the Group Details dialog
+    m_tool.SendCommand(1);
+    m_tool.PostFrameCommand(ID_GROUP_ADD);   // opens the Group Details dialog
     HWND dialog = nullptr;
     for (int i = 0; i < 100 && !dialog; ++i) {
-        m_host.Pump(50);
-        dialog = ui::FindDialog("Add Group", m_host.ProcessId());
+        ui::PumpFor(50);
+        dialog = ui::FindDialog("Add Group", GetProcessId(m_tool.Process()));
     }
     ASSERT_NE(dialog, nullptr);
-    PostMessageA(m_frame, RegisterWindowMessageA("s_wm_VANTRACE_CMD"), 3, 0);
-    EXPECT_FALSE(m_host.WaitForExit(2500));   // still waiting for the dialog
+    m_tool.Command(3);
+    EXPECT_FALSE(m_tool.WaitForExit(2500));   // still waiting for the dialog
     ui::PressButton(dialog, IDCANCEL);
-    EXPECT_TRUE(m_host.WaitForExit(5000));
+    EXPECT_TRUE(m_tool.WaitForExit(5000));
 }
 }  // namespace

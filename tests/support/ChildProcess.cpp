@@ -40,20 +40,19 @@ void FillFromProcessList(HANDLE process, ChildProcess::Usage& usage)
 struct WindowSearch {
     const char* className;
     DWORD processId;
-    HWND found;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param)
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param)
 {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     char name[64] = {};
     DWORD pid = 0;
     GetClassNameA(hwnd, name, sizeof name);
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != search->processId || lstrcmpA(name, search->className) != 0)
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
+    if (pid == search->processId && lstrcmpA(name, search->className) == 0)
+        search->found.push_back(hwnd);
+    return TRUE;
 }
 }  // namespace
 
@@ -136,16 +135,18 @@ bool ChildProcess::Wait(DWORD milliseconds, DWORD& exitCode)
     return GetExitCodeProcess(m_info.hProcess, &exitCode) != 0;
 }
 
+std::vector<HWND> ChildProcess::Windows(const char* className, DWORD processId)
+{
+    WindowSearch search{className, processId, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND ChildProcess::WaitWindow(const char* className, DWORD milliseconds)
 {
-    WindowSearch search{className, m_info.dwProcessId, nullptr};
-    DispatchUntil(
-        [&search] {
-            EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        milliseconds);
-    return search.found;
+    std::vector<HWND> found;
+    DispatchUntil([&] { return !(found = Windows(className, m_info.dwProcessId)).empty(); }, milliseconds);
+    return found.empty() ? nullptr : found.front();
 }
 
 std::string ChildProcess::Output()

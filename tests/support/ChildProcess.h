@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // A program of the build's bin folder run as a separate process by a test or a benchmark:
 // started, watched, measured and waited for; ended at once if it still runs when the
@@ -50,6 +51,8 @@ public:
     static Usage Measure(HANDLE process, bool quick = false);
     Usage Measure(bool quick = false) const { return Measure(m_info.hProcess, quick); }
 
+    // The top-level windows of the class that belong to a process.
+    static std::vector<HWND> Windows(const char* className, DWORD processId);
     // A program in the folder of the running program (the folder itself for "").
     static std::string BinPath(const char* program = "");
     // Dispatches this thread's messages until done() holds or the time is up; true when it held.
