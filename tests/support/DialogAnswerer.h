@@ -36,8 +36,8 @@ public:
     DialogAnswerer& Expect(const std::string& caption, int buttonId, Action action = {});
     // Starts answering; Expect calls made before Start are answered in order.
     void Start(DWORD timeoutMs = 10000);
-    // Starts answering every dialog that shows, once each, as a user who reads it and
-    // presses OK (or No, or Cancel, when there is no OK), until Finish.
+    // Starts answering every dialog that shows (each kept once in what it saw) as a user who
+    // reads it and presses OK (or No, or Cancel, when there is no OK), until Finish.
     void AnswerAll();
     // Waits for the thread (stops AnswerAll); returns what it answered (fewer than expected
     // on a time-out).
