@@ -3,6 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 const DWORD kChunk = 1u << 20;
@@ -22,12 +26,89 @@ private:
     HANDLE m_handle;
 };
 
-// The folder part of a path, with its trailing separator; "." for a bare file name.
+// The folder part of a path, with its trailing separator; empty for a bare file name.
 std::string FolderOf(const std::string& path)
 {
     const size_t slash = path.find_last_of("\\/:");
-    if (slash == std::string::npos) return ".";
+    if (slash == std::string::npos) return std::string();
     return path.substr(0, slash + 1);
+}
+
+// Temporary files are named "~vt" <target> "-" <process id> "-" <n> ".tmp", where <target> is
+// a hash of the target's file name in capitals: the name tells the save, its target and the
+// process that wrote it, and stays short whatever the target's name.
+std::string TempPrefix(const std::string& path)
+{
+    const std::string name = path.substr(FolderOf(path).size());
+    std::uint32_t hash = 2166136261u;   // FNV-1a
+    for (unsigned char c : name) {
+        hash ^= static_cast<std::uint32_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        hash *= 16777619u;
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "~vt%08x-", static_cast<unsigned>(hash));
+    return text;
+}
+
+// The process id of a temporary file's name after its prefix ("<pid>-<n>.tmp"); false when
+// the rest of the name is not of that form.
+bool ParseTempName(const char* rest, DWORD& processId)
+{
+    const char hex[] = "0123456789abcdefABCDEF";
+    const size_t pidDigits = std::strspn(rest, hex);
+    if (pidDigits == 0 || pidDigits > 8 || rest[pidDigits] != '-') return false;
+    const char* number = rest + pidDigits + 1;
+    const size_t numberDigits = std::strspn(number, hex);
+    if (numberDigits == 0 || _stricmp(number + numberDigits, ".tmp") != 0) return false;
+    processId = static_cast<DWORD>(std::strtoul(rest, nullptr, 16));
+    return true;
+}
+
+bool IsRunningOtherProcess(DWORD processId)
+{
+    if (processId == GetCurrentProcessId()) return false;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return false;
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
+
+// Creates a new temporary file for the target, in its folder; INVALID_HANDLE_VALUE on failure.
+HANDLE CreateTempFile(const std::string& path, std::string& tempPath)
+{
+    const std::string stem = FolderOf(path) + TempPrefix(path);
+    char suffix[32];
+    for (unsigned n = 0; n < 1000; ++n) {
+        std::snprintf(suffix, sizeof suffix, "%lx-%x.tmp", static_cast<unsigned long>(GetCurrentProcessId()), n);
+        tempPath = stem + suffix;
+        HANDLE file = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// Removes the temporary files that earlier saves of this target left behind when they were
+// cut short; those of a save still running in another process stay.
+void RemoveLeftovers(const std::string& path)
+{
+    const std::string folder = FolderOf(path);
+    const std::string prefix = TempPrefix(path);
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + prefix + "*.tmp").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        DWORD processId = 0;
+        // The search also matches short names; only the tool's own long names are taken.
+        if (_strnicmp(found.cFileName, prefix.c_str(), prefix.size()) != 0
+            || !ParseTempName(found.cFileName + prefix.size(), processId) || IsRunningOtherProcess(processId)
+            || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            continue;
+        DeleteFileA((folder + found.cFileName).c_str());
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
 }
 }  // namespace
 
@@ -65,10 +146,8 @@ bool CListFileStorage::ReadAll(const char* path, std::string& bytes)
     return true;
 }
 
-bool CListFileStorage::WriteAndFlush(const char* tempPath, const Producer& produce)
+bool CListFileStorage::WriteAndFlush(HANDLE file, const Producer& produce)
 {
-    HANDLE file = CreateFileA(tempPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
     CHandleCloser closer(file);
     const Sink sink = [file](const char* data, size_t size) {
         size_t done = 0;
@@ -89,11 +168,14 @@ bool CListFileStorage::WriteReplacing(const char* path, const Producer& produce)
     if (attributes != INVALID_FILE_ATTRIBUTES
         && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
-    char tempPath[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "vtl", 0, tempPath)) return false;
-    if (WriteAndFlush(tempPath, produce)
-        && MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    std::string tempPath;
+    HANDLE file = CreateTempFile(path, tempPath);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    if (WriteAndFlush(file, produce)
+        && MoveFileExA(tempPath.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        RemoveLeftovers(path);
         return true;
-    DeleteFileA(tempPath);
+    }
+    DeleteFileA(tempPath.c_str());
     return false;
 }

@@ -11,7 +11,8 @@ public:
     static bool ReadAll(const char* path, std::string& bytes);
     // Writes the bytes to a temporary file in the target's folder, flushes it once and renames
     // it over the target. A read-only target is refused. On failure the target is left as
-    // it was and the temporary file is removed.
+    // it was and the temporary file is removed; on success the temporary files of earlier
+    // saves of the same target that were cut short are removed.
     // The bytes come from produce, which hands them piece by piece to the sink it is given
     // and returns false on failure.
     using Sink = std::function<bool(const char* data, size_t size)>;
@@ -19,5 +20,6 @@ public:
     static bool WriteReplacing(const char* path, const Producer& produce);
 
 private:
-    static bool WriteAndFlush(const char* tempPath, const Producer& produce);
+    // Writes to the open file, flushes it once and closes it.
+    static bool WriteAndFlush(void* file, const Producer& produce);
 };

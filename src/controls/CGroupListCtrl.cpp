@@ -19,6 +19,7 @@ const MessageMap* CGroupListCtrl::GetThisMessageMap()
         msg::Mouse<&CGroupListCtrl::OnRButtonDown>(WM_RBUTTONDOWN),
         msg::ReflectNotify<&CGroupListCtrl::OnReselect>(NM_DBLCLK),
         msg::ReflectNotify<&CGroupListCtrl::OnKeyDown>(LVN_KEYDOWN),
+        msg::ReflectNotify<&CGroupListCtrl::OnItemChanged>(LVN_ITEMCHANGED),
     };
     static const MessageMap map = MakeMessageMap(&CCheckListCtrl::GetThisMessageMap, entries);
     return &map;
@@ -139,6 +140,16 @@ void CGroupListCtrl::OnRButtonDown(UINT, POINT)
 {
     PostToParent(s_wm_GROUP_LISTCTRL_CONTEXTMENU);
     Default();
+}
+
+// Presses on a check box, right-clicks and keys move the selection inside the list view;
+// the parent hears of every move, whatever made it.
+LRESULT CGroupListCtrl::OnItemChanged(NMHDR* header)
+{
+    const auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+    if ((change->uChanged & LVIF_STATE) && ((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
+        PostToParent(s_wm_GROUP_SELECTED);
+    return 0;
 }
 
 LRESULT CGroupListCtrl::OnKeyDown(NMHDR* header)

@@ -37,6 +37,7 @@ private:
     bool OnCheckBoxPress(int nItem, bool checked);
     void OnRButtonDown(UINT, POINT);
     LRESULT OnKeyDown(NMHDR* header);
+    LRESULT OnItemChanged(NMHDR* header);
 
     bool m_bChecksEnabled = false;
 };

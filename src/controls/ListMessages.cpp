@@ -8,6 +8,7 @@ const UINT s_wm_CHRO_LAUNCH = RegisterWindowMessageA("s_wm_CHRO_LAUNCH");
 const UINT s_wm_CHRO_TAB = RegisterWindowMessageA("s_wm_CHRO_TAB");
 
 const UINT WM_GROUP_UPDATE = RegisterWindowMessageA("WM_GROUP_UPDATE");
+const UINT s_wm_GROUP_SELECTED = RegisterWindowMessageA("s_wm_GROUP_SELECTED");
 const UINT s_wm_GROUP_LISTCTRL_CONTEXTMENU = RegisterWindowMessageA("s_wm_GROUP_LISTCTRL_CONTEXTMENU");
 const UINT s_wm_GROUP_DELETEKEY = RegisterWindowMessageA("s_wm_GROUP_DELETEKEY");
 const UINT s_wm_GROUP_LAUNCH = RegisterWindowMessageA("s_wm_GROUP_LAUNCH");

@@ -245,8 +245,12 @@ void CMainFrame::CloseForGood()
     if (visible)
         SavePlacement(SW_SHOW);
     m_options.SetVisible(visible);
-    if (modified)
-        m_wndWorkspace.PromptSaveChanges(true);
+    // When the save chosen there fails, the edits may still go under another name: Save As
+    // until one is written or the user cancels it.
+    if (modified && !m_wndWorkspace.PromptSaveChanges(true)) {
+        while (!m_wndWorkspace.SaveWasCancelled() && !m_wndWorkspace.SaveListAs()) {
+        }
+    }
     DestroyWindow();
 }
 

@@ -1,5 +1,6 @@
 #include "CFileDialog.h"
 
+#include "CWinApp.h"
 #include "CWnd.h"
 
 #include <vector>
@@ -37,7 +38,14 @@ INT_PTR CFileDialog::DoModal()
     m_strPath.copy(path.data(), path.size() - 1);
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
+    // As every modal dialog: with no parent given, the main window owns it and is disabled
+    // while it is open.
+    HWND owner = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
+    if (!owner) {
+        CWnd* main = AfxGetMainWnd();
+        owner = main ? main->GetSafeHwnd() : nullptr;
+    }
+    ofn.hwndOwner = owner;
     ofn.lpstrFilter = m_strFilter.empty() ? nullptr : m_strFilter.c_str();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = path.data();

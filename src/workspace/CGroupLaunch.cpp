@@ -13,10 +13,12 @@ bool CGroupLaunch::LaunchGroup(DWORD groupId)
     CChroDisplayLink().ClearDisplay();
 
     // The first checked chromatogram opens a new window; every later one is added to it.
+    // A record the link refuses as unsafe is passed over like an unchecked one, so that it
+    // cannot take the new window from the next.
     bool launched = false;
     DWORD chroId = 0;
     for (int pos = 0; m_lists.GetChroOrder(groupId, pos, chroId); ++pos) {
-        if (!IsChecked(groupId, chroId))
+        if (!IsCheckedAndSafe(groupId, chroId))
             continue;
         LaunchChromatogram(groupId, chroId, launched ? "add" : "newwindow");
         launched = true;
@@ -34,10 +36,11 @@ bool CGroupLaunch::LaunchChromatogram(DWORD groupId, DWORD chroId, const char* k
     return true;
 }
 
-bool CGroupLaunch::IsChecked(DWORD groupId, DWORD chroId) const
+bool CGroupLaunch::IsCheckedAndSafe(DWORD groupId, DWORD chroId) const
 {
     CChromatogramData rec;
-    return m_lists.GetChromatogram(groupId, chroId, rec) && rec.m_bChecked;
+    return m_lists.GetChromatogram(groupId, chroId, rec) && rec.m_bChecked
+           && CChroDisplayLink::IsSafeField(CChroDisplayLink::TraceSpecification(rec));
 }
 
 void CGroupLaunch::SendRange(DWORD groupId)

@@ -9,15 +9,15 @@ public:
 
     // Sends the group's range command (by its range mode), clears the display, then shows
     // every checked chromatogram: the first in a new window, the others added to it.
-    // False when the group has no checked chromatogram.
+    // False when the group has no checked chromatogram that may be sent.
     bool LaunchGroup(DWORD groupId);
     // Shows one chromatogram, checked or not, in the given window kind. False when the
     // list does not hold it.
     bool LaunchChromatogram(DWORD groupId, DWORD chroId, const char* kind);
 
 private:
-    // Whether the list holds the chromatogram and it is checked.
-    bool IsChecked(DWORD groupId, DWORD chroId) const;
+    // Whether the list holds the chromatogram, it is checked and its trace may be sent.
+    bool IsCheckedAndSafe(DWORD groupId, DWORD chroId) const;
     void SendRange(DWORD groupId);
 
     CListManager& m_lists;

@@ -65,6 +65,7 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_PREVIOUS),
         // What the two lists post.
         msg::Registered<&V::OnGroupUpdate>(&WM_GROUP_UPDATE),
+        msg::Registered<&V::OnGroupSelected>(&s_wm_GROUP_SELECTED),
         msg::Registered<&V::OnGroupLaunch>(&s_wm_GROUP_LAUNCH),
         msg::Registered<&V::OnChroLaunch>(&s_wm_CHRO_LAUNCH),
         msg::Registered<&V::OnGroupTab>(&s_wm_GROUP_TAB),
@@ -191,6 +192,7 @@ void CWorkspaceView::RefreshChromatogramList()
     chros.BeginRebuild();
     DWORD groupId = 0;
     m_pData->m_groupList.GetSelectedItemData(groupId);
+    m_pData->m_shownGroupId = groupId;
     CChromatogramData record;
     DWORD chroId = 0;
     for (int position = 0; manager.GetChroOrder(groupId, position, chroId); ++position) {
@@ -257,6 +259,21 @@ LRESULT CWorkspaceView::OnGroupUpdate(WPARAM, LPARAM)
         LaunchGroup(groupId);
     }
     return 1;
+}
+
+// Whatever moved the group selection, the chromatogram list shows the selected group, and
+// the chromatogram commands, which act on the selected group, act on the one shown.
+LRESULT CWorkspaceView::OnGroupSelected(WPARAM, LPARAM)
+{
+    DWORD groupId = 0;
+    m_pData->m_groupList.GetSelectedItemData(groupId);
+    if (groupId == m_pData->m_shownGroupId)
+        return 0;
+    int row = 0;
+    if (m_pData->m_groupList.GetSelectedItem(row))
+        Options().SetGroup(row);
+    RefreshChromatogramList();
+    return 0;
 }
 
 LRESULT CWorkspaceView::OnChroTab(WPARAM, LPARAM)

@@ -45,6 +45,8 @@ public:
     // List files.
     bool SaveList();
     bool SaveListAs();
+    // Whether the last save ended in a Save As the user cancelled (not a failed write).
+    bool SaveWasCancelled() const;
     bool OpenRecentFile(int index);
     void OpenListFile(int index);
     void ClearWorkspace();
@@ -68,6 +70,7 @@ protected:
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnContextMenu(WPARAM, LPARAM);
     LRESULT OnGroupUpdate(WPARAM, LPARAM);
+    LRESULT OnGroupSelected(WPARAM, LPARAM);
     LRESULT OnGroupTab(WPARAM, LPARAM);
     LRESULT OnChroTab(WPARAM, LPARAM);
     void OnUpdateChroCommands(CCmdUI* pCmdUI);
@@ -122,8 +125,8 @@ private:
 
     // Launches groupId after stepping the selected group row by delta (Next +1, Previous -1).
     void LaunchNeighbourGroup(int delta);
-    // New, Open and a recent file first offer to save a modified list.
-    void OfferSaveFirst();
+    // New, Open and a recent file first offer to save a modified list; false: stop.
+    bool OfferSaveFirst();
 
     std::unique_ptr<CWorkspaceData> m_pData;
     CAppOptions* m_pOptions = nullptr;

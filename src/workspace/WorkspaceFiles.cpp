@@ -65,6 +65,18 @@ int ShowMissingFile(HWND owner, const std::string& path)
     return ShowMessageBox(owner, ("Cannot find file " + path).c_str(), kFileError, MB_OK | MB_ICONINFORMATION);
 }
 
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The question the Save As dialog asks before it replaces a file; true for Yes.
+bool ConfirmReplace(HWND owner, const std::string& name)
+{
+    const std::string text = name + " already exists.\nDo you want to replace it?";
+    return ShowMessageBox(owner, text.c_str(), "Save As", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
 void ShowWriteFailure(HWND owner)
 {
     ShowMessageBox(owner, "Unable to write to file. Please ensure file is not read only.", kAppCaption,
@@ -80,14 +92,14 @@ void ShowUnreadable(HWND owner, const std::string& path)
 
 void CWorkspaceView::OnFileNew()
 {
-    OfferSaveFirst();
-    NewList();
+    if (OfferSaveFirst())
+        NewList();
 }
 
 void CWorkspaceView::OnFileOpen()
 {
-    OfferSaveFirst();
-    OpenListFile(-1);
+    if (OfferSaveFirst())
+        OpenListFile(-1);
 }
 
 void CWorkspaceView::OnFileSave()
@@ -116,13 +128,16 @@ void CWorkspaceView::OnUpdateRecentFile(CCmdUI* pCmdUI)
         pCmdUI->Enable(false);
 }
 
-void CWorkspaceView::OfferSaveFirst()
+// False when the user wanted the edits saved and they were not (a failed save, or Save As
+// cancelled): the command must not go on and drop them.
+bool CWorkspaceView::OfferSaveFirst()
 {
     if (!m_pData->m_bModified)
-        return;
+        return true;
     const std::string text = m_pData->m_strFileName + " has changed. Do you want to save changes?";
-    if (ShowMessageBox(m_hWnd, text.c_str(), kSaveFile, MB_YESNO | MB_ICONQUESTION) == IDYES)
-        SaveList();
+    if (ShowMessageBox(m_hWnd, text.c_str(), kSaveFile, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return true;
+    return SaveList();
 }
 
 void CWorkspaceView::ClearWorkspace()
@@ -187,7 +202,8 @@ void CWorkspaceView::OpenListFile(int index)
 
 bool CWorkspaceView::OpenRecentFile(int index)
 {
-    OfferSaveFirst();
+    if (!OfferSaveFirst())
+        return false;
     CRecentFileList* recent = m_pRecentFiles;
     std::string name;
     std::string path;
@@ -214,6 +230,7 @@ bool CWorkspaceView::OpenRecentFile(int index)
 bool CWorkspaceView::SaveList()
 {
     CWorkspaceData& data = *m_pData;
+    data.m_bSaveCancelled = false;
     // An untitled list has no file of its own, even when the path still names an earlier one.
     if (data.m_strFileName == UntitledName() || data.m_strPathName.empty())
         return SaveListAs();
@@ -228,14 +245,25 @@ bool CWorkspaceView::SaveList()
 
 bool CWorkspaceView::SaveListAs()
 {
-    CFileDialogS dialog(FALSE, kDefaultExt, nullptr, kSaveFlags, kSaveFilter, nullptr);
-    if (dialog.DoModal() != IDOK)
-        return false;
-    std::string path = dialog.GetPathName();
-    const std::string ext = dialog.GetFileExt();
-    if (!IsListExtension(ext))
-        path = WithListExtension(path, ext);
-    const std::string name = dialog.GetFileTitle() + kListExt;
+    m_pData->m_bSaveCancelled = false;
+    std::string path;
+    std::string name;
+    for (;;) {
+        CFileDialogS dialog(FALSE, kDefaultExt, nullptr, kSaveFlags, kSaveFilter, nullptr);
+        if (dialog.DoModal() != IDOK) {
+            m_pData->m_bSaveCancelled = true;
+            return false;
+        }
+        path = dialog.GetPathName();
+        const std::string ext = dialog.GetFileExt();
+        if (!IsListExtension(ext))
+            path = WithListExtension(path, ext);
+        name = dialog.GetFileTitle() + kListExt;
+        // The dialog asked before replacing the name typed; another extension names another
+        // file, which is not replaced unasked either. No: the dialog again.
+        if (path == dialog.GetPathName() || !FileExists(path) || ConfirmReplace(m_hWnd, name))
+            break;
+    }
     if (!m_pData->m_listManager.Save(path.c_str())) {
         ShowWriteFailure(m_hWnd);
         return false;
@@ -247,6 +275,11 @@ bool CWorkspaceView::SaveListAs()
     return true;
 }
 
+bool CWorkspaceView::SaveWasCancelled() const
+{
+    return m_pData->m_bSaveCancelled;
+}
+
 void CWorkspaceView::LoadLastFile()
 {
     CWorkspaceData& data = *m_pData;
@@ -256,9 +289,9 @@ void CWorkspaceView::LoadLastFile()
         recent->GetDisplayName(data.m_strFileName, 0, "", true);
         data.m_strPathName = (*recent)[0];
     }
+    // No recent file: an empty untitled list, also when this drops unsaved edits.
     if (data.m_strFileName.empty() || data.m_strPathName.empty()) {
-        data.m_strFileName = UntitledName();
-        UpdateTitle(false);
+        NewList();
         return;
     }
     if (!ListFileExists(data.m_strPathName)) {
@@ -283,6 +316,7 @@ void CWorkspaceView::LoadLastFile()
 // False tells the caller not to go on (Cancel, or the save failed).
 bool CWorkspaceView::PromptSaveChanges(bool noCancel)
 {
+    m_pData->m_bSaveCancelled = false;
     const std::string text = "Save changes to " + m_pData->m_strFileName + "?";
     const UINT buttons = noCancel ? MB_YESNO : MB_YESNOCANCEL;
     switch (ShowMessageBox(m_hWnd, text.c_str(), kSaveFile, buttons | MB_ICONQUESTION)) {

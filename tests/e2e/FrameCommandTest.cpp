@@ -103,19 +103,29 @@ TEST_F(FrameCommandTest, HostRequestWithAutomateOffSendsOneTotalIonCurrentTrace)
     EXPECT_EQ(m_host.Texts()[0], "app.command[chrodisplay:add](TIC:1)");
 }
 
-TEST_F(FrameCommandTest, CloseWaitsForAnOpenModalDialog)
+// The host's close waits while a modal dialog of the tool is open (the frame is disabled
+// under it), the file dialogs included.
+class CloseUnderADialog : public FrameCommandTest, public testing::WithParamInterface<std::pair<UINT, const char*>> {};
+
+TEST_P(CloseUnderADialog, WaitsUntilTheDialogIsClosed)
 {
     m_tool.SendCommand(1);
-    m_tool.PostFrameCommand(ID_GROUP_ADD);   // opens the Group Details dialog
+    m_tool.PostFrameCommand(GetParam().first);
     HWND dialog = nullptr;
     for (int i = 0; i < 100 && !dialog; ++i) {
         ui::PumpFor(50);
-        dialog = ui::FindDialog("Add Group", GetProcessId(m_tool.Process()));
+        dialog = ui::FindDialog(GetParam().second, GetProcessId(m_tool.Process()));
     }
     ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(m_frame));
     m_tool.Command(3);
     EXPECT_FALSE(m_tool.WaitForExit(2500));   // still waiting for the dialog
     ui::PressButton(dialog, IDCANCEL);
     EXPECT_TRUE(m_tool.WaitForExit(5000));
 }
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, CloseUnderADialog,
+                         testing::Values(std::make_pair(ID_GROUP_ADD, "Add Group"),
+                                         std::make_pair(ID_FILE_OPEN, "Open"),
+                                         std::make_pair(ID_FILE_SAVE_AS, "Save As")));
 }  // namespace

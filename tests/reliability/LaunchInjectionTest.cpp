@@ -100,7 +100,8 @@ protected:
         EXPECT_TRUE(m_lists.AddChro(chro, id, group));
     }
     // What the launch rules send for such a group: the range (when asked for and safe),
-    // clear, the MASS trace in a new window when its mass is safe, then the other two.
+    // clear, the MASS trace in a new window when its mass is safe, then the other two (the
+    // first of them in the new window when the MASS trace was refused).
     static Texts Expected(const std::string& text, int rangeMode)
     {
         Texts expected;
@@ -110,7 +111,7 @@ protected:
         if (rangeMode == 1) expected.push_back("app.command[chrodisplay:range]()");
         expected.push_back("app.command[chrodisplay:clear]()");
         if (Safe(text)) expected.push_back(Command("newwindow", "MASS:" + text, ":1"));
-        expected.push_back("app.command[chrodisplay:add](TIC:1)");
+        expected.push_back(Command(Safe(text) ? "add" : "newwindow", "TIC:1"));
         expected.push_back("app.command[chrodisplay:add](ANALOG1)");
         return expected;
     }

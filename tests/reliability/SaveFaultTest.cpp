@@ -86,14 +86,20 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
     ASSERT_TRUE(large.Save(timing.Path("t.vtl").c_str()));
     const DWORD span = GetTickCount() - start + 10;
 
+    // One folder; the kills go to two targets by turns, beside a temporary file that is not
+    // the tool's (named as the system's temporary files are).
+    Folder folder;
+    const std::string targets[2] = {folder.Path("list.vtl"), folder.Path("other.vtl")};
+    const std::string foreign = folder.Path("vtl1A2B.tmp");
+    ASSERT_TRUE(SampleLists::WriteFileBytes(foreign, "not ours"));
     const int kills = KillCount();
     int keptOld = 0;
     int keptNew = 0;
-    int leftTemp = 0;
+    int left[2] = {0, 0};
     for (int i = 0; i < kills; ++i) {
-        Folder folder;
-        const std::string path = folder.Path("list.vtl");
+        const std::string& path = targets[i % 2];
         ASSERT_TRUE(SampleLists::WriteFileBytes(path, old));
+        const size_t filesBefore = folder.Files().size();
         NamedEvent ready("vtrel.save");
         ChildProcess child;
         ASSERT_TRUE(child.Start("reliability_child.exe", "save \"" + path + "\" " + ready.Name() + " "
@@ -109,11 +115,17 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
         CListManager loaded;
         EXPECT_TRUE(loaded.Load(path.c_str()));
         (now == old ? keptOld : keptNew)++;
-        leftTemp += static_cast<int>(folder.Files().size()) - 1;
+        left[i % 2] += static_cast<int>(folder.Files().size() - filesBefore);
     }
     std::printf("%d kills over %lu ms: old file kept %d times, a new file whole %d times; "
                 "%d temporary files left by killed saves\n",
-                kills, static_cast<unsigned long>(span), keptOld, keptNew, leftTemp);
+                kills, static_cast<unsigned long>(span), keptOld, keptNew, left[0] + left[1]);
+
+    // The next save of a target removes what killed saves of that target left, and only that.
+    ASSERT_TRUE(large.Save(targets[0].c_str()));
+    EXPECT_EQ(folder.Files().size(), 3u + left[1]);
+    ASSERT_TRUE(large.Save(targets[1].c_str()));
+    EXPECT_EQ(folder.Files().size(), 3u);
 }
 
 TEST(SaveUnderFaults, ARefusedSaveLeavesTheOldFileAndReturnsFalse)

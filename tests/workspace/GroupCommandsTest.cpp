@@ -2,6 +2,7 @@
 // boxes are answered through their controls.
 #include "DialogAnswerer.h"
 #include "ListViewInput.h"
+#include "PopupMenuReader.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
 #include "ListMessages.h"
@@ -172,6 +173,8 @@ TEST_F(GroupCommandsTest, DeleteAnsweredNoOrRefusedChangesNothing)
     EXPECT_FALSE(Modified());
 }
 
+// A press on a check box and a right-click select their row inside the list view; the
+// chromatogram list follows and the Group option is stored.
 TEST_F(GroupCommandsTest, CheckingAGroupStoresTheMoveOfTheCheck)
 {
     Groups(3, 0, 0);
@@ -181,5 +184,17 @@ TEST_F(GroupCommandsTest, CheckingAGroupStoresTheMoveOfTheCheck)
     EXPECT_FALSE(Group(m_groups[0]).m_bChecked);
     EXPECT_TRUE(Group(m_groups[2]).m_bChecked);
     EXPECT_EQ(Title(), "Vantrace - Default.vtl *");
+    EXPECT_EQ(Names(ChroList()), ManagerChroNames(m_groups[2]));
+
+    PopupMenuReader menu;
+    menu.Start();
+    ui::RightClick(GroupList(), ui::RowPartPoint(GroupList(), 1, ui::RowPart::Label));
+    ui::PumpPending();
+    EXPECT_TRUE(menu.Finish());
+    ui::PumpPending();
+    EXPECT_EQ(Names(ChroList()), ManagerChroNames(m_groups[1]));
+    int stored = -1;
+    TestApp().GetOptions()->GetGroup(&stored);
+    EXPECT_EQ(stored, 1);
 }
 }  // namespace

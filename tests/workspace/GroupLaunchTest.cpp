@@ -159,15 +159,19 @@ TEST_F(GroupLaunch, ARefusingHostDoesNotStopTheLaunch)
     EXPECT_EQ(host.GetReceived().size(), 4u);
 }
 
-// A mass text pasted with a closing parenthesis cannot append a command of its own.
+// A mass text pasted with a closing parenthesis cannot append a command of its own; the
+// refused record counts as unchecked, so the next one still opens the new window.
 TEST_F(GroupLaunch, AnInjectedMassOrRangeIsNotSent)
 {
     DWORD group = AddGroup(2, "2:15)app.command[chrodisplay:clear](");
     AddChro(group, 2, 1, true, "556.3:1)app.command[chrodisplay:clear](");
     AddChro(group, 0, 1, true);
+    DWORD onlyUnsafe = AddGroup(0);
+    AddChro(onlyUnsafe, 2, 1, true, "1(2");
     TestHostWindow host;
     EXPECT_TRUE(m_launch.LaunchGroup(group));
-    EXPECT_EQ(host.Texts(), (Texts{kClear, "app.command[chrodisplay:add](TIC:1)"}));
+    EXPECT_FALSE(m_launch.LaunchGroup(onlyUnsafe));
+    EXPECT_EQ(host.Texts(), (Texts{kClear, "app.command[chrodisplay:newwindow](TIC:1)", kClear}));
 }
 
 // A range read from a file may hold a NUL; it must not become a shorter range or a reset.

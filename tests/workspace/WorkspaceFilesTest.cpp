@@ -3,11 +3,14 @@
 // and the recent-file list with its File menu items.
 #include "WorkspaceFixture.h"
 
+#include "CMainFrame.h"
+#include "CWindowSettings.h"
 #include "CMenu.h"
 #include "CRecentFileList.h"
 #include "DialogAnswerer.h"
 #include "FrameworkIds.h"
 #include "Pump.h"
+#include "resource.h"
 
 #include <atomic>
 #include <cstring>
@@ -240,9 +243,18 @@ TEST_F(WorkspaceFilesTest, SaveOnAnUnchangedUntitledListNeverWritesTheEarlierLis
 
 TEST_F(WorkspaceFilesTest, SaveAsPutsTheListExtensionInPlaceOfAnother)
 {
+    // data.txt is written as data.vtl, which is asked about; No goes back to the dialog.
+    const std::string existing = ReadBytes(WriteList("data.vtl", {"Old"}));
     EditList("Kept");
+    ui::DialogAnswerer refuse;
+    refuse.Expect("Save As", IDOK, TypeFileName(PathOf("data.txt"))).Expect("Save As", IDNO);
+    refuse.Expect("Save As", IDCANCEL);
+    const auto asked = Answered(refuse, ID_FILE_SAVE_AS);
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[1].text, "data.vtl already exists.\nDo you want to replace it?");
+    EXPECT_EQ(ReadBytes(PathOf("data.vtl")), existing);
     ui::DialogAnswerer answer;
-    answer.Expect("Save As", IDOK, TypeFileName(PathOf("data.txt")));
+    answer.Expect("Save As", IDOK, TypeFileName(PathOf("data.txt"))).Expect("Save As", IDYES);
     Answered(answer, ID_FILE_SAVE_AS);
     EXPECT_FALSE(Exists(PathOf("data.txt")));
     EXPECT_EQ(GroupsInFile(PathOf("data.vtl")), std::vector<std::string>{"Kept"});
@@ -389,6 +401,15 @@ TEST_F(WorkspaceFilesTest, ClosingWithEditsAndNoReloadsTheMostRecentFile)
     EXPECT_EQ(Names(GroupList()), std::vector<std::string>{"Stored"});
     EXPECT_FALSE(Modified());
     EXPECT_EQ(GroupsInFile(path), std::vector<std::string>{"Stored"});
+
+    // With no recent file, No leaves a new, empty untitled list.
+    Recent() = std::make_unique<CRecentFileList>(0, "Vantrace\\Recent files", "file%d", 4, 30);
+    EditList("Unsaved");
+    ui::DialogAnswerer none;
+    none.Expect("Save File", IDNO);
+    ASSERT_EQ(RunAnswered(none, [&] { goOn = View().PromptSaveChanges(false); }).size(), 1u);
+    EXPECT_TRUE(Names(GroupList()).empty());
+    EXPECT_EQ(Title(), "Vantrace - Untitled.vtl");
 }
 
 TEST_F(WorkspaceFilesTest, SavePromptCancelStopsAndNoCancelOffersOnlyYesAndNo)
@@ -440,6 +461,60 @@ TEST_F(WorkspaceFilesTest, AWriteFailureKeepsNamesFlagAndFile)
     bool goOn = true;
     EXPECT_EQ(RunAnswered(prompt, [&] { goOn = View().PromptSaveChanges(false); }).size(), 2u);
     EXPECT_FALSE(goOn);
+}
+
+// Yes to the has-changed prompt, then a save that does not happen (a read-only file, or Save
+// As cancelled on an untitled list): New, Open and a recent file stop, and the edits stay.
+TEST_F(WorkspaceFilesTest, AFailedSaveFirstStopsNewOpenAndRecentFile)
+{
+    const std::string locked = WriteList("locked.vtl", {"Stored"});
+    ASSERT_TRUE(SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string other = WriteList("other.vtl", {"Other"});
+    for (const UINT command : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_MRU_FILE1}) {
+        for (const bool readOnly : {true, false}) {
+            ui::DialogAnswerer answer;
+            answer.Expect("Save File", IDYES).Expect(readOnly ? "Vantrace" : "Save As", readOnly ? IDOK : IDCANCEL);
+            readOnly ? StartWith(locked) : View().NewList();
+            Recent()->Add(other.c_str());
+            EditList("Edit");
+            const std::string title = Title();
+            EXPECT_EQ(Answered(answer, command).size(), 2u);
+            EXPECT_EQ(Title(), title) << command;
+            EXPECT_TRUE(Modified());
+        }
+    }
+}
+
+// The host's close on the real main frame, with unsaved edits, Yes and a read-only file: Save As
+// is offered after the failure box; a name there keeps the list, Cancel closes without it.
+TEST_F(WorkspaceFilesTest, TheHostsCloseOffersSaveAsAfterAFailedSave)
+{
+    const std::string locked = WriteList("locked.vtl", {"Stored"});
+    ASSERT_TRUE(SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+    CWindowSettings placements;
+    for (const int saveAs : {IDOK, IDCANCEL}) {
+        Recent()->Add(locked.c_str());
+        // The frame deletes itself with its window.
+        auto* frame = new CMainFrame(*TestApp().GetOptions(), placements, Recent().get());
+        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, nullptr));
+        const HWND hwnd = frame->m_hWnd;
+        TestApp().m_pMainWnd = frame;
+        frame->Workspace().LoadLastFile();
+        frame->Workspace().UpdateTitle(true);
+        ui::DialogAnswerer answer;
+        answer.Expect("Save File", IDYES).Expect("Vantrace", IDOK);
+        answer.Expect("Save As", saveAs, TypeFileName(PathOf("kept.vtl")));
+        EXPECT_EQ(RunAnswered(answer, [hwnd] {
+                      ::PostMessageA(hwnd, s_wm_VANTRACE_CMD, 3, 0);
+                      EXPECT_TRUE(ui::PumpUntil([hwnd] { return !IsWindow(hwnd); }, 30000));
+                  }).size(), 3u);
+        EXPECT_EQ(GroupsInFile(PathOf("kept.vtl")), saveAs == IDOK ? std::vector<std::string>{"Stored"}
+                                                                    : std::vector<std::string>{});
+        DeleteFileA(PathOf("kept.vtl").c_str());
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        TestApp().m_pMainWnd = &m_frame;
+    }
 }
 
 TEST_F(WorkspaceFilesTest, SavedFilesAppearOnTheFileMenu)
