@@ -1,16 +1,16 @@
 #include "CChromatogramDlg.h"
 
+#include "ChroRules.h"
 #include "LeadingDigits.h"
 #include "resource.h"
 
 #include <cstdio>
 
 namespace {
-constexpr int kTypeTic = 0;
-constexpr int kTypeBpi = 1;
-constexpr int kTypeMass = 2;
-constexpr int kTypeAnalogue = 3;
-constexpr int kFunctionMax = 512;
+using chro_rules::kTypeAnalogue;
+using chro_rules::kTypeBpi;
+using chro_rules::kTypeMass;
+using chro_rules::kTypeTic;
 
 // Selects the item whose data is value; no selection when none has it.
 void SelectByData(CComboBox& box, int value)
@@ -94,7 +94,7 @@ BOOL CChromatogramDlg::OnInitDialog()
     char function[16];
     std::snprintf(function, sizeof function, "%d", m_chro.m_nFunction);
     m_edFunction.SetWindowText(function);
-    m_spinFunction.SetRange32(0, kFunctionMax);
+    m_spinFunction.SetRange32(chro_rules::kFunctionMin, chro_rules::kFunctionMax);
     WriteControls();
     ShowControlsForType();
     return FALSE;
@@ -165,16 +165,7 @@ void CChromatogramDlg::ReadControls()
 
 std::string CChromatogramDlg::WriteDescription() const
 {
-    switch (m_chro.m_nType) {
-    case kTypeTic:
-        return "Function: " + m_strFunction + ", TIC";
-    case kTypeBpi:
-        return "Function: " + m_strFunction + ", BPI";
-    case kTypeAnalogue:
-        return "ANALOG" + m_strChannel;
-    default:
-        return "Function: " + m_strFunction + ", MASS: " + m_chro.m_strMass;
-    }
+    return chro_rules::Describe(m_chro.m_nType, m_strFunction, m_chro.m_strMass, m_strChannel);
 }
 
 void CChromatogramDlg::OnOK()

@@ -14,6 +14,10 @@
 #define ID_APP_EXIT 57665
 #define ID_HELP_FINDER 57670
 
+// Edit commands.
+#define ID_EDIT_COPY 57634
+#define ID_EDIT_PASTE 57637
+
 // View commands: the bar toggles carry the ids of the bars they toggle.
 #define ID_VIEW_TOOLBAR 59392
 #define ID_VIEW_STATUS_BAR 59393

@@ -9,6 +9,8 @@
 #define IDD_GROUP_DETAILS 138
 #define IDD_CHROMATOGRAM_DETAILS 139
 #define IDR_CONTEXT_MENUS 140           // popup 0: groups, popup 1: chromatograms
+#define IDD_TRANSFER_PREVIEW 160        // what a paste or an import will add
+#define IDD_EXPORT 161                  // what File Export writes
 
 // List controls.
 #define IDB_PLAY 149                    // one 20x20 play button
@@ -35,6 +37,9 @@
 #define ID_AUTOMATE 32796
 #define ID_GROUP_NEXT 32798
 #define ID_GROUP_PREVIOUS 32799
+#define ID_EDIT_COPY_ALL 32802          // Copy All Chromatograms
+#define ID_FILE_EXPORT 32803
+#define ID_FILE_IMPORT 32804
 
 // Dialog titles.
 #define IDS_ADD_CHROMATOGRAM 61209
@@ -43,6 +48,8 @@
 #define IDS_ADD_GROUP 61212
 #define IDS_EDIT_GROUP 61213
 #define IDS_DUPLICATE_GROUP 61214
+#define IDS_PASTE_TITLE 61260
+#define IDS_IMPORT_TITLE 61261
 
 // Group Details (138).
 #define IDC_GROUP_NAME 1000
@@ -70,3 +77,10 @@
 #define IDC_CHRO_BASED_ON 1021
 #define IDC_FUNCTION 1041
 #define IDC_FUNCTION_SPIN 1042
+
+// Transfer preview (160) and export choice (161).
+#define IDC_PREVIEW_SUMMARY 1100
+#define IDC_PREVIEW_ROWS 1101
+#define IDC_PREVIEW_REFUSED 1102
+#define IDC_EXPORT_GROUP 1110
+#define IDC_EXPORT_LIST 1111

@@ -47,6 +47,14 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Command<&V::OnDeleteChromatogram>(ID_CHRO_DELETE),
         msg::Command<&V::OnMoveUp>(ID_CHRO_MOVE_UP),
         msg::Command<&V::OnMoveDown>(ID_CHRO_MOVE_DOWN),
+        // Chromatograms in and out.
+        msg::Command<&V::OnEditCopy>(ID_EDIT_COPY),
+        msg::Command<&V::OnCopyAllChromatograms>(ID_EDIT_COPY_ALL),
+        msg::Command<&V::OnEditPaste>(ID_EDIT_PASTE),
+        msg::Command<&V::OnFileImport>(ID_FILE_IMPORT),
+        msg::Command<&V::OnFileExport>(ID_FILE_EXPORT),
+        msg::Update<&V::OnUpdateCopy>(ID_EDIT_COPY),
+        msg::Update<&V::OnUpdateCopyAll>(ID_EDIT_COPY_ALL),
         // Launch triggers.
         msg::Command<&V::OnAutomate>(ID_AUTOMATE),
         msg::Command<&V::OnNextGroup>(ID_GROUP_NEXT),

@@ -3,16 +3,21 @@
 #include "CWnd.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class CAppOptions;
 class CRecentFileList;
 struct CWorkspaceData;
+struct STransferRow;
+struct STransferTable;
 
 // The one child window of the main frame: the group list on the left, the chromatograms of
 // the selected group on the right. Owns the list manager and the two detail dialogs and
 // handles every group, chromatogram, launch and file command. Its code is split by
 // concern: CWorkspaceView.cpp (window, layout, refresh, selection), WorkspaceLaunch.cpp,
-// WorkspaceChroCommands.cpp, WorkspaceGroupCommands.cpp, WorkspaceFiles.cpp.
+// WorkspaceChroCommands.cpp, WorkspaceGroupCommands.cpp, WorkspaceFiles.cpp,
+// WorkspaceTransfer.cpp (clipboard, import, export).
 class CWorkspaceView : public CWnd {
 public:
     CWorkspaceView();
@@ -115,6 +120,15 @@ protected:
     void OnRecentFile(UINT id);
     void OnUpdateRecentFile(CCmdUI* pCmdUI);
 
+    // Chromatograms in and out.
+    void OnEditCopy();
+    void OnCopyAllChromatograms();
+    void OnEditPaste();
+    void OnFileImport();
+    void OnFileExport();
+    void OnUpdateCopy(CCmdUI* pCmdUI);
+    void OnUpdateCopyAll(CCmdUI* pCmdUI);
+
 private:
     CAppOptions& Options() const { return *m_pOptions; }
 
@@ -127,6 +141,11 @@ private:
     void LaunchNeighbourGroup(int delta);
     // New, Open and a recent file first offer to save a modified list; false: stop.
     bool OfferSaveFirst();
+    // Shows what a paste or an import would add; true when the user takes it.
+    bool PreviewTransfer(const std::string& title, const STransferTable& table);
+    // Adds a paste's or an import's rows as one edit; rows naming no group go to defaultGroup.
+    void AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup);
+    void ShowAfterTransfer(bool groupsAdded);
 
     std::unique_ptr<CWorkspaceData> m_pData;
     CAppOptions* m_pOptions = nullptr;

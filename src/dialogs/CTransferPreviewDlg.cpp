@@ -1,0 +1,74 @@
+#include "CTransferPreviewDlg.h"
+
+#include "resource.h"
+
+namespace {
+// "1 chromatogram" or "n chromatograms".
+std::string Count(size_t n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+}  // namespace
+
+CTransferPreviewDlg::CTransferPreviewDlg(CWnd* parent) : CDialog(IDD_TRANSFER_PREVIEW, parent) {}
+
+void CTransferPreviewDlg::SetContent(std::vector<SRow> rows, std::vector<std::string> refused, bool showGroup)
+{
+    m_rows = std::move(rows);
+    m_refused = std::move(refused);
+    m_bShowGroup = showGroup;
+}
+
+void CTransferPreviewDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_PREVIEW_ROWS, m_lcRows);
+}
+
+BOOL CTransferPreviewDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowText(m_strTitle.c_str());
+    const std::string summary = Count(m_rows.size(), "chromatogram", "chromatograms") + " will be added; "
+                                + Count(m_refused.size(), "line", "lines") + " will not.";
+    SetDlgItemTextA(m_hWnd, IDC_PREVIEW_SUMMARY, summary.c_str());
+    FillRows();
+    FillRefused();
+    ::EnableWindow(GetDlgItem(IDOK), !m_rows.empty());
+    return TRUE;
+}
+
+void CTransferPreviewDlg::FillRows()
+{
+    m_lcRows.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    RECT client{};
+    ::GetClientRect(m_lcRows.m_hWnd, &client);
+    const int columns = m_bShowGroup ? 3 : 2;
+    const int width = (client.right - GetSystemMetrics(SM_CXVSCROLL)) / columns;
+    int column = 0;
+    if (m_bShowGroup)
+        m_lcRows.InsertColumn(column++, "Group", LVCFMT_LEFT, width);
+    m_lcRows.InsertColumn(column++, "Name", LVCFMT_LEFT, width);
+    m_lcRows.InsertColumn(column, "Description", LVCFMT_LEFT, width);
+    // Rows go in with redraw off: a list that redraws after each insert is slow.
+    m_lcRows.SetRedraw(FALSE);
+    m_lcRows.SendMessage(LVM_SETITEMCOUNT, m_rows.size(), 0);
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const int item = static_cast<int>(i);
+        const SRow& row = m_rows[i];
+        m_lcRows.InsertItem(item, m_bShowGroup ? row.group.c_str() : row.name.c_str());
+        if (m_bShowGroup)
+            m_lcRows.SetItemText(item, 1, row.name.c_str());
+        m_lcRows.SetItemText(item, columns - 1, row.description.c_str());
+    }
+    m_lcRows.SetRedraw(TRUE);
+}
+
+void CTransferPreviewDlg::FillRefused()
+{
+    const HWND box = GetDlgItem(IDC_PREVIEW_REFUSED);
+    ::SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+    for (const std::string& text : m_refused)
+        ::SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+}

@@ -1,0 +1,16 @@
+#include "ChroRules.h"
+
+std::string chro_rules::Describe(int type, const std::string& functionText, const std::string& mass,
+                                 const std::string& channelText)
+{
+    switch (type) {
+    case kTypeTic:
+        return "Function: " + functionText + ", TIC";
+    case kTypeBpi:
+        return "Function: " + functionText + ", BPI";
+    case kTypeAnalogue:
+        return "ANALOG" + channelText;
+    default:
+        return "Function: " + functionText + ", MASS: " + mass;
+    }
+}

@@ -1,0 +1,259 @@
+// Chromatograms in and out of the workspace: Copy, Copy All Chromatograms and Paste through
+// the clipboard, and Import and Export of CSV files. What a paste or an import would add is
+// shown in the preview first; OK adds it all as one edit.
+#include "CWorkspaceView.h"
+
+#include "../framework/CCmdUI.h"
+#include "../framework/CWinApp.h"
+#include "../framework/MessageBox.h"
+#include "../resources/resource.h"
+#include "CChroNameBox.h"
+#include "CChroTableReader.h"
+#include "CChroTableWriter.h"
+#include "CExportDlg.h"
+#include "CFileDialogS.h"
+#include "CReplacingFile.h"
+#include "CTransferClipboard.h"
+#include "CTransferPreviewDlg.h"
+#include "CWorkspaceData.h"
+#include "CodePageText.h"
+
+#include <map>
+
+namespace {
+const char kFileError[] = "File Error";
+const char kTableFilter[] = "Chromatogram tables (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|All files (*.*)|*.*||";
+const char kCsvFilter[] = "CSV files (*.csv)|*.csv||";
+const DWORD kImportFlags = 0x1081808;   // explorer, file and path must exist, no folder change; secured
+const DWORD kExportFlags = 0x1000006;   // hide read-only, confirm overwrite; secured
+const size_t kImportLimit = 64u << 20;  // a chromatogram table is far smaller
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+void Message(const char* text, const char* caption = nullptr)
+{
+    ShowMessageBox(nullptr, text, caption, MB_OK);
+}
+
+// The reader's rules in this tool: texts go to the code page, names must fit the dialog's box.
+STransferRules ToolRules(const CChroNameBox& nameBox)
+{
+    STransferRules rules;
+    rules.toCodePage = [](const std::string& text, std::string& narrow) { return code_page::FromUtf8(text, narrow); };
+    rules.nameFits = [&nameBox](const std::string& name) { return nameBox.Fits(name); };
+    return rules;
+}
+
+STransferTable TableOfRecords(const std::vector<CChromatogramData>& chros)
+{
+    STransferTable table;
+    for (const CChromatogramData& chro : chros) {
+        STransferRow row;
+        row.chro = chro;
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::vector<CChromatogramData> GroupChromatograms(const CListManager& manager, DWORD groupId)
+{
+    std::vector<CChromatogramData> chros;
+    CChromatogramData record;
+    DWORD chroId = 0;
+    for (int position = 0; manager.GetChroOrder(groupId, position, chroId); ++position)
+        if (manager.GetChromatogram(groupId, chroId, record))
+            chros.push_back(record);
+    return chros;
+}
+}  // namespace
+
+void CWorkspaceView::OnEditCopy()
+{
+    CWorkspaceData& data = *m_pData;
+    DWORD groupId = 0;
+    DWORD chroId = 0;
+    CChromatogramData record;
+    data.m_groupList.GetSelectedItemData(groupId);
+    if (!data.m_chroList.GetSelectedItemData(chroId) || !data.m_listManager.GetChromatogram(groupId, chroId, record)) {
+        Message("Please select a chromatogram");
+        return;
+    }
+    CTransferClipboard::Put(m_hWnd, {record});
+}
+
+void CWorkspaceView::OnCopyAllChromatograms()
+{
+    CWorkspaceData& data = *m_pData;
+    DWORD groupId = 0;
+    if (!data.m_groupList.GetSelectedItemData(groupId)) {
+        Message("Please select a group");
+        return;
+    }
+    CTransferClipboard::Put(m_hWnd, GroupChromatograms(data.m_listManager, groupId));
+}
+
+void CWorkspaceView::OnUpdateCopy(CCmdUI* pCmdUI)
+{
+    int row = 0;
+    pCmdUI->Enable(m_pData->m_chroList.GetSelectedItem(row));
+}
+
+void CWorkspaceView::OnUpdateCopyAll(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pData->m_chroList.GetItemCount() > 0);
+}
+
+void CWorkspaceView::OnEditPaste()
+{
+    DWORD groupId = 0;
+    if (!m_pData->m_groupList.GetSelectedItemData(groupId)) {
+        Message("Please select a group");
+        return;
+    }
+    CTransferClipboard::SContent content;
+    CTransferClipboard::Get(m_hWnd, content);
+    STransferTable table;
+    if (content.own) {
+        table = TableOfRecords(content.chros);
+    } else {
+        const CChroNameBox nameBox;
+        table = CChroTableReader::Read(content.utf8Text, ToolRules(nameBox));
+        // A paste goes to the selected group, whatever groups the text names.
+        for (STransferRow& row : table.rows)
+            row.group.clear();
+        std::erase_if(table.rows, [](const STransferRow& row) { return row.groupOnly; });
+        table.hasGroupColumn = false;
+    }
+    if (table.rows.empty() && table.refused.empty()) {
+        Message("The clipboard holds no chromatograms");
+        return;
+    }
+    if (PreviewTransfer(LoadResourceString(IDS_PASTE_TITLE), table))
+        AddTransferredRows(table.rows, groupId);
+}
+
+void CWorkspaceView::OnFileImport()
+{
+    CFileDialogS dialog(TRUE, "csv", nullptr, kImportFlags, kTableFilter, nullptr);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const std::string path = dialog.GetPathName();
+    std::string bytes;
+    if (!CReplacingFile::Read(path.c_str(), bytes, kImportLimit)) {
+        Message(("Cannot read file " + path).c_str(), kFileError);
+        return;
+    }
+    // A file that is not UTF-8 was written in the code page, as older spreadsheets save.
+    if (!code_page::IsUtf8(bytes))
+        bytes = code_page::ToUtf8(bytes);
+    const CChroNameBox nameBox;
+    STransferTable table = CChroTableReader::Read(bytes, ToolRules(nameBox));
+    if (table.rows.empty() && table.refused.empty()) {
+        Message("The file holds no chromatograms");
+        return;
+    }
+    DWORD groupId = 0;
+    if (!table.hasGroupColumn && !m_pData->m_groupList.GetSelectedItemData(groupId)) {
+        Message("Please select a group");
+        return;
+    }
+    if (PreviewTransfer(LoadResourceString(IDS_IMPORT_TITLE), table))
+        AddTransferredRows(table.rows, groupId);
+}
+
+bool CWorkspaceView::PreviewTransfer(const std::string& title, const STransferTable& table)
+{
+    std::vector<CTransferPreviewDlg::SRow> rows;
+    rows.reserve(table.rows.size());
+    for (const STransferRow& row : table.rows)
+        if (!row.groupOnly)
+            rows.push_back({row.group, row.chro.m_strName, row.chro.m_strDescription});
+    std::vector<std::string> refused;
+    for (const SRefusedLine& line : table.refused)
+        refused.push_back(RefusalText(line));
+    CTransferPreviewDlg preview(this);
+    preview.SetTitle(title);
+    preview.SetContent(std::move(rows), std::move(refused), table.hasGroupColumn);
+    return preview.DoModal() == IDOK;
+}
+
+// Every paste and import changes the list here. Groups that rows name and the list lacks
+// are appended first, in the order the rows name them; rows without a group go to
+// defaultGroup.
+void CWorkspaceView::AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup)
+{
+    CWorkspaceData& data = *m_pData;
+    CListManager& manager = data.m_listManager;
+    std::map<std::string, DWORD> groupByName;
+    CGroupDataHelper group;
+    DWORD id = 0;
+    for (int position = 0; manager.GetGroupOrder(position, id); ++position)
+        if (manager.GetGroup(group, id))
+            groupByName.emplace(group.m_strName, id);
+    bool groupsAdded = false;
+    for (const STransferRow& row : rows) {
+        DWORD groupId = defaultGroup;
+        if (!row.group.empty()) {
+            auto found = groupByName.find(row.group);
+            if (found == groupByName.end()) {
+                CGroupDataHelper added;
+                added.m_strName = row.group;
+                manager.AddGroup(added, groupId);
+                found = groupByName.emplace(row.group, groupId).first;
+                groupsAdded = true;
+            }
+            groupId = found->second;
+        }
+        if (!row.groupOnly) {
+            DWORD chroId = 0;
+            manager.AddChro(row.chro, chroId, groupId);
+        }
+    }
+    ShowAfterTransfer(groupsAdded);
+    UpdateTitle(true);
+}
+
+void CWorkspaceView::ShowAfterTransfer(bool groupsAdded)
+{
+    CWorkspaceData& data = *m_pData;
+    if (groupsAdded) {
+        int selected = 0;
+        data.m_groupList.GetSelectedItem(selected);
+        RefreshGroupList();
+        data.m_groupList.SelectItem(selected);
+    }
+    RefreshChromatogramList();
+    const int count = data.m_chroList.GetItemCount();
+    if (count > 0)
+        data.m_chroList.SelectItem(count - 1);
+}
+
+void CWorkspaceView::OnFileExport()
+{
+    CWorkspaceData& data = *m_pData;
+    CListManager& manager = data.m_listManager;
+    int groups = 0;
+    manager.GetNoGroups(groups);
+    if (groups == 0) {
+        Message("There are no groups to export");
+        return;
+    }
+    DWORD selectedGroup = 0;
+    CExportDlg choice(this);
+    choice.m_bGroupSelected = data.m_groupList.GetSelectedItemData(selectedGroup) != FALSE;
+    if (choice.DoModal() != IDOK)
+        return;
+    CFileDialogS dialog(FALSE, "csv", nullptr, kExportFlags, kCsvFilter, nullptr);
+    if (dialog.DoModal() != IDOK)
+        return;
+    std::vector<SGroupRecords> records;
+    CGroupDataHelper group;
+    DWORD id = 0;
+    for (int position = 0; manager.GetGroupOrder(position, id); ++position) {
+        if ((!choice.m_bWholeList && id != selectedGroup) || !manager.GetGroup(group, id))
+            continue;
+        records.push_back({group.m_strName, GroupChromatograms(manager, id)});
+    }
+    const std::string text = kByteOrderMark + code_page::ToUtf8(CChroTableWriter::Csv(records, choice.m_bWholeList));
+    if (!CReplacingFile::Write(dialog.GetPathName().c_str(), text))
+        Message("Unable to write to file. Please ensure file is not read only.", kFileError);
+}
