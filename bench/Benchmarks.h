@@ -2,6 +2,8 @@
 
 #include "CBenchResult.h"
 
+#include <utility>
+
 // Each benchmark measures ours and its baseline side by side, interleaved, kRuns times.
 namespace bench {
 constexpr int kRuns = 7;
@@ -14,5 +16,7 @@ CBenchResult Memory();
 #ifdef VT_BENCH_WORKSPACE
 CBenchResult GroupListRefresh();
 CBenchResult ChroListRefresh();
+// Paste of a 500-line mass list: the preview's appearance, then the rows' addition.
+std::pair<CBenchResult, CBenchResult> PasteMassList();
 #endif
 }  // namespace bench

@@ -27,7 +27,11 @@ std::string CBenchResult::Line() const
                       m_failure.empty() ? "no samples" : m_failure.c_str(), m_target);
         return line;
     }
-    std::snprintf(line, sizeof line, "%s: %.1f %s vs %.1f %s = %.2fx (target <= %.2f)", m_name.c_str(), ours,
-                  m_unit.c_str(), baseline, m_unit.c_str(), ours / baseline, m_target);
+    if (m_bAbsolute)
+        std::snprintf(line, sizeof line, "%s: %.1f %s vs %.1f %s = %.2fx (target < %.0f %s)", m_name.c_str(), ours,
+                      m_unit.c_str(), baseline, m_unit.c_str(), ours / baseline, m_target, m_unit.c_str());
+    else
+        std::snprintf(line, sizeof line, "%s: %.1f %s vs %.1f %s = %.2fx (target <= %.2f)", m_name.c_str(), ours,
+                      m_unit.c_str(), baseline, m_unit.c_str(), ours / baseline, m_target);
     return line;
 }

@@ -16,6 +16,8 @@ public:
     // "name: 412.0 ms vs 355.1 ms = 1.16x (target <= 1.30)", or a line that says why
     // there is no figure.
     std::string Line() const;
+    // The target is a limit on ours alone, in the unit, rather than on the ratio.
+    void SetAbsoluteTarget() { m_bAbsolute = true; }
     // Marks the benchmark as not measured, with a short reason for its line.
     void Fail(const std::string& reason) { m_failure = reason; }
 
@@ -26,4 +28,5 @@ private:
     std::vector<double> m_ours;
     std::vector<double> m_baseline;
     std::string m_failure;
+    bool m_bAbsolute = false;
 };

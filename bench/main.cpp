@@ -17,6 +17,7 @@ const SBenchmark kBenchmarks[] = {
 #ifdef VT_BENCH_WORKSPACE
     {"grouplist", &bench::GroupListRefresh},
     {"chrolist", &bench::ChroListRefresh},
+    {"paste", nullptr},
 #endif
     {"load", &bench::Load},
     {"save", &bench::Save},
@@ -32,6 +33,14 @@ int main(int argc, char** argv)
             wanted = wanted || std::strcmp(argv[i], benchmark.name) == 0;
         if (!wanted)
             continue;
+#ifdef VT_BENCH_WORKSPACE
+        if (!benchmark.run) {
+            const auto [preview, add] = bench::PasteMassList();
+            std::printf("%s\n%s\n", preview.Line().c_str(), add.Line().c_str());
+            std::fflush(stdout);
+            continue;
+        }
+#endif
         std::printf("%s\n", benchmark.run().Line().c_str());
         std::fflush(stdout);
     }
