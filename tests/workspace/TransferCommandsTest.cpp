@@ -1,6 +1,7 @@
 // Chromatograms in and out through the real commands: the real clipboard, the real preview,
 // export choice and file dialogs answered through their controls, and real files.
 #include "DialogAnswerer.h"
+#include "Pump.h"
 #include "WorkspaceFixture.h"
 #include "../../src/resources/resource.h"
 #include "../../src/transfer/CTransferClipboard.h"
@@ -301,4 +302,37 @@ TEST_F(TransferCommandsTest, ImportRefusesWhatTheCodePageOrTheNameBoxCannotHold)
     EXPECT_EQ(preview.refused, (std::vector<std::string>{"line 3: name has characters the code page cannot hold",
                                                          "line 5: name is longer than the name box holds"}));
     EXPECT_EQ(ManagerChroNames(group), (std::vector<std::string>{"\xE9t\xE9", "ok"}));
+}
+
+TEST_F(TransferCommandsTest, CtrlCInTheChromatogramListThenCtrlVInTheGroupList)
+{
+    const DWORD source = AddGroup("Source");
+    AddChro(source, "A");
+    AddChro(source, "B");
+    const DWORD target = AddGroup("Target");
+    ShowList(0);
+    Data().m_chroList.SelectItem(1);
+    EmptyTheClipboard();
+    auto pressCtrl = [](WORD key) {
+        INPUT keys[4] = {};
+        const WORD order[4] = {VK_CONTROL, key, key, VK_CONTROL};
+        for (int i = 0; i < 4; ++i) {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = order[i];
+            keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+        }
+        SendInput(4, keys, sizeof(INPUT));
+    };
+    SetFocus(ChroList());
+    pressCtrl('C');
+    ui::PumpFor(300);
+    ShowList(1);
+    SetFocus(GroupList());
+    ui::DialogAnswerer answerer;
+    answerer.Expect(kPasteTitle, IDOK);
+    answerer.Start();
+    pressCtrl('V');
+    ui::PumpUntil([&] { return !ManagerChroNames(target).empty(); }, 5000);
+    EXPECT_EQ(answerer.Finish().size(), 1u);
+    EXPECT_EQ(ManagerChroNames(target), (std::vector<std::string>{"B"}));
 }
