@@ -3,20 +3,20 @@
 // shown in the preview first; OK adds it all as one edit.
 #include "CWorkspaceView.h"
 
-#include "../framework/CCmdUI.h"
-#include "../framework/CWinApp.h"
-#include "../framework/MessageBox.h"
-#include "../resources/resource.h"
 #include "CChroNameBox.h"
 #include "CChroTableReader.h"
 #include "CChroTableWriter.h"
+#include "CCmdUI.h"
 #include "CExportDlg.h"
 #include "CFileDialogS.h"
+#include "CodePageText.h"
 #include "CReplacingFile.h"
 #include "CTransferClipboard.h"
 #include "CTransferPreviewDlg.h"
+#include "CWinApp.h"
 #include "CWorkspaceData.h"
-#include "CodePageText.h"
+#include "MessageBox.h"
+#include "resource.h"
 
 #include <map>
 

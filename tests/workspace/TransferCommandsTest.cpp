@@ -3,8 +3,8 @@
 #include "DialogAnswerer.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
-#include "../../src/resources/resource.h"
-#include "../../src/transfer/CTransferClipboard.h"
+#include "resource.h"
+#include "CTransferClipboard.h"
 
 #include <commctrl.h>
 
