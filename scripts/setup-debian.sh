@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 googletest
+    wine64 googletest libgtest-dev
     xvfb xauth xdotool x11-apps imagemagick
     fp-utils python3
     clang libclang-rt-14-dev
