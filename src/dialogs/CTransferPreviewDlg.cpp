@@ -12,8 +12,10 @@ std::string Count(size_t n, const char* one, const char* many)
 
 CTransferPreviewDlg::CTransferPreviewDlg(CWnd* parent) : CDialog(IDD_TRANSFER_PREVIEW, parent) {}
 
-void CTransferPreviewDlg::SetContent(std::vector<SRow> rows, std::vector<std::string> refused, bool showGroup)
+void CTransferPreviewDlg::SetContent(std::vector<SRow> rows, std::vector<std::string> refused, bool showGroup,
+                                     size_t newGroups)
 {
+    m_nNewGroups = newGroups;
     m_rows = std::move(rows);
     m_refused = std::move(refused);
     m_bShowGroup = showGroup;
@@ -29,8 +31,10 @@ BOOL CTransferPreviewDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(m_strTitle.c_str());
-    const std::string summary = Count(m_rows.size(), "chromatogram", "chromatograms") + " will be added; "
-                                + Count(m_refused.size(), "line", "lines") + " will not.";
+    std::string summary = Count(m_rows.size(), "chromatogram", "chromatograms") + " will be added; "
+                          + Count(m_refused.size(), "line", "lines") + " will not.";
+    if (m_nNewGroups > 0)
+        summary += " " + Count(m_nNewGroups, "group", "groups") + " will be created.";
     SetDlgItemTextA(m_hWnd, IDC_PREVIEW_SUMMARY, summary.c_str());
     FillRows();
     FillRefused();

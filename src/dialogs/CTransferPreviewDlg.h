@@ -21,8 +21,9 @@ public:
     explicit CTransferPreviewDlg(CWnd* parent = nullptr);
 
     void SetTitle(const std::string& title) { m_strTitle = title; }
-    // The rows and refused lines of the next run; showGroup adds a Group column.
-    void SetContent(std::vector<SRow> rows, std::vector<std::string> refused, bool showGroup);
+    // The rows and refused lines of the next run; showGroup adds a Group column, and
+    // newGroups counts the groups the rows name that the list lacks.
+    void SetContent(std::vector<SRow> rows, std::vector<std::string> refused, bool showGroup, size_t newGroups = 0);
 
     BOOL OnInitDialog() override;
 
@@ -38,4 +39,5 @@ private:
     std::vector<SRow> m_rows;
     std::vector<std::string> m_refused;
     bool m_bShowGroup = false;
+    size_t m_nNewGroups = 0;
 };

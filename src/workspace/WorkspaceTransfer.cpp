@@ -19,6 +19,7 @@
 #include "resource.h"
 
 #include <map>
+#include <set>
 
 namespace {
 const char kFileError[] = "File Error";
@@ -170,9 +171,19 @@ bool CWorkspaceView::PreviewTransfer(const std::string& title, const STransferTa
     std::vector<std::string> refused;
     for (const SRefusedLine& line : table.refused)
         refused.push_back(RefusalText(line));
+    std::set<std::string> missing;
+    for (const STransferRow& row : table.rows)
+        if (!row.group.empty())
+            missing.insert(row.group);
+    const CListManager& manager = m_pData->m_listManager;
+    CGroupDataHelper group;
+    DWORD id = 0;
+    for (int position = 0; manager.GetGroupOrder(position, id); ++position)
+        if (manager.GetGroup(group, id))
+            missing.erase(group.m_strName);
     CTransferPreviewDlg preview(this);
     preview.SetTitle(title);
-    preview.SetContent(std::move(rows), std::move(refused), table.hasGroupColumn);
+    preview.SetContent(std::move(rows), std::move(refused), table.hasGroupColumn, missing.size());
     return preview.DoModal() == IDOK;
 }
 
