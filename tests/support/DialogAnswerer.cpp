@@ -120,6 +120,25 @@ void PressButton(HWND dialog, int buttonId)
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+DialogAnswerer::Action TypeFileName(const std::string& path)
+{
+    return [path](HWND dialog) {
+        HWND edit = nullptr;
+        EnumChildWindows(
+            dialog,
+            [](HWND child, LPARAM found) -> BOOL {
+                char cls[32] = {};
+                GetClassNameA(child, cls, sizeof cls);
+                if (_stricmp(cls, "Edit") != 0 || GetDlgCtrlID(child) != 0x47C)
+                    return TRUE;
+                *reinterpret_cast<HWND*>(found) = child;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&edit));
+        SetWindowTextA(edit, path.c_str());
+    };
+}
+
 DialogAnswerer::~DialogAnswerer()
 {
     Finish();

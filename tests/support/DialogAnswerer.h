@@ -71,4 +71,6 @@ int CloseDialogs(DWORD processId = GetCurrentProcessId());
 std::string StaticTexts(HWND dialog);
 // Presses a dialog's button as a click would.
 void PressButton(HWND dialog, int buttonId);
+// An action that types a path into a file dialog's name box; the answerer then presses its button.
+DialogAnswerer::Action TypeFileName(const std::string& path);
 }  // namespace ui

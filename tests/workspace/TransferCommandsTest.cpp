@@ -67,26 +67,6 @@ ui::DialogAnswerer::Action ReadPreview(SPreviewSeen& seen, int nameColumn = 0)
     };
 }
 
-// Types a path into a file dialog's name box.
-ui::DialogAnswerer::Action TypePath(const std::string& path)
-{
-    return [path](HWND dialog) {
-        HWND edit = nullptr;
-        EnumChildWindows(
-            dialog,
-            [](HWND child, LPARAM found) -> BOOL {
-                char cls[32] = {};
-                GetClassNameA(child, cls, sizeof cls);
-                if (_stricmp(cls, "Edit") != 0 || GetDlgCtrlID(child) != 0x47C)
-                    return TRUE;
-                *reinterpret_cast<HWND*>(found) = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&edit));
-        SetWindowTextA(edit, path.c_str());
-    };
-}
-
 CChromatogramData Chro(const std::string& name, int type, int function, const std::string& mass, int channel,
                        bool checked)
 {
@@ -270,7 +250,7 @@ TEST_F(TransferCommandsTest, ExportThenImportGivesBackTheList)
 
     ui::DialogAnswerer exporter;
     exporter.Expect("Export", IDOK, [](HWND dialog) { CheckRadioButton(dialog, IDC_EXPORT_GROUP, IDC_EXPORT_LIST, IDC_EXPORT_LIST); })
-        .Expect("Save As", IDOK, TypePath(m_path));
+        .Expect("Save As", IDOK, ui::TypeFileName(m_path));
     ASSERT_EQ(Run(ID_FILE_EXPORT, exporter).size(), 2u);
     const std::string bytes = ReadBytes(m_path);
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
@@ -281,7 +261,7 @@ TEST_F(TransferCommandsTest, ExportThenImportGivesBackTheList)
     ShowList(0);
     SPreviewSeen preview;
     ui::DialogAnswerer importer;
-    importer.Expect("Open", IDOK, TypePath(m_path)).Expect(kImportTitle, IDOK, ReadPreview(preview, 1));
+    importer.Expect("Open", IDOK, ui::TypeFileName(m_path)).Expect(kImportTitle, IDOK, ReadPreview(preview, 1));
     ASSERT_EQ(Run(ID_FILE_IMPORT, importer).size(), 2u);
     EXPECT_TRUE(preview.refused.empty());
     EXPECT_EQ(preview.summary, "4 chromatograms will be added; 0 lines will not. 3 groups will be created.");
@@ -297,7 +277,7 @@ TEST_F(TransferCommandsTest, ImportRefusesWhatTheCodePageOrTheNameBoxCannotHold)
                                             << std::string(80, 'W') << ";15\r\n";
     SPreviewSeen preview;
     ui::DialogAnswerer importer;
-    importer.Expect("Open", IDOK, TypePath(m_path)).Expect(kImportTitle, IDOK, ReadPreview(preview));
+    importer.Expect("Open", IDOK, ui::TypeFileName(m_path)).Expect(kImportTitle, IDOK, ReadPreview(preview));
     ASSERT_EQ(Run(ID_FILE_IMPORT, importer).size(), 2u);
     EXPECT_EQ(preview.refused, (std::vector<std::string>{"line 3: name has characters the code page cannot hold",
                                                          "line 5: name is longer than the name box holds"}));

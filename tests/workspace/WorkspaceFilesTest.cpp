@@ -52,29 +52,6 @@ std::string StoredName(const std::string& path)
     return found.cFileName;
 }
 
-// Types a file name into a file dialog's name box; the answerer then presses its button.
-ui::DialogAnswerer::Action TypeFileName(const std::string& path)
-{
-    return [path](HWND dialog) {
-        struct Search {
-            HWND edit = nullptr;
-        } search;
-        EnumChildWindows(
-            dialog,
-            [](HWND child, LPARAM lParam) -> BOOL {
-                char cls[32] = {};
-                GetClassNameA(child, cls, sizeof cls);
-                if (_stricmp(cls, "Edit") == 0 && GetDlgCtrlID(child) == 0x47C) {
-                    reinterpret_cast<Search*>(lParam)->edit = child;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        SetWindowTextA(search.edit, path.c_str());
-    };
-}
-
 // Runs code that may open modal windows while answer handles them. A window nobody expected
 // is closed after a while (and fails the test) instead of blocking the run, and the answerer
 // is waited for with this thread's messages flowing, as it reads window texts.
@@ -247,14 +224,14 @@ TEST_F(WorkspaceFilesTest, SaveAsPutsTheListExtensionInPlaceOfAnother)
     const std::string existing = ReadBytes(WriteList("data.vtl", {"Old"}));
     EditList("Kept");
     ui::DialogAnswerer refuse;
-    refuse.Expect("Save As", IDOK, TypeFileName(PathOf("data.txt"))).Expect("Save As", IDNO);
+    refuse.Expect("Save As", IDOK, ui::TypeFileName(PathOf("data.txt"))).Expect("Save As", IDNO);
     refuse.Expect("Save As", IDCANCEL);
     const auto asked = Answered(refuse, ID_FILE_SAVE_AS);
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[1].text, "data.vtl already exists.\nDo you want to replace it?");
     EXPECT_EQ(ReadBytes(PathOf("data.vtl")), existing);
     ui::DialogAnswerer answer;
-    answer.Expect("Save As", IDOK, TypeFileName(PathOf("data.txt"))).Expect("Save As", IDYES);
+    answer.Expect("Save As", IDOK, ui::TypeFileName(PathOf("data.txt"))).Expect("Save As", IDYES);
     Answered(answer, ID_FILE_SAVE_AS);
     EXPECT_FALSE(Exists(PathOf("data.txt")));
     EXPECT_EQ(GroupsInFile(PathOf("data.vtl")), std::vector<std::string>{"Kept"});
@@ -265,7 +242,7 @@ TEST_F(WorkspaceFilesTest, SaveAsPutsTheListExtensionInPlaceOfAnother)
 
     // The list's own extension in capitals is kept on disk; the title shows it in small letters.
     ui::DialogAnswerer upper;
-    upper.Expect("Save As", IDOK, TypeFileName(PathOf("other.VTL")));
+    upper.Expect("Save As", IDOK, ui::TypeFileName(PathOf("other.VTL")));
     Answered(upper, ID_FILE_SAVE_AS);
     EXPECT_EQ(StoredName(PathOf("other.VTL")), "other.VTL");
     EXPECT_EQ(Title(), "Vantrace - other.vtl");
@@ -277,7 +254,7 @@ TEST_F(WorkspaceFilesTest, SaveAsWithANameWithoutExtensionWritesAListFile)
     EditList("Plain");
     for (const char* typed : {"data", "dotted."}) {
         ui::DialogAnswerer answer;
-        answer.Expect("Save As", IDOK, TypeFileName(PathOf(typed)));
+        answer.Expect("Save As", IDOK, ui::TypeFileName(PathOf(typed)));
         Answered(answer, ID_FILE_SAVE_AS);
     }
     EXPECT_EQ(GroupsInFile(PathOf("data.vtl")), std::vector<std::string>{"Plain"});
@@ -297,7 +274,7 @@ TEST_F(WorkspaceFilesTest, OpenRefusesAnotherExtensionAndAsksAgain)
     // Refused, then Cancel: nothing changes (the save-first prompt is answered No).
     ui::DialogAnswerer cancel;
     cancel.Expect("Save File", IDNO)
-        .Expect("Open", IDOK, TypeFileName(PathOf("notes.txt")))
+        .Expect("Open", IDOK, ui::TypeFileName(PathOf("notes.txt")))
         .Expect("File Error", IDOK)
         .Expect("Open", IDCANCEL);
     auto seen = Answered(cancel, ID_FILE_OPEN);
@@ -310,9 +287,9 @@ TEST_F(WorkspaceFilesTest, OpenRefusesAnotherExtensionAndAsksAgain)
     // Refused, then a list file: it is loaded and goes first in the recent list.
     ui::DialogAnswerer open;
     open.Expect("Save File", IDNO)
-        .Expect("Open", IDOK, TypeFileName(PathOf("notes.txt")))
+        .Expect("Open", IDOK, ui::TypeFileName(PathOf("notes.txt")))
         .Expect("File Error", IDOK)
-        .Expect("Open", IDOK, TypeFileName(list));
+        .Expect("Open", IDOK, ui::TypeFileName(list));
     seen = Answered(open, ID_FILE_OPEN);
     ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen[0].text, "Default.vtl has changed. Do you want to save changes?");
@@ -332,7 +309,7 @@ TEST_F(WorkspaceFilesTest, AnUnreadableFileLeavesANewListAndStaysAsItWas)
     View().UpdateTitle(false);
 
     ui::DialogAnswerer answer;
-    answer.Expect("Open", IDOK, TypeFileName(bad)).Expect("File Error", IDOK);
+    answer.Expect("Open", IDOK, ui::TypeFileName(bad)).Expect("File Error", IDOK);
     const auto seen = Answered(answer, ID_FILE_OPEN);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].text, "Cannot read file " + bad + ". It is damaged or not a Vantrace file.");
@@ -503,7 +480,7 @@ TEST_F(WorkspaceFilesTest, TheHostsCloseOffersSaveAsAfterAFailedSave)
         frame->Workspace().UpdateTitle(true);
         ui::DialogAnswerer answer;
         answer.Expect("Save File", IDYES).Expect("Vantrace", IDOK);
-        answer.Expect("Save As", saveAs, TypeFileName(PathOf("kept.vtl")));
+        answer.Expect("Save As", saveAs, ui::TypeFileName(PathOf("kept.vtl")));
         EXPECT_EQ(RunAnswered(answer, [hwnd] {
                       ::PostMessageA(hwnd, s_wm_VANTRACE_CMD, 3, 0);
                       EXPECT_TRUE(ui::PumpUntil([hwnd] { return !IsWindow(hwnd); }, 30000));
@@ -528,7 +505,7 @@ TEST_F(WorkspaceFilesTest, SavedFilesAppearOnTheFileMenu)
     EditList("Menu");
     for (const char* name : {"one.vtl", "two.vtl"}) {
         ui::DialogAnswerer answer;
-        answer.Expect("Save As", IDOK, TypeFileName(PathOf(name)));
+        answer.Expect("Save As", IDOK, ui::TypeFileName(PathOf(name)));
         Answered(answer, ID_FILE_SAVE_AS);
     }
     m_frame.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
