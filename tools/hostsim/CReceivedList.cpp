@@ -5,7 +5,7 @@
 bool CReceivedList::Create(HWND parent, int id)
 {
     m_hWnd = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", nullptr,
-                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT |
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT |
                                  LBS_USETABSTOPS | LBS_NOSEL,
                              0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr),
                              nullptr);
@@ -15,7 +15,6 @@ bool CReceivedList::Create(HWND parent, int id)
     // Tab stops in dialog units: the time, then the outcome, then the command.
     const int stops[] = {60, 100};
     SendMessageA(m_hWnd, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops));
-    SendMessageA(m_hWnd, LB_SETHORIZONTALEXTENT, 2000, 0);
     return true;
 }
 
