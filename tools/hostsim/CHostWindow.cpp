@@ -112,8 +112,8 @@ void CHostWindow::OnCreate()
     int x = 10;
     for (const SButton& button : kButtons) {
         HWND control = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.style,
-                                       x, kMargin, 80, kButtonHeight, m_hWnd, reinterpret_cast<HMENU>(INT_PTR(button.id)),
-                                       GetModuleHandleA(nullptr), nullptr);
+                                       x, kMargin, 80, kButtonHeight, m_hWnd,
+                                       reinterpret_cast<HMENU>(INT_PTR(button.id)), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         x += 88;
     }
@@ -140,7 +140,8 @@ LRESULT CHostWindow::OnCopyData(const COPYDATASTRUCT* data)
     const char* text = static_cast<const char*>(data->lpData);
     size_t length = text ? strnlen(text, data->cbData) : 0;
     const std::string line = m_log.Write(text ? text : "", length);
-    m_received.Add(line, m_bHang ? CReceivedList::Hung : m_bRefuse ? CReceivedList::Refused : CReceivedList::Accepted);
+    const auto outcome = m_bHang ? CReceivedList::Hung : m_bRefuse ? CReceivedList::Refused : CReceivedList::Accepted;
+    m_received.Add(line, outcome);
     if (m_bHang)
         Sleep(m_dwHangMs);   // neither answers nor dispatches anything meanwhile
     return m_bRefuse ? 0 : 1;

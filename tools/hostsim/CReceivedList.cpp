@@ -27,7 +27,8 @@ void CReceivedList::Add(const std::string& line, Outcome outcome) const
 {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    const LRESULT row = SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Row(now, outcome, line).c_str()));
+    const std::string text = Row(now, outcome, line);
+    const LRESULT row = SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (row >= 0)
         SendMessageA(m_hWnd, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
     UpdateWindow(m_hWnd);
