@@ -1,7 +1,8 @@
 // The installer package as a user's machine meets it: msiexec installs it quietly, a newer
 // package replaces an older one, the installed tool starts beside a host, and msiexec
 // removes it again, leaving the user's settings.
-#include "HostSimProcess.h"
+#include "ChildProcess.h"
+#include "Registry.h"
 #include "VantraceVersion.h"
 
 #include <windows.h>
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace {
-const char kToolKey[] = "Software\\Fenwright\\Vantrace";
-
 // A path of the build tree (a Unix path) as this program sees it, on Wine's drive Z:.
 std::string WindowsPath(std::string path)
 {
@@ -123,15 +122,6 @@ bool ReadVersionResource(const std::string& file, SVersionResource& resource)
     return true;
 }
 
-bool ToolKeyExists()
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kToolKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
 class PackageTest : public testing::Test {
 protected:
     // Whatever an interrupted earlier run left installed goes first.
@@ -140,13 +130,13 @@ protected:
         for (const std::string& product : InstalledProducts())
             Msiexec("/x " + product.substr(0, product.find(' ')));
         ASSERT_TRUE(InstalledProducts().empty());
-        RegDeleteTreeA(HKEY_CURRENT_USER, kToolKey);
+        reg::ClearTool();
     }
     void TearDown() override
     {
         for (const std::string& product : InstalledProducts())
             Msiexec("/x " + product.substr(0, product.find(' ')));
-        RegDeleteTreeA(HKEY_CURRENT_USER, kToolKey);
+        reg::ClearTool();
     }
 
     const std::string m_package = WindowsPath(VT_MSI_PATH);
@@ -199,18 +189,18 @@ TEST_F(PackageTest, UpgradesFromAnOlderPackageRunsAndUninstallsCleanly)
     // The installed tool starts beside a host window, sets the start-up event (hostsim
     // exits with 3 otherwise), and ends on the host's close command (4 otherwise). Its
     // settings are written as it ends.
-    HostSimProcess host;
-    ASSERT_TRUE(host.Start("--tool \"" + exe + "\" --create-timeout 30000 close"));
+    ChildProcess host;
+    ASSERT_TRUE(host.Start("hostsim.exe", "--tool \"" + exe + "\" --create-timeout 30000 close"));
     DWORD hostExit = 0xFFFF;
-    ASSERT_TRUE(host.WaitExit(60000, hostExit));
+    ASSERT_TRUE(host.Wait(60000, hostExit));
     EXPECT_EQ(hostExit, 0u);
-    EXPECT_TRUE(ToolKeyExists());
+    EXPECT_TRUE(reg::KeyExists(reg::kTool));
 
     // Uninstalling removes every file and folder it installed and leaves the settings.
     ASSERT_EQ(Msiexec("/x \"" + m_package + "\""), 0u);
     EXPECT_TRUE(InstalledProducts().empty());
     EXPECT_FALSE(Exists(m_folder));
     EXPECT_FALSE(Exists(m_companyFolder));
-    EXPECT_TRUE(ToolKeyExists());
+    EXPECT_TRUE(reg::KeyExists(reg::kTool));
 }
 }  // namespace

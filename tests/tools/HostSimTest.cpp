@@ -140,10 +140,10 @@ static std::vector<std::string> ReceivedRows(HWND window)
 
 TEST(HostSim, ListsEveryCommandWithItsTimeAndAnswerUntilCleared)
 {
-    std::string log = HostSimProcess::TempFile("hsr");
-    HostSimProcess hostsim;
-    ASSERT_TRUE(hostsim.Start("--no-start --hang-ms 600 --log \"" + log + "\""));
-    HWND window = hostsim.WaitHostWindow();
+    std::string log = TempFile("hsr");
+    ChildProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start --hang-ms 600 --log \"" + log + "\""));
+    HWND window = hostsim.WaitWindow("ChroWClass");
     ASSERT_NE(window, nullptr);
     CHostScript& host = CHostScript::Get();
     EXPECT_TRUE(host.Command("first", 10000));
@@ -165,7 +165,7 @@ TEST(HostSim, ListsEveryCommandWithItsTimeAndAnswerUntilCleared)
     }
     SendMessageA(GetDlgItem(window, 107), BM_CLICK, 0, 0);   // Clear
     EXPECT_TRUE(ReceivedRows(window).empty());
-    EXPECT_EQ(HostSimProcess::ReadText(log), "first\ntab\\x09here\nthird\n") << "Clear leaves the log alone";
+    EXPECT_EQ(ReadText(log), "first\ntab\\x09here\nthird\n") << "Clear leaves the log alone";
     EXPECT_EQ(CloseHost(hostsim, window), 0u);
     std::remove(log.c_str());
 }
