@@ -1,34 +1,26 @@
 #!/usr/bin/env bash
 # The run command: installs what is missing, builds, and runs the tool beside the host
 # simulator with the sample list samples/demo.vtl as its most recent list.
-#   With a display: hostsim's window (Show, Hide, Launch, Close) drives the tool.
+#   With a display: hostsim's window opens; its buttons (Show, Hide, Launch, Close, Refuse,
+#   Hang) drive the tool, and its list shows every display command the host received.
 #   Without one: under Xvfb, a short scripted session (show, launch a display, screenshot
 #   to build/screenshot.png, close), and the display commands the host received are printed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/setup-debian.sh"
-bash "$root/scripts/build.sh"
+if [ -z "${VT_RUN_SESSION:-}" ]; then
+    bash "$root/scripts/setup-debian.sh"
+    bash "$root/scripts/build.sh"
+    if [ -z "${DISPLAY:-}" ]; then
+        exec env VT_RUN_SESSION=headless xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
+    fi
+    export VT_RUN_SESSION=display
+fi
 
 export WINEPREFIX="$root/build/wineprefix-run"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 WINE=/usr/lib/wine/wine64
-
-xvfb_pid=
-cleanup() {
-    bash "$root/scripts/wine-prefix.sh" stop "$WINEPREFIX"
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-headless=
-if [ -z "${DISPLAY:-}" ]; then
-    headless=1
-    export DISPLAY=:97
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    sleep 1
-fi
+trap 'bash "$root/scripts/wine-prefix.sh" stop "$WINEPREFIX"' EXIT
 bash "$root/scripts/wine-prefix.sh" setup "$WINEPREFIX" x11
 
 # A copy of the sample list, so the session never changes the one in the repository. It
@@ -43,12 +35,13 @@ key='HKCU\Software\Fenwright\Vantrace'
 "$WINE" reg add "$key\\Options" /v Visiblei /t REG_DWORD /d 1 /f >/dev/null
 
 hostsim="$root/build/bin/hostsim.exe"
-if [ -z "$headless" ]; then
-    exec "$WINE" "$hostsim"
+if [ "$VT_RUN_SESSION" = display ]; then
+    "$WINE" "$hostsim"
+    exit
 fi
 
 log="$root/build/run/host-commands.txt"
-"$WINE" "$hostsim" --log "$(winepath -w "$log" 2>/dev/null || echo "$log")" \
+"$WINE" "$hostsim" --log "$("$WINE" winepath -w "$log" 2>/dev/null || echo "$log")" \
     show wait 1500 launch wait 4000 close &
 host=$!
 for _ in $(seq 1 100); do

@@ -7,6 +7,7 @@ packages=(
     wine64 googletest libgtest-dev
     xvfb xauth xdotool x11-apps imagemagick
     fp-utils python3
+    wixl msitools
     clang libclang-rt-14-dev
 )
 missing=()

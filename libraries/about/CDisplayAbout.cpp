@@ -126,8 +126,25 @@ std::string CDisplayAbout::VersionFromResource() const
     // VerQueryValue may write into the block, so it works on a copy.
     const DWORD size = SizeofResource(module, found);
     std::vector<BYTE> copy(static_cast<const BYTE*>(data), static_cast<const BYTE*>(data) + size);
-    VS_FIXEDFILEINFO* fixed = nullptr;
+    // The product version text as the file's properties show it, in the resource's first
+    // language; the four numbers of the fixed part where there is no such text.
+    struct SLangCodePage {
+        WORD language;
+        WORD codePage;
+    };
+    SLangCodePage* translation = nullptr;
     UINT length = 0;
+    if (VerQueryValueA(copy.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                       &length) &&
+        translation && length >= sizeof *translation) {
+        char key[64];
+        std::snprintf(key, sizeof key, "\\StringFileInfo\\%04x%04x\\ProductVersion", translation->language,
+                      translation->codePage);
+        char* value = nullptr;
+        if (VerQueryValueA(copy.data(), key, reinterpret_cast<void**>(&value), &length) && value && length > 1)
+            return std::string(value, strnlen(value, length));
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
     if (!VerQueryValueA(copy.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
         length < sizeof *fixed)
         return "";

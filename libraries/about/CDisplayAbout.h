@@ -11,7 +11,7 @@
 class CDisplayAbout {
 public:
     // owner: the window the box belongs to (disabled while it is open). programName: shown
-    // in the caption and the box. version: the version text; null or empty takes the file
+    // in the caption and the box. version: the version text; null or empty takes the product
     // version from the VERSIONINFO resource of instance, if it has one. iconId: an icon
     // resource of instance; 0 takes the owner's class icon.
     CDisplayAbout(HWND owner, char* programName, char* version, unsigned iconId, HINSTANCE instance);

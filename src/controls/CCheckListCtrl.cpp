@@ -180,6 +180,20 @@ void CCheckListCtrl::PostToParent(UINT message) const
         ::PostMessageA(parent, message, 0, 0);
 }
 
+void CCheckListCtrl::SetColumnWidths(int width)
+{
+    const int count = GetHeaderItemCount();
+    for (int col = 0; col < count; ++col)
+        SetColumnWidth(col, width);
+    if (count == 0)
+        return;
+    RECT client{};
+    GetClientRect(&client);
+    const int rest = client.right - width * (count - 1);
+    if (rest < width)
+        SetColumnWidth(count - 1, rest > 0 ? rest : 0);
+}
+
 void CCheckListCtrl::FitColumns(int first, bool larger)
 {
     const int count = GetHeaderItemCount();

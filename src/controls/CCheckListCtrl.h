@@ -31,6 +31,10 @@ public:
     // milliseconds a row in some list views. Callers turn redraw off around a rebuild.
     void BeginRebuild();
     void EndRebuild();
+    // Gives every column the width, but ends the last one at the right of the client area
+    // when it would reach past it: the border makes the client area narrower than the
+    // window the widths were shared from, and the overhang would bring a scroll bar.
+    void SetColumnWidths(int width);
 
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }

@@ -161,10 +161,8 @@ void CWorkspaceView::OnSize(UINT, int, int)
     };
     place(groups, groupRect);
     place(chros, chroRect);
-    for (int column = 0; column < 2; ++column) {
-        groups.SetColumnWidth(column, colWidth);
-        chros.SetColumnWidth(column, colWidth);
-    }
+    groups.SetColumnWidths(colWidth);
+    chros.SetColumnWidths(colWidth);
 }
 
 void CWorkspaceView::ApplyViewMode(bool mini)

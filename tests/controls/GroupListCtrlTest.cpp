@@ -39,6 +39,21 @@ protected:
     CGroupListCtrl m_list;
 };
 
+// The workspace's shared column width: the last column stops at the client area's edge
+// (the border takes two pixels of the window), so the columns that fit need no scroll bar.
+TEST_F(GroupListTest, SharedColumnWidthsEndInsideTheBorder)
+{
+    RECT client{};
+    m_list.GetClientRect(&client);
+    ASSERT_LT(client.right, 2 * 200 + 1);
+    for (int width : {200, 150, 0}) {
+        m_list.SetColumnWidths(width);
+        EXPECT_EQ(m_list.GetColumnWidth(0), width);
+        EXPECT_EQ(m_list.GetColumnWidth(1), width == 200 ? client.right - 200 : width);
+        EXPECT_EQ(m_list.GetStyle() & WS_HSCROLL, 0u) << width;
+    }
+}
+
 TEST_F(GroupListTest, CreationAndAddItem)
 {
     EXPECT_EQ(ColumnHeading(m_list, 0), "Group Name");

@@ -123,6 +123,53 @@ TEST(HostSim, LogsAGroupLaunchToAFile)
     std::remove(log.c_str());
 }
 
+// The rows of hostsim's list of received commands, read across the process boundary.
+static std::vector<std::string> ReceivedRows(HWND window)
+{
+    HWND list = GetDlgItem(window, 108);
+    std::vector<std::string> rows;
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        // Read as wide text: the narrow message is not converted back across processes.
+        std::vector<wchar_t> text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)) + 1, L'\0');
+        SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        rows.emplace_back(text.begin(), text.end() - 1);   // the texts are ASCII
+    }
+    return rows;
+}
+
+TEST(HostSim, ListsEveryCommandWithItsTimeAndAnswerUntilCleared)
+{
+    std::string log = TempFile("hsr");
+    ChildProcess hostsim;
+    ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start --hang-ms 600 --log \"" + log + "\""));
+    HWND window = hostsim.WaitWindow("ChroWClass");
+    ASSERT_NE(window, nullptr);
+    CHostScript& host = CHostScript::Get();
+    EXPECT_TRUE(host.Command("first", 10000));
+    SendMessageA(GetDlgItem(window, 105), BM_CLICK, 0, 0);   // Refuse
+    EXPECT_FALSE(host.Command("tab\there", 10000));
+    SendMessageA(GetDlgItem(window, 106), BM_CLICK, 0, 0);   // Hang
+    EXPECT_FALSE(host.Command("third", 100));
+    ui::PumpUntil([&] { return ReceivedRows(window).size() == 3; }, 5000);
+
+    const std::vector<std::string> rows = ReceivedRows(window);
+    ASSERT_EQ(rows.size(), 3u);
+    const char* const expected[] = {"\taccepted\tfirst", "\trefused\ttab\\x09here", "\thung\tthird"};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        // hh:mm:ss.mmm, then the answer and the line the log has.
+        ASSERT_GE(rows[i].size(), 12u);
+        EXPECT_EQ(rows[i][2], ':');
+        EXPECT_EQ(rows[i][8], '.');
+        EXPECT_EQ(rows[i].substr(12), expected[i]);
+    }
+    SendMessageA(GetDlgItem(window, 107), BM_CLICK, 0, 0);   // Clear
+    EXPECT_TRUE(ReceivedRows(window).empty());
+    EXPECT_EQ(ReadText(log), "first\ntab\\x09here\nthird\n") << "Clear leaves the log alone";
+    EXPECT_EQ(CloseHost(hostsim, window), 0u);
+    std::remove(log.c_str());
+}
+
 TEST(HostSim, PrintsCommandsToStandardOutputOneLineEach)
 {
     ChildProcess hostsim;

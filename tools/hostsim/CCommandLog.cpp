@@ -42,12 +42,13 @@ std::string CCommandLog::Escape(const char* text, size_t length)
     return line;
 }
 
-void CCommandLog::Write(const char* text, size_t length)
+std::string CCommandLog::Write(const char* text, size_t length)
 {
-    if (!m_file)
-        return;
     std::string line = Escape(text, length);
-    line += '\n';
-    std::fwrite(line.data(), 1, line.size(), m_file);
-    std::fflush(m_file);
+    if (m_file) {
+        std::fwrite(line.data(), 1, line.size(), m_file);
+        std::fputc('\n', m_file);
+        std::fflush(m_file);
+    }
+    return line;
 }

@@ -15,9 +15,10 @@ public:
 
     // An empty path writes to standard output; a file is created afresh.
     bool Open(const std::string& path);
-    // Writes one received text as a line. Control characters and backslashes are escaped
-    // (\xNN, \\) so that every command stays one line.
-    void Write(const char* text, size_t length);
+    // Writes one received text as a line and returns that line (without its line end).
+    // Control characters and backslashes are escaped (\xNN, \\) so that every command
+    // stays one line.
+    std::string Write(const char* text, size_t length);
 
     static std::string Escape(const char* text, size_t length);
 

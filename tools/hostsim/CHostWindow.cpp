@@ -9,7 +9,9 @@ namespace {
 const ULONG_PTR kCommandTag = 0x56540001;
 const char kClassName[] = "ChroWClass";
 
-enum ButtonId { IdShow = 101, IdHide, IdLaunch, IdClose, IdRefuse, IdHang };
+enum ControlId { IdShow = 101, IdHide, IdLaunch, IdClose, IdRefuse, IdHang, IdClear, IdReceived };
+const int kMargin = 10;
+const int kButtonHeight = 26;
 
 struct SButton {
     int id;
@@ -20,6 +22,7 @@ const SButton kButtons[] = {
     {IdShow, "Show", BS_PUSHBUTTON},         {IdHide, "Hide", BS_PUSHBUTTON},
     {IdLaunch, "Launch", BS_PUSHBUTTON},     {IdClose, "Close", BS_PUSHBUTTON},
     {IdRefuse, "Refuse", BS_AUTOCHECKBOX},   {IdHang, "Hang", BS_AUTOCHECKBOX},
+    {IdClear, "Clear", BS_PUSHBUTTON},
 };
 }  // namespace
 
@@ -39,7 +42,7 @@ bool CHostWindow::Create()
     if (!RegisterClassA(&wc))
         return false;
     m_hWnd = CreateWindowExA(0, kClassName, "Host simulator", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                             560, 120, nullptr, nullptr, wc.hInstance, this);
+                             660, 300, nullptr, nullptr, wc.hInstance, this);
     if (!m_hWnd)
         return false;
     ShowWindow(m_hWnd, SW_SHOWNORMAL);
@@ -85,6 +88,9 @@ LRESULT CALLBACK CHostWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
         return 0;
     case WM_COPYDATA:
         return self->OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_SIZE:
+        self->OnSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED)
             self->OnButton(LOWORD(wParam));
@@ -106,11 +112,24 @@ void CHostWindow::OnCreate()
     int x = 10;
     for (const SButton& button : kButtons) {
         HWND control = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.style,
-                                       x, 20, 80, 26, m_hWnd, reinterpret_cast<HMENU>(INT_PTR(button.id)),
-                                       GetModuleHandleA(nullptr), nullptr);
+                                       x, kMargin, 80, kButtonHeight, m_hWnd,
+                                       reinterpret_cast<HMENU>(INT_PTR(button.id)), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         x += 88;
     }
+    m_received.Create(m_hWnd, IdReceived);
+}
+
+// The buttons stay in their row; the list of received commands takes the rest.
+void CHostWindow::OnSize(int width, int height)
+{
+    const int top = kMargin + kButtonHeight + kMargin;
+    RECT rect{kMargin, top, width - kMargin, height - kMargin};
+    if (rect.right < rect.left)
+        rect.right = rect.left;
+    if (rect.bottom < rect.top)
+        rect.bottom = rect.top;
+    m_received.Move(rect);
 }
 
 // Called for every WM_COPYDATA: logs display commands, then answers as told.
@@ -120,7 +139,9 @@ LRESULT CHostWindow::OnCopyData(const COPYDATASTRUCT* data)
         return 0;
     const char* text = static_cast<const char*>(data->lpData);
     size_t length = text ? strnlen(text, data->cbData) : 0;
-    m_log.Write(text ? text : "", length);
+    const std::string line = m_log.Write(text ? text : "", length);
+    const auto outcome = m_bHang ? CReceivedList::Hung : m_bRefuse ? CReceivedList::Refused : CReceivedList::Accepted;
+    m_received.Add(line, outcome);
     if (m_bHang)
         Sleep(m_dwHangMs);   // neither answers nor dispatches anything meanwhile
     return m_bRefuse ? 0 : 1;
@@ -146,6 +167,9 @@ void CHostWindow::OnButton(int id)
         break;
     case IdHang:
         m_bHang = IsDlgButtonChecked(m_hWnd, IdHang) == BST_CHECKED;
+        break;
+    case IdClear:
+        m_received.Clear();
         break;
     }
 }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "CReceivedList.h"
+
 #include <windows.h>
 
 class CCommandLog;
 class CToolLink;
 
 // The simulated host's chromatogram window (class "ChroWClass"): logs every display
-// command it receives, answers, refuses or hangs as told, and drives the tool from its
-// buttons.
+// command it receives, shows it in a live list, answers, refuses or hangs as told, and
+// drives the tool from its buttons.
 class CHostWindow {
 public:
     CHostWindow(CCommandLog& log, CToolLink& tool, DWORD closeTimeoutMs);
@@ -25,11 +27,13 @@ private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
     void OnCreate();
     void OnButton(int id);
+    void OnSize(int width, int height);
 
     CCommandLog& m_log;
     CToolLink& m_tool;
     DWORD m_dwCloseTimeoutMs;
     HWND m_hWnd = nullptr;
+    CReceivedList m_received;
     bool m_bRefuse = false;
     bool m_bHang = false;
     DWORD m_dwHangMs = 0;

@@ -2,6 +2,7 @@
 #include "CDisplayAbout.h"
 #include "CWnd.h"
 #include "DialogAnswerer.h"
+#include "VantraceVersion.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,6 @@ TEST_F(DisplayAboutTest, WithoutAVersionTextTakesTheProgramsVersionResource)
     const auto seen = answerer.Finish();
 
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, "Vantrace\nVersion 1.0.0.0\nCopyright (C) Fenwright");
+    EXPECT_EQ(seen[0].text, "Vantrace\nVersion " VT_VERSION_TEXT "\nCopyright (C) Fenwright");
 }
 }  // namespace

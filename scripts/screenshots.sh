@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots under Xvfb: the tool beside the host simulator, after the
+# host asked for a display, in Normal view (docs/screenshot-normal.png) and in Mini view
+# (docs/screenshot-mini.png). Uses its own Wine prefix, build/wineprefix-shots.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${VT_SHOTS_XVFB:-}" ]; then
+    bash "$root/scripts/build.sh"
+    exec env VT_SHOTS_XVFB=1 xvfb-run -a -s "-screen 0 1700x900x24" bash "$0" "$@"
+fi
+
+export WINEPREFIX="$root/build/wineprefix-shots"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINE=/usr/lib/wine/wine64
+trap 'bash "$root/scripts/wine-prefix.sh" stop "$WINEPREFIX"' EXIT
+bash "$root/scripts/wine-prefix.sh" setup "$WINEPREFIX" x11
+
+# The sample list where a user might keep one, so the title shows C:\Lists\demo.vtl.
+mkdir -p "$WINEPREFIX/drive_c/Lists"
+cp "$root/samples/demo.vtl" "$WINEPREFIX/drive_c/Lists/demo.vtl"
+list='C:\Lists\demo.vtl'
+key='HKCU\Software\Fenwright\Vantrace'
+
+# Waits until a visible window matches, and prints its id.
+wait_window() {
+    for _ in $(seq 1 150); do
+        if id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1) && [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "no window for $*" >&2
+    return 1
+}
+
+shoot() {
+    local mode=$1 mini=$2 out=$3
+    "$WINE" reg delete "$key" /f >/dev/null 2>&1 || true
+    "$WINE" reg add "$key\\Vantrace\\Recent files" /v file1 /d "$list" /f >/dev/null
+    "$WINE" reg add "$key\\Options" /v Automatei /t REG_DWORD /d 1 /f >/dev/null
+    "$WINE" reg add "$key\\Options" /v Visiblei /t REG_DWORD /d 1 /f >/dev/null
+    "$WINE" reg add "$key\\Options" /v Minii /t REG_DWORD /d "$mini" /f >/dev/null
+    "$WINE" "$root/build/bin/hostsim.exe" show wait 1000 launch wait 1000 launch wait 6000 close \
+        >/dev/null 2>&1 &
+    local host=$!
+    local hostwin toolwin
+    hostwin=$(wait_window --name '^Host simulator$')
+    toolwin=$(wait_window --class '^vantrace.exe$')
+    xdotool windowmove "$hostwin" 0 0
+    xdotool windowmove "$toolwin" 680 0
+    sleep 4
+    xwd -root -silent | convert xwd:- -trim +repage "$out"
+    wait "$host" || echo "hostsim ended with code $? ($mode view)" >&2
+    echo "$mode view: $out"
+}
+
+shoot Normal 0 "$root/docs/screenshot-normal.png"
+shoot Mini 1 "$root/docs/screenshot-mini.png"
