@@ -577,32 +577,42 @@ void RunFailedSave(Step& s)
         s.problem += "the failed save changed " + path + "\n";
 }
 
-// The has-changed prompt of New and Open: Yes saves first, No goes on. True when it saves.
-bool ExpectSaveFirst(Step& s, std::vector<Window>& windows)
+enum class SaveFirst { None, Saved, Stopped };
+
+// The has-changed prompt of New and Open: No goes on, Yes saves first. A save that does not
+// happen (its Save As cancelled) stops the command with nothing changed.
+SaveFirst ExpectSaveFirst(Step& s, std::vector<Window>& windows)
 {
     if (!s.expected.modified)
-        return false;
+        return SaveFirst::None;
     const std::string text = s.expected.fileName + " has changed. Do you want to save changes?";
     if (s.rng.Chance(50)) {
         windows.push_back({"Save File", IDNO, {}, text});
         s.did += "No to saving, ";
-        return false;
+        return SaveFirst::None;
     }
     windows.push_back({"Save File", IDYES, {}, text});
+    const bool asks = s.expected.fileName == "Untitled.vtl" || s.expected.pathName.empty();
+    if (asks && !kAvoidFailedSaveBeforeNewOrOpen && s.rng.Chance(30)) {
+        windows.push_back({"Save As", IDCANCEL, {}, ""});
+        s.did += "Save As cancelled, stopped";
+        return SaveFirst::Stopped;
+    }
     bool cancelled = false;
     ExpectSave(s, windows, cancelled);
     s.did += "saved to " + s.expected.fileName + ", ";
-    return true;
+    return SaveFirst::Saved;
 }
 
 void RunNew(Step& s)
 {
     std::vector<Window> windows;
-    const bool saved = ExpectSaveFirst(s, windows);
+    const SaveFirst first = ExpectSaveFirst(s, windows);
     s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_NEW); });
-    if (saved)
+    if (first == SaveFirst::Saved)
         CheckSavedFile(s);
-    s.expected.Cleared();
+    if (first != SaveFirst::Stopped)
+        s.expected.Cleared();
 }
 
 int WeightOpen(Step& s)
@@ -613,18 +623,16 @@ int WeightOpen(Step& s)
 void RunOpen(Step& s)
 {
     std::vector<Window> windows;
-    const bool saved = ExpectSaveFirst(s, windows);
-    const bool cancel = s.rng.Chance(15);
+    const SaveFirst first = ExpectSaveFirst(s, windows);
+    const bool cancel = first == SaveFirst::Stopped || s.rng.Chance(15);
     auto file = s.expected.files.begin();
     std::advance(file, s.rng.Below(static_cast<int>(s.expected.files.size())));
     const std::string path = file->first;
-    if (cancel)
-        windows.push_back({"Open", IDCANCEL, {}, ""});
-    else
-        windows.push_back({"Open", IDOK, TypeFileName(path), ""});
+    if (first != SaveFirst::Stopped)   // a stopped command opens no Open dialog
+        windows.push_back({"Open", cancel ? IDCANCEL : IDOK, cancel ? nullptr : TypeFileName(path), ""});
     s.did += cancel ? "cancelled" : path.substr(path.find_last_of('\\') + 1);
     s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_OPEN); });
-    if (saved)
+    if (first == SaveFirst::Saved)
         CheckSavedFile(s);
     if (!cancel) {
         s.expected.list = s.expected.files[path];
