@@ -148,6 +148,15 @@ GroupInput RandomGroupInput(Step& s)
     return input;
 }
 
+// True when the command is grayed: the step then does nothing, as for a user.
+bool Grayed(Step& s, UINT id)
+{
+    if (s.ui.Enabled(id))
+        return false;
+    s.did = "grayed";
+    return true;
+}
+
 // ---- chromatograms ----
 
 int WeightAddChro(Step& s)
@@ -193,6 +202,8 @@ int WeightWithChros(Step& s, int weight)
 
 void RunEditChro(Step& s)
 {
+    if (Grayed(s, ID_CHRO_EDIT))
+        return;
     const int r = s.Chro();
     if (r < 0) {
         s.did = "no row selected";
@@ -216,6 +227,8 @@ void RunEditChro(Step& s)
 
 void RunDuplicateChro(Step& s)
 {
+    if (Grayed(s, ID_CHRO_DUPLICATE))
+        return;
     const int r = s.Chro();
     if (r < 0) {
         s.did = "no row selected";
@@ -244,7 +257,7 @@ int WeightDeleteChro(Step& s)
 
 void RunDeleteChro(Step& s)
 {
-    const bool byKey = ChroRows(s) == 0 || s.rng.Chance(50);
+    const bool byKey = !s.ui.Enabled(ID_CHRO_DELETE) || s.rng.Chance(50);
     const int g = s.Group();
     const int r = s.Chro();
     std::vector<Window> windows;
@@ -277,6 +290,8 @@ void RunDeleteChro(Step& s)
 
 void RunMove(Step& s, bool up)
 {
+    if (Grayed(s, up ? ID_CHRO_MOVE_UP : ID_CHRO_MOVE_DOWN))
+        return;
     const int r = s.Chro();
     const int rows = ChroRows(s);
     s.did = std::string(up ? "up" : "down") + " from row " + std::to_string(r);
@@ -363,6 +378,8 @@ int WeightEditGroup(Step& s)
 
 void RunEditGroup(Step& s)
 {
+    if (Grayed(s, ID_GROUP_EDIT))
+        return;
     GroupModel* group = s.SelectedGroup();
     if (!group) {
         s.did = "no group selected";
@@ -395,6 +412,8 @@ int WeightDuplicateGroup(Step& s)
 
 void RunDuplicateGroup(Step& s)
 {
+    if (Grayed(s, ID_GROUP_DUPLICATE))
+        return;
     GroupModel* source = s.SelectedGroup();
     GroupModel start;
     if (source) {
@@ -423,7 +442,7 @@ int WeightDeleteGroup(Step& s)
 
 void RunDeleteGroup(Step& s)
 {
-    const bool byKey = GroupRows(s) == 0 || s.rng.Chance(50);
+    const bool byKey = !s.ui.Enabled(ID_GROUP_DELETE) || s.rng.Chance(50);
     const int g = s.Group();
     std::vector<Window> windows;
     bool deleted = false;
@@ -474,6 +493,8 @@ void RunPressGroupBox(Step& s)
 
 void RunAutomate(Step& s)
 {
+    if (Grayed(s, ID_AUTOMATE))
+        return;
     s.problem = s.ui.Run({}, [&] { s.ui.Command(ID_AUTOMATE); });
     s.expected.automate = !s.expected.automate;
     s.did = s.expected.automate ? "on" : "off";

@@ -103,6 +103,14 @@ void WalkDriver::Command(UINT id)
     m_frame.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+bool WalkDriver::Enabled(UINT id)
+{
+    CCmdUI state;
+    state.m_nID = id;
+    state.DoUpdate(&m_frame, false);
+    return state.m_bEnabled;
+}
+
 void WalkDriver::Idle()
 {
     CCmdUI state;
@@ -153,14 +161,15 @@ std::string WalkDriver::Run(const std::vector<Window>& expected, const std::func
 
 std::string WalkDriver::Check(const ModelState& model)
 {
+    const std::vector<Row> groupRows = ReadRows(GroupList());
     const ListData data = FromManager(Data().m_listManager);
     if (!(data == model.list))
-        return "the list manager holds\n" + Describe(data) + "the model holds\n" + Describe(model.list);
+        return "the list manager holds\n" + Describe(data) + "the model holds\n" + Describe(model.list) +
+               "the group list shows\n" + Show(groupRows);
 
     std::vector<Row> groups;
     for (const GroupModel& group : model.list.groups)
         groups.push_back({group.name, group.comment, group.checked});
-    const std::vector<Row> groupRows = ReadRows(GroupList());
     if (groupRows != groups)
         return "the group list shows\n" + Show(groupRows) + "the model's groups are\n" + Show(groups);
     int checked = 0;

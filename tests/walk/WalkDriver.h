@@ -39,6 +39,8 @@ public:
 
     // A command as a menu, toolbar button or accelerator sends it.
     void Command(UINT id);
+    // Whether the command's menu item or button is enabled now (a user cannot take a grayed one).
+    bool Enabled(UINT id);
     // Runs code that must open exactly the windows expected, in order; each is answered as
     // it comes. A window nobody expected is closed after a while. Empty when all went as
     // expected, else what went wrong.

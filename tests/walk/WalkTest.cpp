@@ -26,9 +26,12 @@ protected:
         RemoveFolder();
         WorkspaceFixture::TearDown();
     }
-    // A walk from a fresh, untitled list.
+    // A walk from a fresh, untitled list with Automate off.
     std::string WalkFrom(std::uint64_t seed, int steps, int progressEvery = 0)
     {
+        TestApp().GetOptions()->SetAutomate(false);
+        Data().m_bAutomate = false;
+        Data().m_groupList.EnableChecks(false);
         Manager().DeleteListContent();
         View().NewList();
         ui::PumpPending();
