@@ -26,9 +26,11 @@ protected:
         RemoveFolder();
         WorkspaceFixture::TearDown();
     }
-    // A walk from a fresh, untitled list with Automate off.
+    // A walk from a fresh, untitled list with Automate off, in an empty folder.
     std::string WalkFrom(std::uint64_t seed, int steps, int progressEvery = 0)
     {
+        RemoveFolder();
+        CreateDirectoryA(m_folder.c_str(), nullptr);
         TestApp().GetOptions()->SetAutomate(false);
         Data().m_bAutomate = false;
         Data().m_groupList.EnableChecks(false);
