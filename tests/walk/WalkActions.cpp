@@ -395,13 +395,15 @@ void RunRightClick(Step& s)
         k = s.Group();
     s.did = std::string(groups ? "group" : "chromatogram") + " row " + std::to_string(k);
     PopupMenuReader menu;
+    bool opened = false;
     s.problem = s.ui.Run({}, [&] {
         menu.Start();
         ui::RightClick(list, ui::RowPartPoint(list, k, ui::RowPart::Label));
         ui::PumpPending();
-        if (!menu.Finish())
-            s.problem = "no context menu opened\n";
+        opened = menu.Finish();
     });
+    if (!opened)
+        s.problem += "no context menu opened\n";
 }
 
 // ---- files ----

@@ -45,8 +45,8 @@ public:
     // it comes. A window nobody expected is closed after a while. Empty when all went as
     // expected, else what went wrong.
     std::string Run(const std::vector<Window>& expected, const std::function<void()>& code);
-    // What the frame does when the message queue runs empty: command states are updated,
-    // which shows or hides the group check boxes with the Automate switch.
+    // What the frame does when the message queue runs empty: the command states are
+    // updated (Automate's among them) and whatever was posted is handled.
     void Idle();
 
     // Every invariant of the model against the real workspace; empty when all hold.
