@@ -355,14 +355,12 @@ void RunDeleteGroup(Step& s)
 
 int WeightPressGroupBox(Step& s)
 {
-    if (!s.expected.automate || GroupRows(s) == 0)
-        return 0;
-    return kAvoidSelectionMovedWithoutRefresh && s.Group() < 0 ? 0 : 4;
+    return s.expected.automate && GroupRows(s) > 0 ? 4 : 0;
 }
 
 void RunPressGroupBox(Step& s)
 {
-    const int k = kAvoidSelectionMovedWithoutRefresh ? s.Group() : s.rng.Below(GroupRows(s));
+    const int k = s.rng.Below(GroupRows(s));
     GroupModel& group = s.expected.list.groups[static_cast<size_t>(k)];
     s.did = "row " + std::to_string(k) + (group.checked ? ", checked already" : "");
     std::vector<Window> windows;
@@ -390,9 +388,7 @@ void RunRightClick(Step& s)
 {
     const bool groups = s.rng.Chance(50) || ChroRows(s) == 0;
     HWND list = groups ? s.ui.GroupList() : s.ui.ChroList();
-    int k = s.rng.Below(WalkDriver::Rows(list));
-    if (groups && kAvoidSelectionMovedWithoutRefresh)
-        k = s.Group();
+    const int k = s.rng.Below(WalkDriver::Rows(list));
     s.did = std::string(groups ? "group" : "chromatogram") + " row " + std::to_string(k);
     PopupMenuReader menu;
     bool opened = false;
@@ -501,7 +497,7 @@ SaveFirst ExpectSaveFirst(Step& s, std::vector<Window>& windows)
     }
     windows.push_back({"Save File", IDYES, {}, text});
     const bool asks = s.expected.fileName == "Untitled.vtl" || s.expected.pathName.empty();
-    if (asks && !kAvoidFailedSaveBeforeNewOrOpen && s.rng.Chance(30)) {
+    if (asks && s.rng.Chance(30)) {
         windows.push_back({"Save As", IDCANCEL, {}, ""});
         s.did += "Save As cancelled, stopped";
         return SaveFirst::Stopped;

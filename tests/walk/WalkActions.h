@@ -14,11 +14,6 @@
 namespace walk {
 // Faults that other branches are mending now: the walk steers around the sequences that
 // show them until the mends land. Each switch names the fault it avoids.
-// 1: a group check box press or a right-click moves the selection while the chromatogram
-//    list keeps showing the group before.
-constexpr bool kAvoidSelectionMovedWithoutRefresh = true;
-// 2: a save that fails or whose Save As is cancelled before New or Open lets them go on.
-constexpr bool kAvoidFailedSaveBeforeNewOrOpen = true;
 // 8: Space in an empty chromatogram list marks the list modified.
 constexpr bool kAvoidSpaceInEmptyChroList = true;
 // 11: duplicating the checked group gives two checked groups.
