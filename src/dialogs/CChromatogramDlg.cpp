@@ -24,17 +24,6 @@ void SelectByData(CComboBox& box, int value)
     }
 }
 
-std::string ItemText(const CComboBox& box, int index)
-{
-    const int length = box.GetLBTextLen(index);
-    if (length <= 0)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    box.GetLBText(index, text.data());
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 bool UsesFunction(int type)
 {
     return type == kTypeTic || type == kTypeBpi || type == kTypeMass;
@@ -48,6 +37,7 @@ const MessageMap* CChromatogramDlg::GetThisMessageMap()
     static const MsgEntry entries[] = {
         msg::Control<&CChromatogramDlg::OnTypeDropDown>(CBN_DROPDOWN, IDC_CHRO_TYPE),
         msg::Control<&CChromatogramDlg::OnTypeChosen>(CBN_SELENDOK, IDC_CHRO_TYPE),
+        msg::Control<&CChromatogramDlg::OnTypeChosen>(CBN_SELCHANGE, IDC_CHRO_TYPE),
         msg::Control<&CChromatogramDlg::OnChannelChosen>(CBN_SELENDOK, IDC_CHANNEL),
     };
     static const MessageMap map = MakeMessageMap(&CDialog::GetThisMessageMap, entries);
@@ -145,27 +135,30 @@ void CChromatogramDlg::ShowControlsForType()
 
 void CChromatogramDlg::ReadControls()
 {
-    m_chro.m_strName = m_edName.GetWindowText();
     const int typeItem = m_cbType.GetCurSel();
     m_chro.m_nType = typeItem < 0 ? -1 : static_cast<int>(m_cbType.GetItemData(typeItem));
-    if (UsesFunction(m_chro.m_nType)) {
+    ReadFields(m_chro.m_nType);
+}
+
+void CChromatogramDlg::ReadFields(int type)
+{
+    m_chro.m_strName = m_edName.GetWindowText();
+    if (UsesFunction(type)) {
         m_strFunction = m_edFunction.GetWindowText();
         m_chro.m_nFunction = LeadingNumber(m_strFunction);
     }
-    if (m_chro.m_nType == kTypeAnalogue) {
+    if (type == kTypeAnalogue) {
         const int channelItem = m_cbChannel.GetCurSel();
-        if (channelItem >= 0) {
+        if (channelItem >= 0)
             m_chro.m_nAnalogue = static_cast<int>(m_cbChannel.GetItemData(channelItem));
-            m_strChannel = ItemText(m_cbChannel, channelItem);
-        }
     }
-    if (m_chro.m_nType == kTypeMass)
+    if (type == kTypeMass)
         m_chro.m_strMass = m_edMass.GetWindowText();
 }
 
 std::string CChromatogramDlg::WriteDescription() const
 {
-    return chro_rules::Describe(m_chro.m_nType, m_strFunction, m_chro.m_strMass, m_strChannel);
+    return chro_rules::Describe(m_chro.m_nType, m_strFunction, m_chro.m_strMass, m_chro.m_nAnalogue);
 }
 
 void CChromatogramDlg::OnOK()
@@ -180,8 +173,11 @@ void CChromatogramDlg::OnTypeDropDown()
     ReadControls();
 }
 
+// The closed box changes its type from the keyboard and the wheel without opening its list,
+// so the fields of the type shown until now are read back here as well.
 void CChromatogramDlg::OnTypeChosen()
 {
+    ReadFields(m_chro.m_nType);
     const int item = m_cbType.GetCurSel();
     m_chro.m_nType = item < 0 ? -1 : static_cast<int>(m_cbType.GetItemData(item));
     ShowControlsForType();

@@ -38,12 +38,14 @@ private:
     void WriteControls();
     // Shows the controls m_nType needs and hides the others.
     void ShowControlsForType();
-    // Reads the controls the current type uses back into m_chro.
+    // Reads the selected type and the controls it uses back into m_chro.
     void ReadControls();
+    // Reads the name and the controls that type uses back into m_chro.
+    void ReadFields(int type);
     std::string WriteDescription() const;
     // CBN_DROPDOWN of the type box: keeps what the user typed before the type changes.
     void OnTypeDropDown();
-    // CBN_SELENDOK of the type box.
+    // CBN_SELENDOK and CBN_SELCHANGE of the type box.
     void OnTypeChosen();
     // CBN_SELENDOK of the channel box.
     void OnChannelChosen();
@@ -62,6 +64,5 @@ private:
 
     std::string m_strTitle;
     CChromatogramData m_chro;
-    std::string m_strChannel;    // text of the channel chosen last
     std::string m_strFunction;   // text of the function box as read last
 };

@@ -98,7 +98,9 @@ bool CGroupDlg::TakeRange()
 {
     const std::string start = m_edStartX.GetWindowText();
     const std::string end = m_edEndX.GetWindowText();
-    if (CompareLeadingNumbers(start, end) < 0) {
+    // Pasted text is refused here: only a number may reach the host's range command.
+    const bool numbers = m_edStartX.HoldsNumber() && m_edEndX.HoldsNumber();
+    if (numbers && CompareLeadingNumbers(start, end) < 0) {
         m_strRange = start + ":" + end;
         return true;
     }

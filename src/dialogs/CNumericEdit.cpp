@@ -17,3 +17,15 @@ LRESULT CNumericEdit::OnChar(WPARAM ch, LPARAM)
         return Default();
     return 0;
 }
+
+bool CNumericEdit::HoldsNumber() const
+{
+    int points = 0;
+    for (char c : GetWindowText()) {
+        if (c == '.')
+            ++points;
+        else if (c < '0' || c > '9')
+            return false;
+    }
+    return points <= 1;
+}

@@ -1,7 +1,6 @@
 #include "ChroRules.h"
 
-std::string chro_rules::Describe(int type, const std::string& functionText, const std::string& mass,
-                                 const std::string& channelText)
+std::string chro_rules::Describe(int type, const std::string& functionText, const std::string& mass, int channel)
 {
     switch (type) {
     case kTypeTic:
@@ -9,7 +8,7 @@ std::string chro_rules::Describe(int type, const std::string& functionText, cons
     case kTypeBpi:
         return "Function: " + functionText + ", BPI";
     case kTypeAnalogue:
-        return "ANALOG" + channelText;
+        return "ANALOG" + std::to_string(channel);
     default:
         return "Function: " + functionText + ", MASS: " + mass;
     }

@@ -15,8 +15,7 @@ constexpr int kChannelMin = 1;      // the channel box's items
 constexpr int kChannelMax = 4;
 
 // The description the dialog writes on OK: from the type, the function box's text, the
-// mass and the chosen channel's text ("Function: 2, BPI", "Function: 1, MASS: 128.1",
-// "ANALOG3"). A type outside 0 to 3 is described as a mass.
-std::string Describe(int type, const std::string& functionText, const std::string& mass,
-                     const std::string& channelText);
+// mass and the record's channel, which is the one the launch sends ("Function: 2, BPI",
+// "Function: 1, MASS: 128.1", "ANALOG3"). A type outside 0 to 3 is described as a mass.
+std::string Describe(int type, const std::string& functionText, const std::string& mass, int channel);
 }  // namespace chro_rules

@@ -155,7 +155,7 @@ private:
         row.chro.m_nType = kTypeMass;
         row.chro.m_strName = mass;
         row.chro.m_strMass = mass;
-        return Finish("1", "1", row);
+        return Finish("1", row);
     }
 
     std::optional<std::string> TableRow(std::string (&field)[table_columns::kCount], STransferRow& row) const
@@ -205,7 +205,7 @@ private:
         row.chro.m_strName = field[kName];
         if (row.chro.m_strName.empty() && *type == kTypeMass)
             row.chro.m_strName = row.chro.m_strMass;
-        return Finish(function, channel, row);
+        return Finish(function, row);
     }
 
     static std::optional<int> ParseType(const std::string& text)
@@ -223,13 +223,13 @@ private:
     }
 
     // The checks every chromatogram passes, and the description the dialog would write.
-    std::optional<std::string> Finish(const std::string& function, const std::string& channel, STransferRow& row) const
+    std::optional<std::string> Finish(const std::string& function, STransferRow& row) const
     {
         if (row.chro.m_strName.empty())
             return "name is empty";
         if (m_rules.nameFits && !m_rules.nameFits(row.chro.m_strName))
             return "name is longer than the name box holds";
-        row.chro.m_strDescription = Describe(row.chro.m_nType, function, row.chro.m_strMass, channel);
+        row.chro.m_strDescription = Describe(row.chro.m_nType, function, row.chro.m_strMass, row.chro.m_nAnalogue);
         return std::nullopt;
     }
 

@@ -237,38 +237,63 @@ TEST_F(ChromatogramDlgTest, FunctionPastTheIntRangeSaturates)
     EXPECT_EQ("Function: 99999999999999999999, TIC", chro.m_strDescription);
 }
 
-TEST(ChromatogramDlgChannel, TypedChannelTextIsIgnoredAndTheLastChosenOneIsReused)
+TEST_F(ChromatogramDlgTest, TypeChangedOnTheClosedBoxKeepsWhatWasTyped)
 {
-    CChromatogramDlg dlg;
-    dlg.SetTitle(kCaption);
-    auto run = [&dlg](ui::DialogAnswerer::Action action) {
-        dlg.SetData(Record(3, 1, 0));
-        ui::DialogAnswerer answerer;
-        answerer.Expect(kCaption, IDOK, std::move(action));
-        drive::RunModal(dlg, answerer);
-        CChromatogramData chro;
-        dlg.GetData(chro);
-        return chro;
+    // The keyboard and the wheel change the type without opening the list.
+    const struct {
+        const char* how;
+        ui::DialogAnswerer::Action change;
+        const char* typeShown;
+    } cases[] = {
+        {"Down key", [](HWND d) { drive::PressKey(d, IDC_CHRO_TYPE, VK_DOWN); }, "Analogue"},
+        {"letter", [](HWND d) { drive::Type(d, IDC_CHRO_TYPE, "T"); }, "TIC"},
+        {"wheel", [](HWND d) { SendDlgItemMessageA(d, IDC_CHRO_TYPE, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0); },
+         "BPI"},
     };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        m_dlg.SetData(Record(2, 1, 1, "1.0"));
+        std::string typeShown, name, mass;
+        Run([&](HWND d) {
+            drive::SetText(d, IDC_CHRO_NAME, "Typed name");
+            drive::SetText(d, IDC_FUNCTION, "4");
+            drive::SetText(d, IDC_CHRO_MASS, "128.1");
+            c.change(d);
+            typeShown = drive::Text(d, IDC_CHRO_TYPE);
+            name = drive::Text(d, IDC_CHRO_NAME);
+            drive::Choose(d, IDC_CHRO_TYPE, 2);
+            mass = drive::Text(d, IDC_CHRO_MASS);
+        });
+        EXPECT_EQ(c.typeShown, typeShown);
+        EXPECT_EQ("Typed name", name);
+        EXPECT_EQ("128.1", mass);
+        const CChromatogramData chro = Result();
+        EXPECT_EQ("Typed name", chro.m_strName);
+        EXPECT_EQ("Function: 4, MASS: 128.1", chro.m_strDescription);
+    }
+}
 
-    // No channel chosen yet: typed text counts for nothing.
-    std::string selection;
-    CChromatogramData chro = run([&](HWND d) {
-        drive::SetText(d, IDC_CHANNEL, "7");
-        selection = std::to_string(SendDlgItemMessageA(d, IDC_CHANNEL, CB_GETCURSEL, 0, 0));
-    });
-    EXPECT_EQ("-1", selection);
-    EXPECT_EQ("ANALOG", chro.m_strDescription);
-    EXPECT_EQ(0, chro.m_nAnalogue);
-
-    chro = run([](HWND d) { drive::Choose(d, IDC_CHANNEL, 2); });
-    EXPECT_EQ("ANALOG3", chro.m_strDescription);
-    EXPECT_EQ(3, chro.m_nAnalogue);
-
-    // Nothing chosen this time: the text of the last run stays.
-    chro = run([](HWND d) { drive::SetText(d, IDC_CHANNEL, "9"); });
-    EXPECT_EQ("ANALOG3", chro.m_strDescription);
-    EXPECT_EQ(0, chro.m_nAnalogue);
+TEST_F(ChromatogramDlgTest, AnalogueDescriptionNamesTheRecordsChannel)
+{
+    // Text typed into the channel box picks no channel: the record keeps its own, and the
+    // description (what the list shows) names the channel the launch sends.
+    const struct {
+        int channel;
+        ui::DialogAnswerer::Action action;
+        int expected;
+    } cases[] = {
+        {2, [](HWND d) { drive::Type(d, IDC_CHANNEL, "\b7"); }, 2},
+        {2, [](HWND d) { drive::Choose(d, IDC_CHANNEL, 2); }, 3},
+        {1, [](HWND d) { drive::Type(d, IDC_CHANNEL, "\b9"); }, 1},
+        {4, [](HWND d) { drive::SetText(d, IDC_CHANNEL, ""); }, 4},
+    };
+    for (const auto& c : cases) {
+        m_dlg.SetData(Record(3, 1, c.channel));
+        EXPECT_EQ(IDOK, Run(c.action));
+        const CChromatogramData chro = Result();
+        EXPECT_EQ(c.expected, chro.m_nAnalogue);
+        EXPECT_EQ("ANALOG" + std::to_string(c.expected), chro.m_strDescription);
+    }
 }
 
 TEST_F(ChromatogramDlgTest, CancelReturnsCancelAndResetGivesDefaults)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -236,6 +237,56 @@ TEST_F(GroupDlgTest, RangeBoxesTakeDigitsAndOnePointOnly)
     EXPECT_EQ("1", afterBackspace);
     EXPECT_EQ("1.7", afterNewPoint);
     EXPECT_EQ("42.5", endTyped);
+}
+
+TEST_F(GroupDlgTest, PastedTextThatIsNoNumberIsRefusedOnOk)
+{
+    // Shift+Insert and the box's own menu paste past the typing filter.
+    auto paste = [](HWND d, int id, const std::string& text) {
+        HWND box = GetDlgItem(d, id);
+        ASSERT_TRUE(OpenClipboard(box));
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+        CloseClipboard();
+        SendMessageA(box, WM_PASTE, 0, 0);
+    };
+    const struct {
+        int box;
+        const char* text;
+        bool taken;
+    } cases[] = {
+        {IDC_START_X, "1:2", false}, {IDC_START_X, "-5", false},  {IDC_END_X, "9a", false},
+        {IDC_END_X, "1.2.3", false}, {IDC_END_X, " 9", false},    {IDC_END_X, "12.5", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        m_dlg.ResetData();
+        std::string pasted;
+        ui::DialogAnswerer answerer;
+        answerer.Expect(kCaption, IDOK, [&](HWND d) {
+            drive::Click(d, IDC_RANGE_SPECIFY);
+            drive::SetText(d, IDC_START_X, "1");
+            drive::SetText(d, IDC_END_X, "9");
+            SetDlgItemTextA(d, c.box, "");
+            paste(d, c.box, c.text);
+            pasted = drive::Text(d, c.box);
+        });
+        if (!c.taken)
+            answerer.Expect("Invalid Range", IDOK).Expect(kCaption, IDCANCEL);
+        std::vector<ui::SeenDialog> seen;
+        EXPECT_EQ(c.taken ? IDOK : IDCANCEL, drive::RunModal(m_dlg, answerer, &seen));
+        EXPECT_EQ(c.text, pasted);
+        if (c.taken) {
+            EXPECT_EQ(std::string("1:") + c.text, Result().m_strRange);
+        } else {
+            ASSERT_EQ(3u, seen.size());
+            EXPECT_EQ("Please enter a valid range.", seen[1].text);
+            EXPECT_EQ("", Result().m_strRange);
+        }
+    }
 }
 
 TEST_F(GroupDlgTest, CommentHoldsAtMost250Characters)

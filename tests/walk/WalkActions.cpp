@@ -1,0 +1,598 @@
+#include "WalkActions.h"
+
+#include "ListViewInput.h"
+#include "PopupMenuReader.h"
+#include "Pump.h"
+#include "WalkAnswers.h"
+#include "WorkspaceFixture.h"
+#include "../../src/resources/resource.h"
+
+#include <commctrl.h>
+
+namespace walk {
+namespace {
+const int kMaxGroups = 10;   // rows beyond the visible ones could not be pressed
+const int kMaxChros = 12;
+const char kNameEmpty[] = "Chromatogram name is empty";
+const char kGroupNameEmpty[] = "Group name is empty";
+const char kWriteFailure[] = "Unable to write to file. Please ensure file is not read only.";
+
+int ChroRows(Step& s)
+{
+    return WalkDriver::Rows(s.ui.ChroList());
+}
+
+int GroupRows(Step& s)
+{
+    return WalkDriver::Rows(s.ui.GroupList());
+}
+
+std::vector<ChroModel>* ShownChros(Step& s)
+{
+    GroupModel* group = s.SelectedGroup();
+    return group ? &group->chros : nullptr;
+}
+
+// True when the command is grayed: the step then does nothing, as for a user.
+bool Grayed(Step& s, UINT id)
+{
+    if (s.ui.Enabled(id))
+        return false;
+    s.did = "grayed";
+    return true;
+}
+
+// ---- chromatograms ----
+
+int WeightAddChro(Step& s)
+{
+    std::vector<ChroModel>* chros = ShownChros(s);
+    if (!chros)
+        return 1;
+    return static_cast<int>(chros->size()) >= kMaxChros ? 0 : 12;
+}
+
+void RunAddChro(Step& s)
+{
+    const int g = s.Group();
+    std::vector<Window> windows;
+    bool added = false;
+    ChroModel result;
+    if (s.expected.list.groups.empty()) {
+        windows.push_back({"Vantrace", IDOK, {}, "Please add a group before adding a chromatogram"});
+    } else if (g < 0) {
+        windows.push_back({"Vantrace", IDOK, {}, "Please select a group"});
+    } else {
+        const ChroInput input = RandomChroInput(s);
+        const bool ok = !s.rng.Chance(15);
+        windows.push_back(ChroWindow("Add chromatogram", input, 0, ok));
+        if (ok && input.name.empty())
+            windows.push_back({"Vantrace", IDOK, {}, kNameEmpty});
+        added = ok && !input.name.empty();
+        result = ChroDialogResult(ChroModel(), input);
+        s.did = (ok ? "OK " : "Cancel ") + input.name + " type " + std::to_string(input.type) +
+                (input.typeByKeys ? " by keys" : "") + (input.fieldsFirst ? " after typing" : "");
+    }
+    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_CHRO_ADD); });
+    if (added) {
+        s.expected.list.groups[static_cast<size_t>(g)].chros.push_back(result);
+        s.expected.modified = true;
+    }
+}
+
+int WeightWithChros(Step& s, int weight)
+{
+    return ChroRows(s) > 0 ? weight : 0;
+}
+
+void RunEditChro(Step& s)
+{
+    if (Grayed(s, ID_CHRO_EDIT))
+        return;
+    const int r = s.Chro();
+    if (r < 0) {
+        s.did = "no row selected";
+        s.problem = s.ui.Run({}, [&] { s.ui.Command(ID_CHRO_EDIT); });
+        return;
+    }
+    ChroModel& chro = (*ShownChros(s))[static_cast<size_t>(r)];
+    const ChroInput input = RandomChroInput(s);
+    const bool ok = !s.rng.Chance(15);
+    s.did = "row " + std::to_string(r) + (ok ? " OK " : " Cancel ") + input.name + " type " +
+            std::to_string(input.type) + (input.typeByKeys ? " by keys" : "");
+    s.problem = s.ui.Run({ChroWindow("Edit chromatogram details", input, chro.type, ok)},
+                         [&] { s.ui.Command(ID_CHRO_EDIT); });
+    if (ok) {
+        const ChroModel result = ChroDialogResult(chro, input);
+        s.unchangedEditMayMark = result == chro;
+        chro = result;
+        s.expected.modified = true;
+    }
+}
+
+void RunDuplicateChro(Step& s)
+{
+    if (Grayed(s, ID_CHRO_DUPLICATE))
+        return;
+    const int r = s.Chro();
+    if (r < 0) {
+        s.did = "no row selected";
+        s.problem = s.ui.Run({{"Vantrace", IDOK, {}, "Unable to duplicate chromatogram"}},
+                             [&] { s.ui.Command(ID_CHRO_DUPLICATE); });
+        return;
+    }
+    std::vector<ChroModel>& chros = *ShownChros(s);
+    ChroModel start = chros[static_cast<size_t>(r)];
+    start.basedOn = start.name;
+    const ChroInput input = RandomChroInput(s);
+    const bool ok = !s.rng.Chance(15);
+    s.did = "row " + std::to_string(r) + (ok ? " OK " : " Cancel ") + input.name;
+    s.problem = s.ui.Run({ChroWindow("Duplicate chromatogram", input, start.type, ok)},
+                         [&] { s.ui.Command(ID_CHRO_DUPLICATE); });
+    if (ok) {
+        chros.push_back(ChroDialogResult(start, input));
+        s.expected.modified = true;
+    }
+}
+
+int WeightDeleteChro(Step& s)
+{
+    return ChroRows(s) > 0 ? 5 : 1;   // the Delete key works on an empty list too
+}
+
+void RunDeleteChro(Step& s)
+{
+    const bool byKey = !s.ui.Enabled(ID_CHRO_DELETE) || s.rng.Chance(50);
+    const int g = s.Group();
+    const int r = s.Chro();
+    std::vector<Window> windows;
+    bool deleted = false;
+    if (s.expected.list.groups.empty()) {
+        windows.push_back({"Vantrace", IDOK, {}, "No chromatograms to remove"});
+    } else if (g < 0) {
+        windows.push_back({"Vantrace", IDOK, {}, "Please select a group"});
+    } else if (ShownChros(s)->empty()) {
+        windows.push_back({"Vantrace", IDOK, {}, "No chromatograms to delete"});
+    } else if (r < 0) {
+        windows.push_back({"Vantrace", IDOK, {}, "Please select a chromatogram"});
+    } else {
+        deleted = s.rng.Chance(70);
+        windows.push_back({"Deletion", deleted ? IDYES : IDNO, {}, "Are you sure you want to delete the chromatogram?"});
+    }
+    s.did = std::string(byKey ? "Delete key" : "command") + ", row " + std::to_string(r) + (deleted ? " Yes" : "");
+    s.problem = s.ui.Run(windows, [&] {
+        if (byKey)
+            ui::PressKey(s.ui.ChroList(), VK_DELETE);
+        else
+            s.ui.Command(ID_CHRO_DELETE);
+    });
+    if (deleted) {
+        std::vector<ChroModel>& chros = *ShownChros(s);
+        chros.erase(chros.begin() + r);
+        s.expected.modified = true;
+    }
+}
+
+void RunMove(Step& s, bool up)
+{
+    if (Grayed(s, up ? ID_CHRO_MOVE_UP : ID_CHRO_MOVE_DOWN))
+        return;
+    const int r = s.Chro();
+    const int rows = ChroRows(s);
+    s.did = std::string(up ? "up" : "down") + " from row " + std::to_string(r);
+    s.problem = s.ui.Run({}, [&] { s.ui.Command(up ? ID_CHRO_MOVE_UP : ID_CHRO_MOVE_DOWN); });
+    const int other = up ? r - 1 : r + 1;
+    if (r < 0 || other < 0 || other >= rows)
+        return;
+    std::vector<ChroModel>& chros = *ShownChros(s);
+    std::swap(chros[static_cast<size_t>(r)], chros[static_cast<size_t>(other)]);
+    s.expected.modified = true;
+}
+
+int WeightSpace(Step& s)
+{
+    if (ChroRows(s) > 0)
+        return 5;
+    return kAvoidSpaceInEmptyChroList ? 0 : 1;
+}
+
+void RunSpace(Step& s)
+{
+    const int r = s.Chro();
+    s.did = "selected row " + std::to_string(r);
+    s.problem = s.ui.Run({}, [&] { ui::PressKey(s.ui.ChroList(), VK_SPACE); });
+    std::vector<ChroModel>* chros = ShownChros(s);
+    if (!chros || chros->empty())
+        return;
+    ChroModel& chro = (*chros)[static_cast<size_t>(r < 0 ? 0 : r)];
+    chro.checked = !chro.checked;
+    s.expected.modified = true;
+}
+
+void RunPressChroBox(Step& s)
+{
+    const int k = s.rng.Below(ChroRows(s));
+    s.did = "row " + std::to_string(k);
+    HWND list = s.ui.ChroList();
+    s.problem = s.ui.Run({}, [&] { ui::Click(list, ui::RowPartPoint(list, k, ui::RowPart::CheckBox)); });
+    ChroModel& chro = (*ShownChros(s))[static_cast<size_t>(k)];
+    chro.checked = !chro.checked;
+    s.expected.modified = true;
+}
+
+// Up, Down or a press on a row's label: the selection moves, the data does not.
+void RunSelect(Step& s, HWND list)
+{
+    const int how = s.rng.Below(3);
+    const int k = s.rng.Below(WalkDriver::Rows(list));
+    s.did = how == 0 ? "Up" : how == 1 ? "Down" : "press on row " + std::to_string(k);
+    s.problem = s.ui.Run({}, [&] {
+        if (how == 0)
+            ui::PressKey(list, VK_UP);
+        else if (how == 1)
+            ui::PressKey(list, VK_DOWN);
+        else
+            ui::Click(list, ui::RowPartPoint(list, k, ui::RowPart::Label));
+    });
+}
+
+// ---- groups ----
+
+void RunAddGroup(Step& s)
+{
+    const GroupInput input = RandomGroupInput(s);
+    bool ok = false;
+    std::vector<Window> windows = GroupWindows(s, "Add Group", input, ok);
+    if (ok && input.name.empty())
+        windows.push_back({"Vantrace", IDOK, {}, kGroupNameEmpty});
+    s.did = (ok ? "OK " : "Cancel ") + input.name + " mode " + std::to_string(input.rangeMode) +
+            (windows.size() > 2 ? " after a refused range" : "");
+    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_GROUP_ADD); });
+    if (ok && !input.name.empty()) {
+        s.expected.list.groups.push_back(GroupDialogResult(GroupModel(), input));
+        s.expected.modified = true;
+    }
+}
+
+int WeightEditGroup(Step& s)
+{
+    if (GroupRows(s) == 0)
+        return 0;
+    return s.Group() < 0 && kAvoidEditGroupWithoutSelection ? 0 : 4;
+}
+
+void RunEditGroup(Step& s)
+{
+    if (Grayed(s, ID_GROUP_EDIT))
+        return;
+    GroupModel* group = s.SelectedGroup();
+    if (!group) {
+        s.did = "no group selected";
+        s.problem = s.ui.Run({}, [&] { s.ui.Command(ID_GROUP_EDIT); });
+        return;
+    }
+    const GroupInput input = RandomGroupInput(s);
+    bool ok = false;
+    const std::vector<Window> windows = GroupWindows(s, "Edit group details", input, ok);
+    s.did = "row " + std::to_string(s.Group()) + (ok ? " OK " : " Cancel ") + input.name + " mode " +
+            std::to_string(input.rangeMode);
+    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_GROUP_EDIT); });
+    if (ok) {
+        const GroupModel result = GroupDialogResult(*group, input);
+        s.unchangedEditMayMark = result == *group;
+        *group = result;
+        s.expected.modified = true;
+    }
+}
+
+int WeightDuplicateGroup(Step& s)
+{
+    if (GroupRows(s) == 0 || GroupRows(s) >= kMaxGroups)
+        return 0;
+    const GroupModel* group = s.SelectedGroup();
+    if (group && group->checked && kAvoidDuplicateOfCheckedGroup)
+        return 0;
+    return 3;
+}
+
+void RunDuplicateGroup(Step& s)
+{
+    if (Grayed(s, ID_GROUP_DUPLICATE))
+        return;
+    GroupModel* source = s.SelectedGroup();
+    GroupModel start;
+    if (source) {
+        start = *source;
+        start.basedOn = start.name;
+    }
+    const GroupInput input = RandomGroupInput(s);
+    bool ok = false;
+    std::vector<Window> windows = GroupWindows(s, "Duplicate group", input, ok);
+    if (ok && input.name.empty())
+        windows.push_back({"Vantrace", IDOK, {}, kGroupNameEmpty});
+    s.did = "row " + std::to_string(s.Group()) + (ok ? " OK " : " Cancel ") + input.name;
+    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_GROUP_DUPLICATE); });
+    if (ok && !input.name.empty() && source) {
+        GroupModel copy = GroupDialogResult(start, input);
+        copy.checked = false;   // one checked group at most
+        s.expected.list.groups.push_back(copy);
+        s.expected.modified = true;
+    }
+}
+
+int WeightDeleteGroup(Step& s)
+{
+    return GroupRows(s) > 0 ? 3 : 1;
+}
+
+void RunDeleteGroup(Step& s)
+{
+    const bool byKey = !s.ui.Enabled(ID_GROUP_DELETE) || s.rng.Chance(50);
+    const int g = s.Group();
+    std::vector<Window> windows;
+    bool deleted = false;
+    if (s.expected.list.groups.empty()) {
+        windows.push_back({"Vantrace", IDOK, {}, "No groups in list to remove"});
+    } else if (g < 0) {
+        windows.push_back({"Vantrace", IDOK, {}, "Please select a group"});
+    } else {
+        deleted = s.rng.Chance(60);
+        windows.push_back({"Deletion", deleted ? IDYES : IDNO, {},
+                           "Are you sure you want to delete the selected group and the chromatograms it contains?"});
+    }
+    s.did = std::string(byKey ? "Delete key" : "command") + ", row " + std::to_string(g) + (deleted ? " Yes" : "");
+    s.problem = s.ui.Run(windows, [&] {
+        if (byKey)
+            ui::PressKey(s.ui.GroupList(), VK_DELETE);
+        else
+            s.ui.Command(ID_GROUP_DELETE);
+    });
+    if (deleted) {
+        s.expected.list.groups.erase(s.expected.list.groups.begin() + g);
+        s.expected.modified = true;
+    }
+}
+
+int WeightPressGroupBox(Step& s)
+{
+    return s.expected.automate && GroupRows(s) > 0 ? 4 : 0;
+}
+
+void RunPressGroupBox(Step& s)
+{
+    const int k = s.rng.Below(GroupRows(s));
+    GroupModel& group = s.expected.list.groups[static_cast<size_t>(k)];
+    s.did = "row " + std::to_string(k) + (group.checked ? ", checked already" : "");
+    std::vector<Window> windows;
+    if (group.checked)
+        windows.push_back({"Vantrace", IDOK, {}, ""});   // at least one group stays checked
+    HWND list = s.ui.GroupList();
+    s.problem = s.ui.Run(windows, [&] { ui::Click(list, ui::RowPartPoint(list, k, ui::RowPart::CheckBox)); });
+    if (!group.checked) {
+        s.expected.list.CheckOnly(static_cast<size_t>(k));
+        s.expected.modified = true;
+    }
+}
+
+void RunAutomate(Step& s)
+{
+    if (Grayed(s, ID_AUTOMATE))
+        return;
+    s.problem = s.ui.Run({}, [&] { s.ui.Command(ID_AUTOMATE); });
+    s.expected.automate = !s.expected.automate;
+    s.did = s.expected.automate ? "on" : "off";
+}
+
+// A right press on a row opens the list's context menu, which the user closes with Escape.
+void RunRightClick(Step& s)
+{
+    const bool groups = s.rng.Chance(50) || ChroRows(s) == 0;
+    HWND list = groups ? s.ui.GroupList() : s.ui.ChroList();
+    const int k = s.rng.Below(WalkDriver::Rows(list));
+    s.did = std::string(groups ? "group" : "chromatogram") + " row " + std::to_string(k);
+    PopupMenuReader menu;
+    bool opened = false;
+    s.problem = s.ui.Run({}, [&] {
+        menu.Start();
+        ui::RightClick(list, ui::RowPartPoint(list, k, ui::RowPart::Label));
+        ui::PumpPending();
+        opened = menu.Finish();
+    });
+    if (!opened)
+        s.problem += "no context menu opened\n";
+}
+
+// ---- files ----
+
+// Save through the has-changed prompt or the Save command: the windows of a successful
+// save of the current list, and the model after it.
+void ExpectSave(Step& s, std::vector<Window>& windows, bool& cancelled)
+{
+    ModelState& m = s.expected;
+    cancelled = false;
+    if (m.fileName == "Untitled.vtl" || m.pathName.empty()) {
+        const std::string name = "walk" + std::to_string(s.number) + ".vtl";
+        const std::string path = s.ui.PathOf(name);
+        windows.push_back({"Save As", IDOK, TypeFileName(path), ""});
+        m.Saved(path, name);
+    } else {
+        m.Saved(m.pathName, m.fileName);
+    }
+}
+
+// The file just saved holds the model's list.
+void CheckSavedFile(Step& s)
+{
+    ListData onDisk;
+    if (!WalkDriver::LoadFile(s.expected.pathName, onDisk))
+        s.problem += "the saved file " + s.expected.pathName + " cannot be loaded\n";
+    else if (!(onDisk == s.expected.files[s.expected.pathName]))
+        s.problem += "the saved file holds\n" + Describe(onDisk) + "the model saved\n" +
+                     Describe(s.expected.files[s.expected.pathName]);
+}
+
+void RunSave(Step& s)
+{
+    std::vector<Window> windows;
+    bool cancelled = false;
+    const bool asks = s.expected.fileName == "Untitled.vtl" || s.expected.pathName.empty();
+    if (asks && s.rng.Chance(20)) {
+        windows.push_back({"Save As", IDCANCEL, {}, ""});
+        cancelled = true;
+    } else {
+        ExpectSave(s, windows, cancelled);
+    }
+    s.did = cancelled ? "Save As cancelled" : "to " + s.expected.fileName;
+    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_SAVE); });
+    if (!cancelled)
+        CheckSavedFile(s);
+}
+
+void RunSaveAs(Step& s)
+{
+    if (s.rng.Chance(15)) {
+        s.did = "cancelled";
+        s.problem = s.ui.Run({{"Save As", IDCANCEL, {}, ""}}, [&] { s.ui.Command(ID_FILE_SAVE_AS); });
+        return;
+    }
+    const std::string name = "walk" + std::to_string(s.number) + ".vtl";
+    const std::string path = s.ui.PathOf(name);
+    s.did = "to " + name;
+    s.problem = s.ui.Run({{"Save As", IDOK, TypeFileName(path), ""}}, [&] { s.ui.Command(ID_FILE_SAVE_AS); });
+    s.expected.Saved(path, name);
+    CheckSavedFile(s);
+}
+
+int WeightFailedSave(Step& s)
+{
+    return s.expected.fileName != "Untitled.vtl" && !s.expected.pathName.empty() ? 1 : 0;
+}
+
+// The current file made read-only: the save is refused and the file stays as it was.
+void RunFailedSave(Step& s)
+{
+    const std::string path = s.expected.pathName;
+    const std::string before = WalkDriver::ReadBytes(path);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    s.did = "to read-only " + s.expected.fileName;
+    s.problem = s.ui.Run({{"Vantrace", IDOK, {}, kWriteFailure}}, [&] { s.ui.Command(ID_FILE_SAVE); });
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (WalkDriver::ReadBytes(path) != before)
+        s.problem += "the failed save changed " + path + "\n";
+}
+
+enum class SaveFirst { None, Saved, Stopped };
+
+// The has-changed prompt of New and Open: No goes on, Yes saves first. A save that does not
+// happen (its Save As cancelled) stops the command with nothing changed.
+SaveFirst ExpectSaveFirst(Step& s, std::vector<Window>& windows)
+{
+    if (!s.expected.modified)
+        return SaveFirst::None;
+    const std::string text = s.expected.fileName + " has changed. Do you want to save changes?";
+    if (s.rng.Chance(50)) {
+        windows.push_back({"Save File", IDNO, {}, text});
+        s.did += "No to saving, ";
+        return SaveFirst::None;
+    }
+    windows.push_back({"Save File", IDYES, {}, text});
+    const bool asks = s.expected.fileName == "Untitled.vtl" || s.expected.pathName.empty();
+    if (asks && s.rng.Chance(30)) {
+        windows.push_back({"Save As", IDCANCEL, {}, ""});
+        s.did += "Save As cancelled, stopped";
+        return SaveFirst::Stopped;
+    }
+    bool cancelled = false;
+    ExpectSave(s, windows, cancelled);
+    s.did += "saved to " + s.expected.fileName + ", ";
+    return SaveFirst::Saved;
+}
+
+void RunNew(Step& s)
+{
+    std::vector<Window> windows;
+    const SaveFirst first = ExpectSaveFirst(s, windows);
+    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_NEW); });
+    if (first == SaveFirst::Saved)
+        CheckSavedFile(s);
+    if (first != SaveFirst::Stopped)
+        s.expected.Cleared();
+}
+
+int WeightOpen(Step& s)
+{
+    return s.expected.files.empty() ? 0 : 2;
+}
+
+void RunOpen(Step& s)
+{
+    std::vector<Window> windows;
+    const SaveFirst first = ExpectSaveFirst(s, windows);
+    const bool cancel = first == SaveFirst::Stopped || s.rng.Chance(15);
+    auto file = s.expected.files.begin();
+    std::advance(file, s.rng.Below(static_cast<int>(s.expected.files.size())));
+    const std::string path = file->first;
+    if (first != SaveFirst::Stopped)   // a stopped command opens no Open dialog
+        windows.push_back({"Open", cancel ? IDCANCEL : IDOK, cancel ? nullptr : TypeFileName(path), ""});
+    s.did += cancel ? "cancelled" : path.substr(path.find_last_of('\\') + 1);
+    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_OPEN); });
+    if (first == SaveFirst::Saved)
+        CheckSavedFile(s);
+    if (!cancel) {
+        s.expected.list = s.expected.files[path];
+        s.expected.pathName = path;
+        s.expected.fileName = path.substr(path.find_last_of('\\') + 1);
+        s.expected.modified = false;
+    }
+}
+
+int Always(Step&)
+{
+    return 1;
+}
+
+const std::vector<Action> kActions = {
+    {"add chromatogram", &WeightAddChro, &RunAddChro},
+    {"edit chromatogram", [](Step& s) { return WeightWithChros(s, 6); }, &RunEditChro},
+    {"duplicate chromatogram",
+     [](Step& s) {
+         const std::vector<ChroModel>* chros = ShownChros(s);
+         return chros && static_cast<int>(chros->size()) < kMaxChros ? WeightWithChros(s, 4) : 0;
+     },
+     &RunDuplicateChro},
+    {"delete chromatogram", &WeightDeleteChro, &RunDeleteChro},
+    {"move up", [](Step& s) { return WeightWithChros(s, 4); }, [](Step& s) { RunMove(s, true); }},
+    {"move down", [](Step& s) { return WeightWithChros(s, 4); }, [](Step& s) { RunMove(s, false); }},
+    {"space on chromatograms", &WeightSpace, &RunSpace},
+    {"press chromatogram check box", [](Step& s) { return WeightWithChros(s, 5); }, &RunPressChroBox},
+    {"select chromatogram", [](Step& s) { return WeightWithChros(s, 6); },
+     [](Step& s) { RunSelect(s, s.ui.ChroList()); }},
+    {"add group", [](Step& s) { return GroupRows(s) >= kMaxGroups ? 0 : 6; }, &RunAddGroup},
+    {"edit group", &WeightEditGroup, &RunEditGroup},
+    {"duplicate group", &WeightDuplicateGroup, &RunDuplicateGroup},
+    {"delete group", &WeightDeleteGroup, &RunDeleteGroup},
+    {"select group", [](Step& s) { return GroupRows(s) > 0 ? 8 : 0; }, [](Step& s) { RunSelect(s, s.ui.GroupList()); }},
+    {"press group check box", &WeightPressGroupBox, &RunPressGroupBox},
+    {"automate", [](Step& s) { return GroupRows(s) > 0 ? 2 : 0; }, &RunAutomate},
+    {"right-click", [](Step& s) { return GroupRows(s) > 0 && s.Group() >= 0 ? 2 : 0; }, &RunRightClick},
+    {"save", [](Step&) { return 3; }, &RunSave},
+    {"save as", [](Step&) { return 2; }, &RunSaveAs},
+    {"failed save", &WeightFailedSave, &RunFailedSave},
+    {"new", &Always, &RunNew},
+    {"open", &WeightOpen, &RunOpen},
+};
+}  // namespace
+
+GroupModel* Step::SelectedGroup()
+{
+    const int g = Group();
+    if (g < 0 || g >= static_cast<int>(expected.list.groups.size()))
+        return nullptr;
+    return &expected.list.groups[static_cast<size_t>(g)];
+}
+
+const std::vector<Action>& Actions()
+{
+    return kActions;
+}
+}  // namespace walk

@@ -1,0 +1,102 @@
+// The walk of random user actions over a real workspace window: a short walk from a fixed
+// seed, the seeds that once found a fault, and a long walk on demand:
+//   VT_WALK_SEED=<seed> VT_WALK_STEPS=<steps> test_walk.exe --gtest_filter=Walk.Long
+#include "Pump.h"
+#include "Walk.h"
+#include "WorkspaceFixture.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+class Walk : public WorkspaceFixture {
+protected:
+    void SetUp() override
+    {
+        WorkspaceFixture::SetUp();
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof temp, temp);
+        m_folder = std::string(temp) + "vtwalk" + std::to_string(GetCurrentProcessId()) + "_" +
+                   std::to_string(GetTickCount());
+        ASSERT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr));
+    }
+    void TearDown() override
+    {
+        RemoveFolder();
+        WorkspaceFixture::TearDown();
+    }
+    // A walk from a fresh, untitled list with Automate off, in an empty folder.
+    std::string WalkFrom(std::uint64_t seed, int steps, int progressEvery = 0)
+    {
+        RemoveFolder();
+        CreateDirectoryA(m_folder.c_str(), nullptr);
+        TestApp().GetOptions()->SetAutomate(false);
+        Data().m_bAutomate = false;
+        Data().m_groupList.EnableChecks(false);
+        Manager().DeleteListContent();
+        View().NewList();
+        ui::PumpPending();
+        walk::WalkDriver driver(m_frame, m_folder);
+        return walk::RunWalk(driver, seed, steps, progressEvery);
+    }
+    void RemoveFolder()
+    {
+        WIN32_FIND_DATAA found{};
+        HANDLE find = FindFirstFileA((m_folder + "\\*").c_str(), &found);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string path = m_folder + "\\" + found.cFileName;
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            } while (FindNextFileA(find, &found));
+            FindClose(find);
+        }
+        RemoveDirectoryA(m_folder.c_str());
+    }
+
+    std::string m_folder;
+};
+
+TEST_F(Walk, Short)
+{
+    const std::string broken = WalkFrom(20261208, 300);
+    if (!broken.empty())
+        ADD_FAILURE() << broken;
+}
+
+// Each line of seeds.txt: a seed, a step count and what the seed once found.
+TEST_F(Walk, KeptSeeds)
+{
+    std::ifstream seeds(VT_WALK_SEEDS);
+    ASSERT_TRUE(seeds) << "cannot read " << VT_WALK_SEEDS;
+    std::string line;
+    int replayed = 0;
+    while (std::getline(seeds, line)) {
+        std::istringstream fields(line);
+        std::uint64_t seed = 0;
+        int steps = 0;
+        if (line.empty() || line[0] == '#' || !(fields >> seed >> steps))
+            continue;
+        SCOPED_TRACE(line);
+        const std::string broken = WalkFrom(seed, steps);
+        if (!broken.empty())
+            ADD_FAILURE() << broken;
+        ++replayed;
+    }
+    EXPECT_GT(replayed, 0);
+}
+
+TEST_F(Walk, Long)
+{
+    const char* seed = std::getenv("VT_WALK_SEED");
+    const char* steps = std::getenv("VT_WALK_STEPS");
+    if (!steps)
+        GTEST_SKIP() << "set VT_WALK_STEPS (and VT_WALK_SEED) for a long walk";
+    const std::uint64_t seedValue = seed ? std::strtoull(seed, nullptr, 10) : GetTickCount();
+    std::printf("walk seed %llu, %s steps\n", static_cast<unsigned long long>(seedValue), steps);
+    const std::string broken = WalkFrom(seedValue, std::atoi(steps), 1000);
+    if (!broken.empty())
+        ADD_FAILURE() << broken;
+}
+}  // namespace
