@@ -170,8 +170,7 @@ TEST_F(UndoTest, EditMenuNamesTheStepsAndTheKeysReachThem)
     EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo\tCtrl+Y (grayed)");
     EXPECT_TRUE(Modified());
     // New forgets every step.
-    Command(ID_FILE_NEW);
-    ui::PumpPending();
+    Answered(ID_FILE_NEW, "Save File", IDNO);
     EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo\tCtrl+Z (grayed)");
 }
 
@@ -186,7 +185,7 @@ TEST_F(UndoTest, ModifiedMarkFollowsTheSavedState)
     Command(ID_CHRO_MOVE_UP);
     Command(ID_FILE_SAVE);
     EXPECT_EQ(Title(), "Vantrace - saved.vtl");
-    Command(ID_CHRO_MOVE_UP);
+    Command(ID_CHRO_MOVE_DOWN);
     EXPECT_TRUE(Modified());
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(Title(), "Vantrace - saved.vtl");
