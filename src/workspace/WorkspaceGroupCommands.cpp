@@ -74,11 +74,12 @@ void CWorkspaceView::OnEditGroup()
     data.m_groupList.GetSelectedItem(row);
     CEditStep::SGroupEdit edit;
     edit.id = groupId;
-    // With no group there is nothing to edit: the dialog shows empty and OK stores nothing.
-    const bool known = data.m_listManager.GetGroup(edit.before, groupId);
+    // With no group selected there is nothing to edit: nothing happens.
+    if (!data.m_listManager.GetGroup(edit.before, groupId))
+        return;
     data.m_groupDlg.ResetData();
     data.m_groupDlg.SetData(edit.before);
-    if (data.m_groupDlg.DoModal() != IDOK || !known)
+    if (data.m_groupDlg.DoModal() != IDOK)
         return;
     edit.after = edit.before;
     data.m_groupDlg.GetData(edit.after);

@@ -239,7 +239,9 @@ TEST_F(UndoTest, ActionsThatChangeNothingLeaveNoStepAndNoMark)
     ShowList(0);
     ui::PressKey(ChroList(), VK_SPACE);   // an empty chromatogram list
     ListView_SetItemState(GroupList(), -1, 0, LVIS_SELECTED);
-    Answered(ID_GROUP_EDIT, "Edit group details", IDOK, "named", IDC_GROUP_NAME);
+    ui::DialogAnswerer none;
+    none.Expect("Edit group details", IDOK);
+    EXPECT_TRUE(Run(ID_GROUP_EDIT, none, 1000).empty());   // with no group, no dialog
     Data().m_groupList.SelectItem(0);
     Answered(ID_GROUP_EDIT, "Edit group details", IDOK);   // OK with nothing changed
     EXPECT_FALSE(Modified());
