@@ -291,6 +291,8 @@ std::pair<CBenchResult, CBenchResult> bench::PasteMassList()
     if (rows != kRuns * kMassLines)
         results.second.Fail("the group did not get every row");
     return results;
+}
+
 // Undo of a deleted group of 1,000 chromatograms against the deletion itself, both through
 // the workspace's edit path with the lists refreshed. Every group holds 1,000, so both
 // leave 1,000 rows in the chromatogram list.

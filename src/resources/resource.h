@@ -70,6 +70,7 @@
 #define IDS_STEP_MOVE_DOWN 61243
 #define IDS_STEP_CHECK_CHROMATOGRAM 61244
 #define IDS_STEP_UNCHECK_CHROMATOGRAM 61245
+#define IDS_STEP_PASTE 61246                // a paste or an import
 
 // Group Details (138).
 #define IDC_GROUP_NAME 1000
