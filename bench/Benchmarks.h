@@ -18,5 +18,6 @@ CBenchResult GroupListRefresh();
 CBenchResult ChroListRefresh();
 // Paste of a 500-line mass list: the preview's appearance, then the rows' addition.
 std::pair<CBenchResult, CBenchResult> PasteMassList();
+CBenchResult UndoDeleteGroup();
 #endif
 }  // namespace bench

@@ -2,6 +2,8 @@
 // in a real workspace window, against a raw loop that inserts the same rows into a plain
 // list view of the same style with redraw off. And Paste of a 500-line mass list through
 // the real clipboard and preview, against adding the same records to a list directly.
+// list view of the same style with redraw off; and the undo of a group deletion against the
+// deletion.
 #include "Benchmarks.h"
 #include "CListFixture.h"
 #include "CStopwatch.h"
@@ -289,4 +291,41 @@ std::pair<CBenchResult, CBenchResult> bench::PasteMassList()
     if (rows != kRuns * kMassLines)
         results.second.Fail("the group did not get every row");
     return results;
+}
+
+// Undo of a deleted group of 1,000 chromatograms against the deletion itself, both through
+// the workspace's edit path with the lists refreshed. Every group holds 1,000, so both
+// leave 1,000 rows in the chromatogram list.
+CBenchResult bench::UndoDeleteGroup()
+{
+    CBenchResult result("undo delete group", "ms", 2.0);
+    CRefreshBench bench;
+    DWORD first = 0;
+    if (!bench.IsReady() || !CListFixture::Fill(bench.Manager(), 3, 1000, first)) {
+        result.Fail("cannot create the windows or the list");
+        return result;
+    }
+    CWorkspaceView& workspace = bench.Workspace();
+    workspace.RefreshGroupList();
+    workspace.Data().m_groupList.SelectItem(0);
+    workspace.RefreshChromatogramList();
+    CRefreshBench::Pump();
+    for (int run = 0; run < kRuns; ++run) {
+        CStopwatch deletion;
+        const bool deleted = workspace.DeleteGroup(first);
+        result.AddBaseline(deletion.ElapsedMs());
+        CRefreshBench::Pump();
+        CStopwatch undo;
+        const bool undone = workspace.Undo();
+        result.AddOurs(undo.ElapsedMs());
+        CRefreshBench::Pump();
+        if (!deleted || !undone) {
+            result.Fail("the deletion or its undo was refused");
+            return result;
+        }
+    }
+    if (ListView_GetItemCount(workspace.Data().m_groupList.m_hWnd) != 3 ||
+        ListView_GetItemCount(workspace.Data().m_chroList.m_hWnd) != 1000)
+        result.Fail("the undo did not bring back the group's 1,000 rows");
+    return result;
 }

@@ -18,6 +18,7 @@ const SBenchmark kBenchmarks[] = {
     {"grouplist", &bench::GroupListRefresh},
     {"chrolist", &bench::ChroListRefresh},
     {"paste", nullptr},
+    {"undo", &bench::UndoDeleteGroup},
 #endif
     {"load", &bench::Load},
     {"save", &bench::Save},

@@ -4,6 +4,8 @@
 #include "CListFileStorage.h"
 #include "CListFileWriter.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -199,6 +201,76 @@ bool CListManager::Move(DWORD chro, DWORD neighbour, DWORD group)
     if (!a || !b) return false;
     if (a - b != 1 && b - a != 1) return false;
     std::swap(*a, *b);
+    return true;
+}
+
+bool CListManager::MoveGroup(DWORD id, DWORD neighbour)
+{
+    if (!FindGroup(id) || !FindGroup(neighbour))
+        return false;
+    auto byId = [](DWORD wanted) { return [wanted](const auto& group) { return group->id == wanted; }; };
+    const auto a = std::find_if(m_groups.begin(), m_groups.end(), byId(id));
+    const auto b = std::find_if(m_groups.begin(), m_groups.end(), byId(neighbour));
+    if (a - b != 1 && b - a != 1)
+        return false;
+    std::iter_swap(a, b);
+    return true;
+}
+
+void CListManager::KeepAbove(DWORD id)
+{
+    if (id >= m_nextId)
+        m_nextId = std::uint64_t(id) + 1;
+}
+
+bool CListManager::InsertGroup(const CGroupDataHelper& rec, DWORD& id, int pos)
+{
+    if (pos < 0 || static_cast<size_t>(pos) > m_groups.size() || (id != 0 && FindGroup(id)))
+        return false;
+    DWORD newId = id;
+    if (newId == 0 && !NewId(newId))
+        return false;
+    KeepAbove(newId);
+    auto entry = std::make_unique<SGroupEntry>();
+    entry->id = newId;
+    entry->data = rec;
+    m_byId.emplace(newId, entry.get());
+    m_groups.insert(m_groups.begin() + pos, std::move(entry));
+    id = newId;
+    return true;
+}
+
+bool CListManager::InsertChros(DWORD group, int pos, std::vector<SChroRecord>& chros)
+{
+    SGroupEntry* entry = FindGroup(group);
+    if (!entry || pos < 0 || static_cast<size_t>(pos) > entry->chros.size())
+        return false;
+    // Every check before the first change: the ids given are distinct and new to the group,
+    // and there are ids enough for the rest.
+    std::vector<DWORD> given;
+    for (const SChroRecord& chro : chros) {
+        if (chro.id != 0)
+            given.push_back(chro.id);
+    }
+    std::sort(given.begin(), given.end());
+    if (std::adjacent_find(given.begin(), given.end()) != given.end())
+        return false;
+    for (const SChroEntry& chro : entry->chros) {
+        if (std::binary_search(given.begin(), given.end(), chro.id))
+            return false;
+    }
+    if (m_nextId + (chros.size() - given.size()) > kNoMoreIds)
+        return false;
+    std::vector<SChroEntry> added;
+    added.reserve(chros.size());
+    for (SChroRecord& chro : chros) {
+        if (chro.id == 0)
+            NewId(chro.id);
+        KeepAbove(chro.id);
+        added.push_back(SChroEntry{CPackedChromatogram(chro.rec), chro.id});
+    }
+    entry->chros.insert(entry->chros.begin() + pos, std::make_move_iterator(added.begin()),
+                        std::make_move_iterator(added.end()));
     return true;
 }
 

@@ -10,6 +10,12 @@
 #include <unordered_map>
 #include <vector>
 
+// A chromatogram with its id, as the list manager takes it back in.
+struct SChroRecord {
+    DWORD id = 0;
+    CChromatogramData rec;
+};
+
 // Owns the groups of a list and their chromatograms, hands out their ids and reads and
 // writes list files. Ids are never 0 and never reused by one manager; positions count from
 // 0. Every operation returns false and changes nothing when an id or position is unknown.
@@ -41,6 +47,16 @@ public:
     bool RemoveChro(DWORD group, DWORD chro);
     // Swaps two chromatograms of a group that stand next to each other.
     bool Move(DWORD chro, DWORD neighbour, DWORD group);
+    // Swaps two groups that stand next to each other.
+    bool MoveGroup(DWORD id, DWORD neighbour);
+    // Inserts a group with no chromatograms at pos (0 to the count). An id of 0 takes a new
+    // id, which id then receives; any other id must not be a group's already (so a removed
+    // group can come back with its id).
+    bool InsertGroup(const CGroupDataHelper& rec, DWORD& id, int pos);
+    // Inserts chromatograms into a group at pos (0 to its count), all or none. An id of 0
+    // takes a new id, written back into chros; other ids must be distinct and not in the
+    // group already.
+    bool InsertChros(DWORD group, int pos, std::vector<SChroRecord>& chros);
     bool SetGroupState(DWORD id, bool checked);
     bool SetChromatogramState(DWORD group, DWORD chro, bool checked);
     // The selected chromatogram position remembered for each group (0 for a new group).
@@ -59,6 +75,8 @@ private:
     static SChroEntry* FindChro(SGroupEntry& group, DWORD chro);
     // The next unused id, or false when every id has been handed out.
     bool NewId(DWORD& id);
+    // Keeps the id counter above an id that came back in.
+    void KeepAbove(DWORD id);
     // Rebuilds the id index and the id counter from m_groups.
     void IndexGroups();
 

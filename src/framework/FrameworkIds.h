@@ -17,6 +17,8 @@
 // Edit commands.
 #define ID_EDIT_COPY 57634
 #define ID_EDIT_PASTE 57637
+#define ID_EDIT_UNDO 57643
+#define ID_EDIT_REDO 57644
 
 // View commands: the bar toggles carry the ids of the bars they toggle.
 #define ID_VIEW_TOOLBAR 59392

@@ -40,6 +40,8 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Command<&V::OnEditGroup>(ID_GROUP_EDIT),
         msg::Command<&V::OnDuplicateGroup>(ID_GROUP_DUPLICATE),
         msg::Command<&V::OnDeleteGroup>(ID_GROUP_DELETE),
+        msg::Command<&V::OnMoveGroupUp>(ID_GROUP_MOVE_UP),
+        msg::Command<&V::OnMoveGroupDown>(ID_GROUP_MOVE_DOWN),
         // Chromatogram commands.
         msg::Command<&V::OnAddChromatogram>(ID_CHRO_ADD),
         msg::Command<&V::OnEditChromatogram>(ID_CHRO_EDIT),
@@ -55,6 +57,11 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Command<&V::OnFileExport>(ID_FILE_EXPORT),
         msg::Update<&V::OnUpdateCopy>(ID_EDIT_COPY),
         msg::Update<&V::OnUpdateCopyAll>(ID_EDIT_COPY_ALL),
+        // Undo and Redo.
+        msg::Command<&V::OnEditUndo>(ID_EDIT_UNDO),
+        msg::Command<&V::OnEditRedo>(ID_EDIT_REDO),
+        msg::Update<&V::OnUpdateEditUndo>(ID_EDIT_UNDO),
+        msg::Update<&V::OnUpdateEditRedo>(ID_EDIT_REDO),
         // Launch triggers.
         msg::Command<&V::OnAutomate>(ID_AUTOMATE),
         msg::Command<&V::OnNextGroup>(ID_GROUP_NEXT),
@@ -68,6 +75,8 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_DELETE),
         msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_EDIT),
         msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_DUPLICATE),
+        msg::Update<&V::OnUpdateMoveGroup>(ID_GROUP_MOVE_UP),
+        msg::Update<&V::OnUpdateMoveGroup>(ID_GROUP_MOVE_DOWN),
         msg::Update<&V::OnUpdateAutomate>(ID_AUTOMATE),
         msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_NEXT),
         msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_PREVIOUS),
@@ -238,9 +247,12 @@ void CWorkspaceView::RefreshGroupList()
         ApplyAutomate();
 }
 
+// Unmodified means the list is in the state last loaded or saved, which the history notes.
 void CWorkspaceView::UpdateTitle(bool modified)
 {
     m_pData->m_bModified = modified;
+    if (!modified)
+        m_pData->m_history.MarkSaved();
     const std::string title =
         std::string(kAppCaption) + " - " + m_pData->m_strFileName + (modified ? " *" : "");
     ::SetWindowTextA(GetParent(), title.c_str());

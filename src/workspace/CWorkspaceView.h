@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CWnd.h"
+#include "CEditStep.h"
 
 #include <memory>
 #include <string>
@@ -15,9 +16,10 @@ struct STransferTable;
 // The one child window of the main frame: the group list on the left, the chromatograms of
 // the selected group on the right. Owns the list manager and the two detail dialogs and
 // handles every group, chromatogram, launch and file command. Its code is split by
-// concern: CWorkspaceView.cpp (window, layout, refresh, selection), WorkspaceLaunch.cpp,
-// WorkspaceChroCommands.cpp, WorkspaceGroupCommands.cpp, WorkspaceFiles.cpp,
-// WorkspaceTransfer.cpp (clipboard, import, export).
+// concern: CWorkspaceView.cpp (window, layout, refresh, selection), WorkspaceEdits.cpp (the
+// one path of every edit, Undo and Redo), WorkspaceLaunch.cpp, WorkspaceChroCommands.cpp,
+// WorkspaceGroupCommands.cpp, WorkspaceFiles.cpp, WorkspaceTransfer.cpp (clipboard, import,
+// export).
 class CWorkspaceView : public CWnd {
 public:
     CWorkspaceView();
@@ -46,6 +48,15 @@ public:
     void LaunchSelectedChromatogram();
     bool AutoLaunchActiveGroup();
     void LaunchForHost();
+
+    // Edits. Every change of the list is a step that goes through ApplyEdit: the list manager
+    // first, then the lists, the selection and the title. False when the step changes nothing
+    // or the list manager refuses it; then nothing has changed.
+    bool ApplyEdit(CEditStep step);
+    bool Undo();
+    bool Redo();
+    // Delete Group once the user has agreed.
+    bool DeleteGroup(DWORD groupId);
 
     // List files.
     bool SaveList();
@@ -84,6 +95,12 @@ protected:
     void OnUpdateNextPrevious(CCmdUI* pCmdUI);
     void OnUpdateAutomate(CCmdUI* pCmdUI);
 
+    // Undo and Redo.
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    void OnUpdateEditRedo(CCmdUI* pCmdUI);
+
     // Launch triggers.
     LRESULT OnGroupLaunch(WPARAM, LPARAM);
     LRESULT OnChroLaunch(WPARAM, LPARAM);
@@ -108,6 +125,9 @@ protected:
     void OnEditGroup();
     void OnDuplicateGroup();
     void OnDeleteGroup();
+    void OnMoveGroupUp();
+    void OnMoveGroupDown();
+    void OnUpdateMoveGroup(CCmdUI* pCmdUI);
     LRESULT OnGroupCheck(WPARAM, LPARAM);
     LRESULT OnGroupDeleteKey(WPARAM, LPARAM);
     LRESULT OnGroupContextMenu(WPARAM, LPARAM);
@@ -146,6 +166,16 @@ private:
     // Adds a paste's or an import's rows as one edit; rows naming no group go to defaultGroup.
     void AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup);
     void ShowAfterTransfer(bool groupsAdded);
+    // The selection of both lists as it stands.
+    SListSelection CurrentSelection() const;
+    // The lists, selection and title after a step was applied or undone, showing sel.
+    void ShowEdit(bool groupsChanged, const SListSelection& sel);
+    // Selects and focuses the group's row, or no row, without moving the keyboard focus.
+    void SelectGroupRow(DWORD groupId);
+    // Moves the selected group one place (-1 up, +1 down); nothing at the ends.
+    void MoveGroup(int delta);
+    // The selected group row and whether it can move that way.
+    bool CanMoveGroup(int delta, int& row) const;
 
     std::unique_ptr<CWorkspaceData> m_pData;
     CAppOptions* m_pOptions = nullptr;

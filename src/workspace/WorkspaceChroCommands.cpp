@@ -7,6 +7,9 @@
 #include "resource.h"
 #include "CWorkspaceData.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 const int kChroPopup = 1;   // second popup of the context menus
 
@@ -15,6 +18,26 @@ void Message(const char* text)
     ShowMessageBox(nullptr, text, nullptr, MB_OK);
 }
 
+// A step that appends one chromatogram (under a new id) to a group of count chromatograms,
+// leaving it selected.
+CEditStep AppendStep(UINT nameId, DWORD groupId, int count, const CChromatogramData& record)
+{
+    CEditStep step(nameId);
+    CEditStep::SChroChange change;
+    change.group = groupId;
+    change.pos = count;
+    change.chros.push_back(SChroRecord{0, record});
+    step.Add(std::move(change));
+    step.m_after = SListSelection{groupId, count};
+    return step;
+}
+
+int ChroCount(const CListManager& list, DWORD groupId)
+{
+    int count = 0;
+    list.GetNoChros(groupId, count);
+    return count;
+}
 }  // namespace
 
 void CWorkspaceView::OnAddChromatogram()
@@ -42,12 +65,7 @@ void CWorkspaceView::OnAddChromatogram()
         data.m_chroList.SetFocus();
         return;
     }
-    const int count = data.m_chroList.GetItemCount();
-    DWORD chroId = 0;
-    data.m_listManager.AddChro(record, chroId, groupId);
-    data.m_chroList.AddItem(count, record.m_strName.c_str(), record.m_strDescription.c_str(), chroId,
-                            record.m_bChecked);
-    UpdateTitle(true);
+    ApplyEdit(AppendStep(IDS_STEP_ADD_CHROMATOGRAM, groupId, ChroCount(data.m_listManager, groupId), record));
 }
 
 void CWorkspaceView::OnDuplicateChromatogram()
@@ -68,12 +86,7 @@ void CWorkspaceView::OnDuplicateChromatogram()
     if (data.m_chroDlg.DoModal() != IDOK)
         return;
     data.m_chroDlg.GetData(record);
-    const int count = data.m_chroList.GetItemCount();
-    DWORD newId = 0;
-    data.m_listManager.AddChro(record, newId, groupId);
-    data.m_chroList.AddItem(count, record.m_strName.c_str(), record.m_strDescription.c_str(), newId,
-                            record.m_bChecked);
-    UpdateTitle(true);
+    ApplyEdit(AppendStep(IDS_STEP_DUPLICATE_CHROMATOGRAM, groupId, ChroCount(data.m_listManager, groupId), record));
 }
 
 void CWorkspaceView::OnEditChromatogram()
@@ -86,16 +99,20 @@ void CWorkspaceView::OnEditChromatogram()
     DWORD chroId = 0;
     if (!data.m_chroList.GetSelectedItem(row) || !data.m_chroList.GetSelectedItemData(chroId))
         return;
-    CChromatogramData record;
-    data.m_listManager.GetChromatogram(groupId, chroId, record);
-    data.m_chroDlg.SetData(record);
+    CEditStep::SChroEdit edit;
+    edit.group = groupId;
+    edit.chro = chroId;
+    data.m_listManager.GetChromatogram(groupId, chroId, edit.before);
+    data.m_chroDlg.SetData(edit.before);
     if (data.m_chroDlg.DoModal() != IDOK)
         return;
-    data.m_chroDlg.GetData(record);
-    data.m_listManager.EditChromatogram(groupId, chroId, record);
-    RefreshChromatogramList();
-    data.m_chroList.SelectItem(row);
-    UpdateTitle(true);
+    edit.after = edit.before;
+    data.m_chroDlg.GetData(edit.after);
+    // A record the list does not know is refused by the list manager: nothing changes.
+    CEditStep step(IDS_STEP_EDIT_CHROMATOGRAM);
+    step.Add(std::move(edit));
+    step.m_after = SListSelection{groupId, row};
+    ApplyEdit(std::move(step));
 }
 
 void CWorkspaceView::OnDeleteChromatogram()
@@ -128,18 +145,13 @@ void CWorkspaceView::OnDeleteChromatogram()
         data.m_chroList.SetFocus();
         return;
     }
-    data.m_listManager.RemoveChro(groupId, chroId);
-    data.m_chroList.DeleteItem(row);
-    UpdateTitle(true);
-    int left = 0;
-    data.m_listManager.GetNoChros(groupId, left);
-    if (left <= -1) {
-        data.m_groupList.SetFocus();
+    CEditStep step(IDS_STEP_DELETE_CHROMATOGRAM);
+    if (!step.AddChroRemoval(data.m_listManager, groupId, chroId, row))
         return;
-    }
-    int rows = 0;
-    data.m_chroList.CountItems(rows);
-    data.m_chroList.SelectAfterDelete(rows, row);
+    // The row that takes the deleted one's place is selected, or the new last row.
+    const int left = chros - 1;
+    step.m_after = SListSelection{groupId, left == 0 ? -1 : std::min(row, left - 1)};
+    ApplyEdit(std::move(step));
 }
 
 void CWorkspaceView::OnMoveUp()
@@ -154,10 +166,10 @@ void CWorkspaceView::OnMoveUp()
     data.m_chroList.GetSelectedItemData(chroId);
     DWORD groupId = 0;
     data.m_groupList.GetSelectedItemData(groupId);
-    data.m_listManager.Move(chroId, aboveId, groupId);
-    RefreshChromatogramList();
-    data.m_chroList.SelectItem(row - 1);
-    UpdateTitle(true);
+    CEditStep step(IDS_STEP_MOVE_UP);
+    step.Add(CEditStep::SChroSwap{groupId, chroId, aboveId});
+    step.m_after = SListSelection{groupId, row - 1};
+    ApplyEdit(std::move(step));
 }
 
 void CWorkspaceView::OnMoveDown()
@@ -173,10 +185,10 @@ void CWorkspaceView::OnMoveDown()
     const auto belowId = static_cast<DWORD>(data.m_chroList.GetItemData(row + 1));
     DWORD groupId = 0;
     data.m_groupList.GetSelectedItemData(groupId);
-    data.m_listManager.Move(chroId, belowId, groupId);
-    RefreshChromatogramList();
-    data.m_chroList.SelectItem(row + 1);
-    UpdateTitle(true);
+    CEditStep step(IDS_STEP_MOVE_DOWN);
+    step.Add(CEditStep::SChroSwap{groupId, chroId, belowId});
+    step.m_after = SListSelection{groupId, row + 1};
+    ApplyEdit(std::move(step));
 }
 
 // Called when the user may have picked another chromatogram row (click, Up, Down).
@@ -195,9 +207,15 @@ LRESULT CWorkspaceView::OnChroCheck(WPARAM, LPARAM)
     DWORD chroId = 0;
     data.m_chroList.GetCurrentItemData(chroId);
     const bool checked = data.m_chroList.IsCurrentItemChecked();
-    data.m_listManager.SetChromatogramState(groupId, chroId, checked);
+    // A toggle that changes no record (no row, or the mark the record has) is no edit.
+    CChromatogramData record;
+    if (data.m_listManager.GetChromatogram(groupId, chroId, record)) {
+        CEditStep step(checked ? IDS_STEP_CHECK_CHROMATOGRAM : IDS_STEP_UNCHECK_CHROMATOGRAM);
+        step.Add(CEditStep::SChroCheck{groupId, chroId, record.m_bChecked, checked});
+        step.m_after = CurrentSelection();
+        ApplyEdit(std::move(step));
+    }
     SyncChromatogramSelection();
-    UpdateTitle(true);
     return 1;
 }
 
@@ -213,20 +231,22 @@ LRESULT CWorkspaceView::OnChroContextMenu(WPARAM, LPARAM)
     return 0;
 }
 
-// Shift+Up and Shift+Down in the chromatogram list move the selected chromatogram, as the
-// menu's key labels promise. The keys are taken here, so the list does not also move its
+// Shift+Up and Shift+Down in either list move the selected chromatogram or group, as the
+// menus' key labels promise. The keys are taken here, so the list does not also move its
 // selection.
 BOOL CWorkspaceView::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message != WM_KEYDOWN || pMsg->hwnd != m_pData->m_chroList.m_hWnd)
+    const bool chros = pMsg->hwnd == m_pData->m_chroList.m_hWnd;
+    if (pMsg->message != WM_KEYDOWN || (!chros && pMsg->hwnd != m_pData->m_groupList.m_hWnd))
         return FALSE;
     if (pMsg->wParam != VK_UP && pMsg->wParam != VK_DOWN)
         return FALSE;
     if ((GetKeyState(VK_SHIFT) & 0x8000) == 0 || (GetKeyState(VK_CONTROL) & 0x8000) != 0)
         return FALSE;
-    if (pMsg->wParam == VK_UP)
-        OnMoveUp();
+    const bool up = pMsg->wParam == VK_UP;
+    if (chros)
+        up ? OnMoveUp() : OnMoveDown();
     else
-        OnMoveDown();
+        up ? OnMoveGroupUp() : OnMoveGroupDown();
     return TRUE;
 }

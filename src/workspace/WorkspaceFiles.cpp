@@ -144,6 +144,7 @@ void CWorkspaceView::ClearWorkspace()
 {
     CWorkspaceData& data = *m_pData;
     data.m_listManager.DeleteListContent();
+    data.m_history.Clear();
     data.m_chroList.ClearItems();
     data.m_groupList.ClearItems();
     data.m_chroDlg.ResetData();

@@ -193,34 +193,53 @@ bool CWorkspaceView::PreviewTransfer(const std::string& title, const STransferTa
 void CWorkspaceView::AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup)
 {
     CWorkspaceData& data = *m_pData;
-    CListManager& manager = data.m_listManager;
+    const CListManager& manager = data.m_listManager;
     std::map<std::string, DWORD> groupByName;
     CGroupDataHelper group;
     DWORD id = 0;
-    for (int position = 0; manager.GetGroupOrder(position, id); ++position)
+    int groupCount = 0;
+    for (; manager.GetGroupOrder(groupCount, id); ++groupCount)
         if (manager.GetGroup(group, id))
             groupByName.emplace(group.m_strName, id);
-    bool groupsAdded = false;
+    // One step, so that Undo takes the whole paste or import back: the rows for groups the
+    // list has, per group, and the groups it lacks with their rows.
+    std::map<DWORD, std::vector<SChroRecord>> into;
+    std::vector<CEditStep::SGroupChange> added;
+    std::map<std::string, size_t> addedByName;
     for (const STransferRow& row : rows) {
-        DWORD groupId = defaultGroup;
-        if (!row.group.empty()) {
-            auto found = groupByName.find(row.group);
-            if (found == groupByName.end()) {
-                CGroupDataHelper added;
-                added.m_strName = row.group;
-                manager.AddGroup(added, groupId);
-                found = groupByName.emplace(row.group, groupId).first;
-                groupsAdded = true;
+        if (!row.group.empty() && groupByName.find(row.group) == groupByName.end()) {
+            const auto [at, isNew] = addedByName.emplace(row.group, added.size());
+            if (isNew) {
+                added.emplace_back();
+                added.back().pos = groupCount + static_cast<int>(at->second);
+                added.back().rec.m_strName = row.group;
             }
-            groupId = found->second;
+            if (!row.groupOnly)
+                added[at->second].chros.push_back(SChroRecord{0, row.chro});
+            continue;
         }
-        if (!row.groupOnly) {
-            DWORD chroId = 0;
-            manager.AddChro(row.chro, chroId, groupId);
-        }
+        const DWORD groupId = row.group.empty() ? defaultGroup : groupByName[row.group];
+        if (!row.groupOnly && groupId != 0)
+            into[groupId].push_back(SChroRecord{0, row.chro});
     }
-    ShowAfterTransfer(groupsAdded);
-    UpdateTitle(true);
+    CEditStep step(IDS_STEP_PASTE);
+    DWORD shown = 0;
+    data.m_groupList.GetSelectedItemData(shown);
+    int shownRows = 0;
+    manager.GetNoChros(shown, shownRows);
+    for (auto& [groupId, chros] : into) {
+        CEditStep::SChroChange change;
+        change.group = groupId;
+        manager.GetNoChros(groupId, change.pos);
+        if (groupId == shown)
+            shownRows += static_cast<int>(chros.size());
+        change.chros = std::move(chros);
+        step.Add(std::move(change));
+    }
+    for (CEditStep::SGroupChange& change : added)
+        step.Add(std::move(change));
+    step.m_after = SListSelection{shown, shownRows > 0 ? shownRows - 1 : -1};
+    ApplyEdit(std::move(step));
 }
 
 void CWorkspaceView::ShowAfterTransfer(bool groupsAdded)

@@ -53,6 +53,10 @@ TEST(StringTables, UsPromptsAndTooltips)
         {ID_AUTOMATE, "Automatically populate chromatogram with selected group\nAutomatically populate Chromatogram"},
         {ID_GROUP_NEXT, "Launch next group\nNext group"},
         {ID_GROUP_PREVIOUS, "Launch previous group\nPrevious group"},
+        {ID_GROUP_MOVE_UP, "Move group up"},
+        {ID_GROUP_MOVE_DOWN, "Move group down"},
+        {ID_EDIT_UNDO, "Undo the last change\nUndo"},
+        {ID_EDIT_REDO, "Redo the last change undone\nRedo"},
         {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
         {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
         {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
@@ -77,6 +81,10 @@ TEST(StringTables, UkPromptsAndTooltips)
         {ID_CHRO_DELETE, "Delete chromatogram\nDelete Chromatogram"},
         {ID_CHRO_MOVE_UP, "Move chromatogram up in view"},
         {ID_CHRO_MOVE_DOWN, "Move chromatogram down in view"},
+        {ID_GROUP_MOVE_UP, "Move group up in view"},
+        {ID_GROUP_MOVE_DOWN, "Move group down in view"},
+        {ID_EDIT_UNDO, "Undo the last change\nUndo"},
+        {ID_EDIT_REDO, "Redo the last change undone\nRedo"},
         {ID_CHRO_EDIT, "Edit selected chromatogram"},
         {ID_GROUP_EDIT, "Edit chromatogram group\nEdit group"},
         {ID_GROUP_DUPLICATE, "Add chromatogram group\nAdd Group"},
@@ -107,6 +115,9 @@ TEST(StringTables, FrameworkTextsAndDialogTitlesInBothLanguages)
         {IDS_ADD_GROUP, "Add Group"},
         {IDS_EDIT_GROUP, "Edit group details"},
         {IDS_DUPLICATE_GROUP, "Duplicate group"},
+        {IDS_STEP_DELETE_GROUP, "Delete Group"},
+        {IDS_STEP_MOVE_GROUP_DOWN, "Move Group Down"},
+        {IDS_STEP_UNCHECK_CHROMATOGRAM, "Uncheck Chromatogram"},
     };
     for (WORD language : {kUs, kUk})
         for (const auto& e : expected)

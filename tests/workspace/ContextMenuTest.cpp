@@ -22,6 +22,8 @@ const char kDeleteChro[] = "&Delete Chromatogram \tDEL";
 const char kAddGroup[] = "Add &Group...\tCtrl+G";
 const char kEditGroup[] = "Edit Group...";
 const char kDuplicateGroup[] = "D&uplicate Group...";
+const char kMoveGroupUp[] = "Move Group U&p\tShift+Up";
+const char kMoveGroupDown[] = "Move Group Do&wn\tShift+Down";
 const char kDeleteGroup[] = "Delete G&roup\tDEL";
 
 class ContextMenuTest : public WorkspaceFixture {
@@ -110,17 +112,19 @@ TEST_F(ContextMenuTest, GroupMenuOfAnEmptyListOffersOnlyAdd)
     std::vector<std::string> items;
     for (const PopupMenuReader::Item& item : menu.m_items)
         items.push_back(item.separator ? "-" : item.text);
-    EXPECT_EQ(items, (std::vector<std::string>{kAddGroup, kEditGroup, "-", kDuplicateGroup, "-", kDeleteGroup}));
+    EXPECT_EQ(items, (std::vector<std::string>{kAddGroup, kEditGroup, "-", kDuplicateGroup, "-", kMoveGroupUp,
+                                               kMoveGroupDown, "-", kDeleteGroup}));
     EXPECT_FALSE(Grayed(menu, kAddGroup));
-    EXPECT_TRUE(Grayed(menu, kEditGroup));
-    EXPECT_TRUE(Grayed(menu, kDuplicateGroup));
-    EXPECT_TRUE(Grayed(menu, kDeleteGroup));
+    for (const char* text : {kEditGroup, kDuplicateGroup, kMoveGroupUp, kMoveGroupDown, kDeleteGroup})
+        EXPECT_TRUE(Grayed(menu, text)) << text;
 
     AddGroup("G");
+    AddGroup("H");
     ShowList(0);
     menu = OpenOnRow(GroupList(), 0);
-    for (const char* text : {kAddGroup, kEditGroup, kDuplicateGroup, kDeleteGroup})
+    for (const char* text : {kAddGroup, kEditGroup, kDuplicateGroup, kMoveGroupDown, kDeleteGroup})
         EXPECT_FALSE(Grayed(menu, text)) << text;
+    EXPECT_TRUE(Grayed(menu, kMoveGroupUp));   // the first group cannot move up
 }
 
 // A command chosen from the menu goes to the workspace: Add picked by its mnemonic.

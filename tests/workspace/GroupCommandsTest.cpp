@@ -79,7 +79,8 @@ TEST_F(GroupCommandsTest, EditKeepsTheRowAndTheChromatogramsAndAcceptsAnEmptyNam
     EXPECT_TRUE(Modified());
 }
 
-TEST_F(GroupCommandsTest, DuplicateAppendsACopyWithTheSourcesCheckAndChromatograms)
+// The copy of the checked group comes unchecked: one group at most carries the check.
+TEST_F(GroupCommandsTest, DuplicateAppendsAnUncheckedCopyWithTheSourcesChromatograms)
 {
     Groups(3, 1, 1);
     std::string basedOn;
@@ -92,13 +93,15 @@ TEST_F(GroupCommandsTest, DuplicateAppendsACopyWithTheSourcesCheckAndChromatogra
     EXPECT_EQ(basedOn, "G1");
     EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "G1", "G2", "Copy"}));
     EXPECT_EQ(SelectedRow(GroupList()), 3);
-    EXPECT_TRUE(RowChecked(GroupList(), 3));
+    EXPECT_FALSE(RowChecked(GroupList(), 3));
+    EXPECT_TRUE(RowChecked(GroupList(), 1));
     EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"G1.0", "G1.1"}));
     DWORD copyId = 0;
     ASSERT_TRUE(Manager().GetGroupOrder(3, copyId));
     EXPECT_EQ(static_cast<DWORD>(ListView_GetItemCount(ChroList())), 2u);
     EXPECT_EQ(ManagerChroNames(copyId), (std::vector<std::string>{"G1.0", "G1.1"}));
     EXPECT_EQ(Group(copyId).m_strBasedOn, "G1");
+    EXPECT_FALSE(Group(copyId).m_bChecked);
     EXPECT_TRUE(Modified());
 }
 

@@ -292,6 +292,94 @@ TEST_F(ListManagerTest, RemovedIdsAreNeverHandedOutAgain)
     EXPECT_TRUE(used.insert(id).second);
 }
 
+// What an undo needs: a removed group or chromatogram comes back with its ids at its place,
+// and the list reads exactly as before the removal.
+TEST_F(ListManagerTest, RemovedRecordsComeBackWithTheirIdsAtTheirPlaces)
+{
+    ASSERT_TRUE(m_list.SetChroSelection(m_a, 2));
+    const std::string before = Snapshot(m_list);
+    CGroupDataHelper group;
+    ASSERT_TRUE(m_list.GetGroup(group, m_a));
+    std::vector<SChroRecord> chros(3);
+    for (int pos = 0; pos < 3; ++pos) {
+        ASSERT_TRUE(m_list.GetChroOrder(m_a, pos, chros[pos].id));
+        ASSERT_TRUE(m_list.GetChromatogram(m_a, chros[pos].id, chros[pos].rec));
+    }
+    ASSERT_TRUE(m_list.RemoveGroup(m_a));
+    DWORD id = m_a;
+    ASSERT_TRUE(m_list.InsertGroup(group, id, 0));
+    EXPECT_EQ(id, m_a);
+    ASSERT_TRUE(m_list.InsertChros(m_a, 0, chros));
+    ASSERT_TRUE(m_list.SetChroSelection(m_a, 2));
+    EXPECT_EQ(Snapshot(m_list), before);
+
+    std::vector<SChroRecord> middle{chros[1]};
+    ASSERT_TRUE(m_list.RemoveChro(m_a, m_a2));
+    ASSERT_TRUE(m_list.InsertChros(m_a, 1, middle));
+    EXPECT_EQ(Snapshot(m_list), before);
+
+    // Ids of 0 take new ids, above every id the list holds.
+    std::vector<SChroRecord> fresh{{0, Chro("n1")}, {0, Chro("n2")}};
+    DWORD newGroup = 0;
+    ASSERT_TRUE(m_list.InsertGroup(Group("N"), newGroup, 1));
+    ASSERT_TRUE(m_list.InsertChros(newGroup, 0, fresh));
+    const std::set<DWORD> ids{m_a, m_b, m_a1, m_a2, m_a3, m_b1, newGroup, fresh[0].id, fresh[1].id};
+    EXPECT_EQ(ids.size(), 9u);
+    EXPECT_EQ(ids.count(0), 0u);
+    EXPECT_EQ(ChroOrder(newGroup), "n1 n2 ");
+    DWORD second = 0;
+    ASSERT_TRUE(m_list.GetGroupOrder(1, second));
+    EXPECT_EQ(second, newGroup);
+}
+
+TEST_F(ListManagerTest, InsertsThatWouldClashOrMissChangeNothing)
+{
+    const std::string before = Snapshot(m_list);
+    DWORD id = m_b;   // a group's id already
+    EXPECT_FALSE(m_list.InsertGroup(Group("x"), id, 0));
+    for (int pos : {-1, 3}) {
+        DWORD none = 0;
+        EXPECT_FALSE(m_list.InsertGroup(Group("x"), none, pos));
+        EXPECT_EQ(none, 0u);
+    }
+    const std::vector<std::vector<SChroRecord>> clashes = {
+        {{0, Chro("x")}, {m_a1, Chro("x")}},         // an id the group holds
+        {{9000, Chro("x")}, {9000, Chro("y")}},      // the same id twice
+    };
+    for (const auto& clash : clashes) {
+        auto chros = clash;
+        EXPECT_FALSE(m_list.InsertChros(m_a, 0, chros));
+        EXPECT_EQ(chros[0].id, clash[0].id);   // no new id handed out
+    }
+    std::vector<SChroRecord> one{{0, Chro("x")}};
+    EXPECT_FALSE(m_list.InsertChros(m_a, 4, one));
+    EXPECT_FALSE(m_list.InsertChros(m_a, -1, one));
+    EXPECT_FALSE(m_list.InsertChros(9999, 0, one));
+    EXPECT_EQ(Snapshot(m_list), before);
+    // Another group's chromatogram id is no clash: ids are unique within a group.
+    std::vector<SChroRecord> foreign{{m_b1, Chro("b1 again")}};
+    EXPECT_TRUE(m_list.InsertChros(m_a, 3, foreign));
+    EXPECT_EQ(ChroOrder(m_a), "a1 a2 a3 b1 again ");
+}
+
+TEST_F(ListManagerTest, MoveGroupSwapsAdjacentGroupsOnlyAndUndoesItself)
+{
+    DWORD c = 0;
+    ASSERT_TRUE(m_list.AddGroup(Group("C"), c));
+    const std::string before = Snapshot(m_list);
+    EXPECT_FALSE(m_list.MoveGroup(m_a, c));      // two apart
+    EXPECT_FALSE(m_list.MoveGroup(m_a, m_a));
+    EXPECT_FALSE(m_list.MoveGroup(m_a, 0));
+    EXPECT_FALSE(m_list.MoveGroup(9999, m_b));
+    EXPECT_EQ(Snapshot(m_list), before);
+    ASSERT_TRUE(m_list.MoveGroup(c, m_b));
+    DWORD id = 0;
+    ASSERT_TRUE(m_list.GetGroupOrder(1, id));
+    EXPECT_EQ(id, c);
+    ASSERT_TRUE(m_list.MoveGroup(c, m_b));
+    EXPECT_EQ(Snapshot(m_list), before);
+}
+
 TEST(ListManagerScale, TenThousandGroupsAreWalkedByPosition)
 {
     CListManager list;

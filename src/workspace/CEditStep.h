@@ -1,0 +1,96 @@
+#pragma once
+
+#include "CListManager.h"
+
+#include <variant>
+#include <vector>
+
+// Where the two lists stand: the selected group's id (0: none) and the selected
+// chromatogram row (-1: none).
+struct SListSelection {
+    DWORD group = 0;
+    int chroRow = -1;
+};
+
+// One undoable change of the list, as a value: the records before and after, with their ids
+// and positions, and the selection of both lists before and after. Applied forward it makes
+// the change; applied backward it undoes it through the list manager's own operations, so
+// every id comes back as it was.
+class CEditStep {
+public:
+    // A group with its chromatograms inserted at, or removed from, a position. An id of 0
+    // (the group's or a chromatogram's) takes a new id when first inserted and keeps it.
+    struct SGroupChange {
+        bool insert = true;
+        DWORD id = 0;
+        int pos = 0;
+        int chroSelection = 0;
+        CGroupDataHelper rec;
+        std::vector<SChroRecord> chros;
+    };
+    // A run of chromatograms inserted at, or removed from, a position of one group.
+    struct SChroChange {
+        bool insert = true;
+        DWORD group = 0;
+        int pos = 0;
+        std::vector<SChroRecord> chros;
+    };
+    struct SGroupEdit {
+        DWORD id = 0;
+        CGroupDataHelper before, after;
+    };
+    struct SChroEdit {
+        DWORD group = 0, chro = 0;
+        CChromatogramData before, after;
+    };
+    struct SGroupCheck {
+        DWORD id = 0;
+        bool before = false, after = false;
+    };
+    struct SChroCheck {
+        DWORD group = 0, chro = 0;
+        bool before = false, after = false;
+    };
+    // Two neighbours changing places; the same swap undoes it.
+    struct SGroupSwap {
+        DWORD id = 0, neighbour = 0;
+    };
+    struct SChroSwap {
+        DWORD group = 0, chro = 0, neighbour = 0;
+    };
+    using Change = std::variant<SGroupChange, SChroChange, SGroupEdit, SChroEdit, SGroupCheck, SChroCheck, SGroupSwap,
+                                SChroSwap>;
+
+    // nameId: the string naming the step in "Undo <name>".
+    explicit CEditStep(UINT nameId = 0) : m_nNameId(nameId) {}
+
+    UINT NameId() const { return m_nNameId; }
+    // Adds a change; an edit or check that changes nothing is left out.
+    void Add(Change change);
+    // The removal of a group, read from the list with its chromatograms; false when the list
+    // does not know the group.
+    bool AddGroupRemoval(const CListManager& list, DWORD id);
+    // The removal of one chromatogram at row pos; false when the list does not know it.
+    bool AddChroRemoval(const CListManager& list, DWORD group, DWORD chro, int pos);
+    bool IsEmpty() const { return m_changes.empty(); }
+    // True when a change reaches the groups themselves, not only chromatograms.
+    bool TouchesGroups() const;
+
+    // Makes the change (forward) or undoes it (backward). All or nothing: when the list
+    // refuses a change, those already made are taken back and the result is false.
+    bool Apply(CListManager& list, bool forward);
+
+    // The id of the first group the step inserted (after it was applied), or 0.
+    DWORD InsertedGroup() const;
+
+    SListSelection m_before;
+    SListSelection m_after;
+    bool m_bSelectInsertedGroup = false;   // m_after selects the group the step inserts
+    unsigned long long m_nSerial = 0;   // given by the history: names the state after the step
+
+private:
+    static bool ApplyChange(CListManager& list, Change& change, bool forward);
+
+    UINT m_nNameId;
+    std::vector<Change> m_changes;
+};

@@ -1,0 +1,250 @@
+// Undo and Redo on a real workspace: every kind of edit is taken back and made again with
+// its ids, rows, marks and selection; the Edit menu's texts and gray states; the keys; the
+// modified mark from the saved state; moving groups.
+#include "DialogAnswerer.h"
+#include "ListViewInput.h"
+#include "Pump.h"
+#include "WorkspaceFixture.h"
+#include "ListMessages.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+#include <functional>
+#include <initializer_list>
+
+namespace {
+const int kEditMenu = 1;   // File, Edit, View, Help
+
+class UndoTest : public WorkspaceFixture {
+protected:
+    // Groups "G0" and "G1" with chromatograms "a", "b", "c" each; G0 and its row 1 shown.
+    void TwoGroups()
+    {
+        for (const char* group : {"G0", "G1"}) {
+            const DWORD id = AddGroup(group);
+            for (const char* chro : {"a", "b", "c"})
+                AddChro(id, chro);
+        }
+        ShowList(0);
+        Data().m_chroList.SelectItem(1);
+    }
+    // All a user and a saved file could tell of the list: every record with its id, both
+    // lists' rows and marks, both selections and the title.
+    std::string State()
+    {
+        std::string text;
+        DWORD group = 0;
+        CGroupDataHelper rec;
+        for (int g = 0; Manager().GetGroupOrder(g, group); ++g) {
+            Manager().GetGroup(rec, group);
+            text += "G" + std::to_string(group) + rec.m_strName + "/" + rec.m_strComment + "/" +
+                    std::to_string(rec.m_bChecked) + "[";
+            DWORD chro = 0;
+            CChromatogramData c;
+            for (int p = 0; Manager().GetChroOrder(group, p, chro); ++p) {
+                Manager().GetChromatogram(group, chro, c);
+                text += std::to_string(chro) + c.m_strName + "/" + c.m_strDescription + std::to_string(c.m_bChecked) + " ";
+            }
+            text += "]\n";
+        }
+        for (HWND list : {GroupList(), ChroList()}) {
+            for (int row = 0; row < ListView_GetItemCount(list); ++row)
+                text += ListView_GetCheckState(list, row) ? "+" : "-";
+            text += " " + std::to_string(SelectedRow(list)) + "\n";
+        }
+        for (const std::string& name : Names(GroupList()))
+            text += name + ",";
+        for (const std::string& name : Names(ChroList()))
+            text += name + ";";
+        return text + "\n" + Title();
+    }
+    // The Edit menu's item as the menu shows it when opened: its text and whether it is grayed.
+    std::string EditItem(UINT id)
+    {
+        HMENU edit = GetSubMenu(GetMenu(m_frame.m_hWnd), kEditMenu);
+        m_frame.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit), kEditMenu);
+        char text[128] = {};
+        GetMenuStringA(edit, id, text, sizeof text, MF_BYCOMMAND);
+        const bool grayed = (GetMenuState(edit, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        return std::string(text) + (grayed ? " (grayed)" : "");
+    }
+    // A key pressed in a list while the given modifier keys are held.
+    static void PressWith(HWND list, UINT key, std::initializer_list<int> modifiers)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        BYTE held[256];
+        std::copy(std::begin(keys), std::end(keys), held);
+        for (int modifier : modifiers)
+            held[modifier] = 0x80;
+        SetKeyboardState(held);
+        ui::PressKey(list, key);
+        SetKeyboardState(keys);
+    }
+    void Answered(UINT id, const char* caption, int button, const char* name = nullptr, int nameId = 0)
+    {
+        ui::DialogAnswerer answerer;
+        answerer.Expect(caption, button, [name, nameId](HWND dialog) {
+            if (name)
+                SetDlgItemTextA(dialog, nameId, name);
+        });
+        ASSERT_EQ(Run(id, answerer).size(), 1u) << caption;
+    }
+};
+
+// Each kind of edit, one after another, each after a selection (which is no step); then
+// Undo back to the start and Redo to the end, the whole state compared at every step.
+TEST_F(UndoTest, UndoAndRedoRetraceEveryKindOfEdit)
+{
+    TwoGroups();
+    auto pickGroup = [this](int row) {
+        ui::Click(GroupList(), ui::RowPartPoint(GroupList(), row, ui::RowPart::Label));
+        ui::PumpPending();
+    };
+    struct SEdit {
+        std::function<void()> select, edit;
+    };
+    const SEdit edits[] = {
+        {{}, [&] { Answered(ID_CHRO_ADD, "Add chromatogram", IDOK, "d", IDC_CHRO_NAME); }},
+        {{}, [&] { Answered(ID_CHRO_EDIT, "Edit chromatogram details", IDOK, "d2", IDC_CHRO_NAME); }},
+        {{}, [&] { Answered(ID_CHRO_DUPLICATE, "Duplicate chromatogram", IDOK, "d3", IDC_CHRO_NAME); }},
+        {{}, [&] { Command(ID_CHRO_MOVE_UP); }},
+        {[&] { Data().m_chroList.SelectItem(1); }, [&] { Answered(ID_CHRO_DELETE, "Deletion", IDYES); }},
+        {{}, [&] { ui::PressKey(ChroList(), VK_SPACE); }},
+        {{}, [&] { Answered(ID_GROUP_ADD, "Add Group", IDOK, "G2", IDC_GROUP_NAME); }},
+        {[&] { pickGroup(0); }, [&] { Answered(ID_GROUP_EDIT, "Edit group details", IDOK, "G0x", IDC_GROUP_NAME); }},
+        {{}, [&] { Answered(ID_GROUP_DUPLICATE, "Duplicate group", IDOK, "copy", IDC_GROUP_NAME); }},
+        {{}, [&] { Command(ID_GROUP_MOVE_UP); }},
+        {[&] { Data().m_groupList.EnableChecks(true); },
+         [&] {
+             ui::Click(GroupList(), ui::RowPartPoint(GroupList(), 2, ui::RowPart::CheckBox));
+             ui::PumpPending();
+         }},
+        {[&] { pickGroup(0); }, [&] { Answered(ID_GROUP_DELETE, "Deletion", IDYES); }},
+    };
+    std::vector<std::string> before, after;
+    for (const SEdit& edit : edits) {
+        if (edit.select)
+            edit.select();
+        before.push_back(State());
+        edit.edit();
+        after.push_back(State());
+        ASSERT_NE(after.back(), before.back()) << "edit " << after.size() - 1 << " changed nothing";
+    }
+    for (size_t i = before.size(); i-- > 0;) {
+        Command(ID_EDIT_UNDO);
+        ui::PumpPending();
+        ASSERT_EQ(State(), before[i]) << "undo of edit " << i;
+    }
+    EXPECT_FALSE(Modified());
+    EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo\tCtrl+Z (grayed)");
+    for (size_t i = 0; i < after.size(); ++i) {
+        Command(ID_EDIT_REDO);
+        ui::PumpPending();
+        ASSERT_EQ(State(), after[i]) << "redo of edit " << i;
+    }
+    EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo\tCtrl+Y (grayed)");
+}
+
+TEST_F(UndoTest, EditMenuNamesTheStepsAndTheKeysReachThem)
+{
+    TwoGroups();
+    EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo\tCtrl+Z (grayed)");
+    EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo\tCtrl+Y (grayed)");
+    const std::string before = State();
+    Answered(ID_GROUP_DELETE, "Deletion", IDYES);
+    const std::string after = State();
+    Command(ID_CHRO_MOVE_DOWN);
+    EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo Move Down\tCtrl+Z");
+    PressWith(ChroList(), 'Z', {VK_CONTROL});
+    EXPECT_EQ(State(), after);
+    EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo Delete Group\tCtrl+Z");
+    EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo Move Down\tCtrl+Y");
+    PressWith(GroupList(), 'Z', {VK_CONTROL});
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo Delete Group\tCtrl+Y");
+    PressWith(GroupList(), 'Y', {VK_CONTROL});
+    EXPECT_EQ(State(), after);
+    PressWith(ChroList(), 'Z', {VK_CONTROL, VK_SHIFT});
+    EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo\tCtrl+Y (grayed)");
+    EXPECT_TRUE(Modified());
+    // New forgets every step.
+    Answered(ID_FILE_NEW, "Save File", IDNO);
+    EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo\tCtrl+Z (grayed)");
+}
+
+// The mark says whether the list differs from the state last saved, however it got there.
+TEST_F(UndoTest, ModifiedMarkFollowsTheSavedState)
+{
+    TwoGroups();
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    Data().m_strPathName = std::string(folder) + "vt-undo-" + std::to_string(GetCurrentProcessId()) + ".vtl";
+    Data().m_strFileName = "saved.vtl";
+    Command(ID_CHRO_MOVE_UP);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(Title(), "Vantrace - saved.vtl");
+    Command(ID_CHRO_MOVE_DOWN);
+    EXPECT_TRUE(Modified());
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Title(), "Vantrace - saved.vtl");
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Title(), "Vantrace - saved.vtl *");
+    Command(ID_EDIT_REDO);
+    EXPECT_FALSE(Modified());
+    DeleteFileA(Data().m_strPathName.c_str());
+}
+
+// A step whose records the list manager no longer holds is refused: nothing changes and it
+// stays the step to undo.
+TEST_F(UndoTest, RefusedUndoChangesNothing)
+{
+    TwoGroups();
+    Answered(ID_GROUP_ADD, "Add Group", IDOK, "G2", IDC_GROUP_NAME);
+    DWORD added = 0;
+    ASSERT_TRUE(Manager().GetGroupOrder(2, added));
+    ASSERT_TRUE(Manager().RemoveGroup(added));
+    ShowList(0);
+    const std::string state = State();
+    EXPECT_FALSE(View().Undo());
+    EXPECT_EQ(State(), state);
+    EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo Add Group\tCtrl+Z");
+}
+
+TEST_F(UndoTest, MoveGroupKeepsTheGroupSelectedAndDoesNothingAtTheEnds)
+{
+    TwoGroups();
+    EXPECT_EQ(EditItem(ID_GROUP_MOVE_UP), "Move Group U&p\tShift+Up (grayed)");
+    PressWith(GroupList(), VK_UP, {VK_SHIFT});
+    EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "G1"}));
+    EXPECT_FALSE(Modified());
+    EXPECT_EQ(EditItem(ID_GROUP_MOVE_DOWN), "Move Group Do&wn\tShift+Down");
+    PressWith(GroupList(), VK_DOWN, {VK_SHIFT});
+    EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G1", "G0"}));
+    EXPECT_EQ(SelectedRow(GroupList()), 1);
+    EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(EditItem(ID_GROUP_MOVE_DOWN), "Move Group Do&wn\tShift+Down (grayed)");
+    EXPECT_TRUE(Modified());
+    const std::string moved = State();
+    Command(ID_GROUP_MOVE_DOWN);
+    EXPECT_EQ(State(), moved);
+    EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo Move Group Down\tCtrl+Z");
+}
+
+// What changes no record is no edit: no step and no mark.
+TEST_F(UndoTest, ActionsThatChangeNothingLeaveNoStepAndNoMark)
+{
+    AddGroup("G0");
+    ShowList(0);
+    ui::PressKey(ChroList(), VK_SPACE);   // an empty chromatogram list
+    ListView_SetItemState(GroupList(), -1, 0, LVIS_SELECTED);
+    ui::DialogAnswerer none;
+    none.Expect("Edit group details", IDOK);
+    EXPECT_TRUE(Run(ID_GROUP_EDIT, none, 1000).empty());   // with no group, no dialog
+    Data().m_groupList.SelectItem(0);
+    Answered(ID_GROUP_EDIT, "Edit group details", IDOK);   // OK with nothing changed
+    EXPECT_FALSE(Modified());
+    EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo\tCtrl+Z (grayed)");
+}
+}  // namespace
