@@ -46,8 +46,51 @@ void ListData::CheckOnly(size_t group)
         groups[i].checked = i == group;
 }
 
+void ModelState::Edited(const ListData& before)
+{
+    redo.clear();
+    undo.push_back({before, list, nextState});
+    state = nextState++;
+    if (undo.size() > kHistoryLimit) {
+        base = undo.front().state;
+        undo.pop_front();
+        trimmed = true;
+    }
+    modified = state != saved;
+}
+
+void ModelState::Forget()
+{
+    undo.clear();
+    redo.clear();
+    state = base = saved = nextState++;
+    ++loads;
+    loaded = list;
+    trimmed = false;
+    modified = false;
+}
+
+void ModelState::Undo()
+{
+    list = undo.back().before;
+    redo.push_back(undo.back());
+    undo.pop_back();
+    state = undo.empty() ? base : undo.back().state;
+    modified = state != saved;
+}
+
+void ModelState::Redo()
+{
+    list = redo.back().after;
+    undo.push_back(redo.back());
+    redo.pop_back();
+    state = undo.back().state;
+    modified = state != saved;
+}
+
 void ModelState::Saved(const std::string& path, const std::string& name)
 {
+    saved = state;
     pathName = path;
     fileName = name;
     modified = false;
@@ -58,7 +101,7 @@ void ModelState::Cleared()
 {
     list = ListData();
     fileName = "Untitled.vtl";
-    modified = false;
+    Forget();
 }
 
 ChroModel ChroDialogResult(const ChroModel& start, const ChroInput& input)

@@ -3,6 +3,7 @@
 // The walk's model of a list: plain values, no Win32. The walk applies each user action to
 // the real workspace and to this model, then compares the two. Every state is a value that
 // copies, so a history of states (for Undo and Redo) is a vector of them.
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -69,6 +70,28 @@ struct ModelState {
     bool modified = false;
     bool automate = false;
     std::map<std::string, ListData> files;   // what each list file the walk wrote holds
+
+    // Undo and Redo as the workspace keeps them: each step holds the list before and after it
+    // and the number of the state it leads to. The list is unmodified exactly in the state
+    // last loaded or saved.
+    struct StepModel {
+        ListData before, after;
+        unsigned long long state = 0;
+    };
+    static constexpr size_t kHistoryLimit = 1000;
+    std::deque<StepModel> undo, redo;
+    unsigned long long state = 0, saved = 0, nextState = 1;
+    unsigned long long base = 0;   // the state before the oldest step kept
+    int loads = 0;                 // News and loads so far: no step reaches back across one
+    ListData loaded;               // the list as last loaded or made new
+    bool trimmed = false;          // steps since then went over the limit
+
+    // An edit has changed the list from before to the present one.
+    void Edited(const ListData& before);
+    // A load or New: no steps; the present list is the saved one.
+    void Forget();
+    void Undo();
+    void Redo();
 
     std::string Title() const { return "Vantrace - " + fileName + (modified ? " *" : ""); }
     // The state after a successful save to path under name.

@@ -9,6 +9,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace walk {
 namespace {
 const int kMaxGroups = 10;   // rows beyond the visible ones could not be pressed
@@ -542,7 +545,7 @@ void RunOpen(Step& s)
         s.expected.list = s.expected.files[path];
         s.expected.pathName = path;
         s.expected.fileName = path.substr(path.find_last_of('\\') + 1);
-        s.expected.modified = false;
+        s.expected.Forget();
     }
 }
 
@@ -550,6 +553,85 @@ int Always(Step&)
 {
     return 1;
 }
+
+// A key pressed in a list while modifier keys are held.
+void PressWithKeys(HWND list, UINT key, std::initializer_list<int> modifiers)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE held[256];
+    std::copy(std::begin(keys), std::end(keys), held);
+    for (int modifier : modifiers)
+        held[modifier] = 0x80;
+    SetKeyboardState(held);
+    ui::PressKey(list, key);
+    SetKeyboardState(keys);
+}
+
+// Move Group Up or Down through the menu command or Shift+Up, Shift+Down in the group list.
+void RunMoveGroup(Step& s, bool up)
+{
+    const UINT id = up ? ID_GROUP_MOVE_UP : ID_GROUP_MOVE_DOWN;
+    const int g = s.Group();
+    const int other = up ? g - 1 : g + 1;
+    const bool possible = g >= 0 && other >= 0 && other < GroupRows(s);
+    const bool byKey = s.rng.Chance(50);
+    if (!byKey && Grayed(s, id)) {
+        if (possible)
+            s.problem = std::string(up ? "Move Group Up" : "Move Group Down") + " is grayed at row " +
+                        std::to_string(g) + "\n";
+        return;
+    }
+    s.did = std::string(byKey ? "key " : "command ") + "from row " + std::to_string(g);
+    s.problem = s.ui.Run({}, [&] {
+        if (byKey)
+            PressWithKeys(s.ui.GroupList(), up ? VK_UP : VK_DOWN, {VK_SHIFT});
+        else
+            s.ui.Command(id);
+    });
+    if (!possible)
+        return;
+    std::swap(s.expected.list.groups[static_cast<size_t>(g)], s.expected.list.groups[static_cast<size_t>(other)]);
+    s.expected.modified = true;
+    if (s.Group() != other)
+        s.problem += "the moved group is not selected: row " + std::to_string(s.Group()) + "\n";
+}
+}  // namespace
+
+void RunUndoRedo(Step& s, bool undo)
+{
+    const UINT id = undo ? ID_EDIT_UNDO : ID_EDIT_REDO;
+    const bool possible = !(undo ? s.expected.undo : s.expected.redo).empty();
+    s.historyMoved = true;
+    if (s.ui.Enabled(id) != possible) {
+        s.problem = std::string(undo ? "Undo" : "Redo") + (possible ? " is grayed" : " is enabled") +
+                    " while the model has " + (possible ? "" : "no ") + "steps\n";
+        return;
+    }
+    if (!possible) {
+        s.did = "grayed";
+        return;
+    }
+    const int how = s.rng.Below(3);   // the command, Ctrl+Z or Ctrl+Y, Ctrl+Shift+Z for Redo
+    HWND list = s.rng.Chance(50) ? s.ui.GroupList() : s.ui.ChroList();
+    s.did = how == 0 ? "command" : undo ? "Ctrl+Z" : how == 1 ? "Ctrl+Y" : "Ctrl+Shift+Z";
+    s.problem = s.ui.Run({}, [&] {
+        if (how == 0)
+            s.ui.Command(id);
+        else if (undo)
+            PressWithKeys(list, 'Z', {VK_CONTROL});
+        else if (how == 1)
+            PressWithKeys(list, 'Y', {VK_CONTROL});
+        else
+            PressWithKeys(list, 'Z', {VK_CONTROL, VK_SHIFT});
+    });
+    if (undo)
+        s.expected.Undo();
+    else
+        s.expected.Redo();
+}
+
+namespace {
 
 const std::vector<Action> kActions = {
     {"add chromatogram", &WeightAddChro, &RunAddChro},
@@ -574,6 +656,10 @@ const std::vector<Action> kActions = {
     {"select group", [](Step& s) { return GroupRows(s) > 0 ? 8 : 0; }, [](Step& s) { RunSelect(s, s.ui.GroupList()); }},
     {"press group check box", &WeightPressGroupBox, &RunPressGroupBox},
     {"automate", [](Step& s) { return GroupRows(s) > 0 ? 2 : 0; }, &RunAutomate},
+    {"undo", [](Step& s) { return s.expected.undo.empty() ? 1 : 6; }, [](Step& s) { RunUndoRedo(s, true); }},
+    {"redo", [](Step& s) { return s.expected.redo.empty() ? 1 : 4; }, [](Step& s) { RunUndoRedo(s, false); }},
+    {"move group up", [](Step& s) { return GroupRows(s) > 1 ? 2 : 0; }, [](Step& s) { RunMoveGroup(s, true); }},
+    {"move group down", [](Step& s) { return GroupRows(s) > 1 ? 2 : 0; }, [](Step& s) { RunMoveGroup(s, false); }},
     {"right-click", [](Step& s) { return GroupRows(s) > 0 && s.Group() >= 0 ? 2 : 0; }, &RunRightClick},
     {"save", [](Step&) { return 3; }, &RunSave},
     {"save as", [](Step&) { return 2; }, &RunSaveAs},

@@ -15,11 +15,11 @@ namespace walk {
 // Faults that other branches are mending now: the walk steers around the sequences that
 // show them until the mends land. Each switch names the fault it avoids.
 // 8: Space in an empty chromatogram list marks the list modified.
-constexpr bool kAvoidSpaceInEmptyChroList = true;
+constexpr bool kAvoidSpaceInEmptyChroList = false;
 // 11: duplicating the checked group gives two checked groups.
-constexpr bool kAvoidDuplicateOfCheckedGroup = true;
+constexpr bool kAvoidDuplicateOfCheckedGroup = false;
 // 12: Edit Group with no group selected marks the list modified.
-constexpr bool kAvoidEditGroupWithoutSelection = true;
+constexpr bool kAvoidEditGroupWithoutSelection = false;
 
 // A random source that gives the same numbers for a seed on every library.
 class Rng {
@@ -44,6 +44,7 @@ struct Step {
     std::string did;       // what the action did, for the report
     std::string problem;   // empty while all goes as expected
     bool unchangedEditMayMark = false;   // an OK'd edit that changed nothing may or may not mark
+    bool historyMoved = false;           // an Undo or Redo: the list changed, but by no new step
 
     int Group() const { return WalkDriver::Selected(ui.GroupList()); }
     int Chro() const { return WalkDriver::Selected(ui.ChroList()); }
@@ -57,4 +58,6 @@ struct Action {
 };
 
 const std::vector<Action>& Actions();
+// Undo (or Redo) through the menu command or its keys, the model following its own history.
+void RunUndoRedo(Step& s, bool undo);
 }  // namespace walk
