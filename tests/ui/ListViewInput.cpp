@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace ui {
 namespace {
 LPARAM PointParam(POINT pt)
@@ -91,5 +94,18 @@ void PressKey(HWND hwnd, UINT virtualKey)
     PostMessageA(hwnd, WM_KEYDOWN, virtualKey, MAKELPARAM(1, scan));
     PostMessageA(hwnd, WM_KEYUP, virtualKey, MAKELPARAM(1, scan | KF_REPEAT | KF_UP));
     PumpPending();
+}
+
+void PressKey(HWND hwnd, UINT virtualKey, std::initializer_list<int> modifiers)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE held[256];
+    std::copy(std::begin(keys), std::end(keys), held);
+    for (int modifier : modifiers)
+        held[modifier] = 0x80;
+    SetKeyboardState(held);
+    PressKey(hwnd, virtualKey);
+    SetKeyboardState(keys);
 }
 }  // namespace ui

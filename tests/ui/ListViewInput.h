@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace ui {
 // The parts of a report-view row that the mouse can hit.
 enum class RowPart { Icon, Label, CheckBox };
@@ -22,4 +24,6 @@ void RightClick(HWND hwnd, POINT client);
 void DoubleClick(HWND hwnd, POINT client);
 // Key down and up posted to a control and handled.
 void PressKey(HWND hwnd, UINT virtualKey);
+// The same, while the given modifier keys (VK_SHIFT, VK_CONTROL) are held.
+void PressKey(HWND hwnd, UINT virtualKey, std::initializer_list<int> modifiers);
 }  // namespace ui

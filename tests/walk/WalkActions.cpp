@@ -554,20 +554,6 @@ int Always(Step&)
     return 1;
 }
 
-// A key pressed in a list while modifier keys are held.
-void PressWithKeys(HWND list, UINT key, std::initializer_list<int> modifiers)
-{
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    BYTE held[256];
-    std::copy(std::begin(keys), std::end(keys), held);
-    for (int modifier : modifiers)
-        held[modifier] = 0x80;
-    SetKeyboardState(held);
-    ui::PressKey(list, key);
-    SetKeyboardState(keys);
-}
-
 // Move Group Up or Down through the menu command or Shift+Up, Shift+Down in the group list.
 void RunMoveGroup(Step& s, bool up)
 {
@@ -585,7 +571,7 @@ void RunMoveGroup(Step& s, bool up)
     s.did = std::string(byKey ? "key " : "command ") + "from row " + std::to_string(g);
     s.problem = s.ui.Run({}, [&] {
         if (byKey)
-            PressWithKeys(s.ui.GroupList(), up ? VK_UP : VK_DOWN, {VK_SHIFT});
+            ui::PressKey(s.ui.GroupList(), up ? VK_UP : VK_DOWN, {VK_SHIFT});
         else
             s.ui.Command(id);
     });
@@ -619,11 +605,11 @@ void RunUndoRedo(Step& s, bool undo)
         if (how == 0)
             s.ui.Command(id);
         else if (undo)
-            PressWithKeys(list, 'Z', {VK_CONTROL});
+            ui::PressKey(list, 'Z', {VK_CONTROL});
         else if (how == 1)
-            PressWithKeys(list, 'Y', {VK_CONTROL});
+            ui::PressKey(list, 'Y', {VK_CONTROL});
         else
-            PressWithKeys(list, 'Z', {VK_CONTROL, VK_SHIFT});
+            ui::PressKey(list, 'Z', {VK_CONTROL, VK_SHIFT});
     });
     if (undo)
         s.expected.Undo();

@@ -69,19 +69,6 @@ protected:
         const bool grayed = (GetMenuState(edit, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
         return std::string(text) + (grayed ? " (grayed)" : "");
     }
-    // A key pressed in a list while the given modifier keys are held.
-    static void PressWith(HWND list, UINT key, std::initializer_list<int> modifiers)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        BYTE held[256];
-        std::copy(std::begin(keys), std::end(keys), held);
-        for (int modifier : modifiers)
-            held[modifier] = 0x80;
-        SetKeyboardState(held);
-        ui::PressKey(list, key);
-        SetKeyboardState(keys);
-    }
     void Answered(UINT id, const char* caption, int button, const char* name = nullptr, int nameId = 0)
     {
         ui::DialogAnswerer answerer;
@@ -103,16 +90,16 @@ TEST_F(UndoTest, EditMenuNamesTheStepsAndTheKeysReachThem)
     const std::string after = State();
     Command(ID_CHRO_MOVE_DOWN);
     EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo Move Down\tCtrl+Z");
-    PressWith(ChroList(), 'Z', {VK_CONTROL});
+    ui::PressKey(ChroList(), 'Z', {VK_CONTROL});
     EXPECT_EQ(State(), after);
     EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo Delete Group\tCtrl+Z");
     EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo Move Down\tCtrl+Y");
-    PressWith(GroupList(), 'Z', {VK_CONTROL});
+    ui::PressKey(GroupList(), 'Z', {VK_CONTROL});
     EXPECT_EQ(State(), before);
     EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo Delete Group\tCtrl+Y");
-    PressWith(GroupList(), 'Y', {VK_CONTROL});
+    ui::PressKey(GroupList(), 'Y', {VK_CONTROL});
     EXPECT_EQ(State(), after);
-    PressWith(ChroList(), 'Z', {VK_CONTROL, VK_SHIFT});
+    ui::PressKey(ChroList(), 'Z', {VK_CONTROL, VK_SHIFT});
     EXPECT_EQ(EditItem(ID_EDIT_REDO), "&Redo\tCtrl+Y (grayed)");
     EXPECT_TRUE(Modified());
     // New forgets every step.
@@ -140,11 +127,11 @@ TEST_F(UndoTest, MoveGroupKeepsTheGroupSelectedAndDoesNothingAtTheEnds)
 {
     TwoGroups();
     EXPECT_EQ(EditItem(ID_GROUP_MOVE_UP), "Move Group U&p\tShift+Up (grayed)");
-    PressWith(GroupList(), VK_UP, {VK_SHIFT});
+    ui::PressKey(GroupList(), VK_UP, {VK_SHIFT});
     EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "G1"}));
     EXPECT_FALSE(Modified());
     EXPECT_EQ(EditItem(ID_GROUP_MOVE_DOWN), "Move Group Do&wn\tShift+Down");
-    PressWith(GroupList(), VK_DOWN, {VK_SHIFT});
+    ui::PressKey(GroupList(), VK_DOWN, {VK_SHIFT});
     EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G1", "G0"}));
     EXPECT_EQ(SelectedRow(GroupList()), 1);
     EXPECT_EQ(Names(ChroList()), (std::vector<std::string>{"a", "b", "c"}));
