@@ -4,20 +4,43 @@
 
 #include <utility>
 
-// Each benchmark measures ours and its baseline side by side, interleaved, kRuns times.
+// Each benchmark measures ours and its baseline side by side, interleaved: one uncounted
+// warm-up run of each, then kRuns counted runs of each.
 namespace bench {
-constexpr int kRuns = 7;
+constexpr int kRuns = 15;
+constexpr int kWarmUps = 1;
+
+// The list a benchmark works on and how it is run. The growth curve (bench/run scale) runs
+// the same benchmarks at other sizes, fewer times and without the baseline.
+struct SBenchSize {
+    int groups = 0;
+    int chromatograms = 0;   // in each group
+    int runs = kRuns;
+    bool baseline = true;
+};
 
 CBenchResult Load();
 CBenchResult Save();
 CBenchResult GroupLaunch();
 CBenchResult Startup();
 CBenchResult Memory();
+CBenchResult MeasureLoad(const SBenchSize& size);
+CBenchResult MeasureSave(const SBenchSize& size);
+CBenchResult MeasureGroupLaunch(const SBenchSize& size);
+CBenchResult MeasureStartup(const SBenchSize& size);
+// Ours: the tool's peak private bytes; the baseline: the bare program's plus the file's size.
+CBenchResult MeasureMemory(const SBenchSize& size);
 #ifdef VT_BENCH_WORKSPACE
 CBenchResult GroupListRefresh();
 CBenchResult ChroListRefresh();
 // Paste of a 500-line mass list: the preview's appearance, then the rows' addition.
 std::pair<CBenchResult, CBenchResult> PasteMassList();
 CBenchResult UndoDeleteGroup();
+CBenchResult MeasureGroupListRefresh(const SBenchSize& size);
+CBenchResult MeasureChroListRefresh(const SBenchSize& size);
 #endif
+
+// The cost of each benchmark at 100, 1,000, 10,000 and 100,000 records, and the tool's
+// peak private bytes against the list file's size.
+void RunScale();
 }  // namespace bench

@@ -1,4 +1,4 @@
-// Load and Save of a list of 10,000 groups x 20 chromatograms against raw file reads and
+// Load and Save of a list (10,000 groups x 20 chromatograms) against raw file reads and
 // writes of the same bytes.
 #include "Benchmarks.h"
 #include "CListFixture.h"
@@ -9,8 +9,6 @@
 #include <string>
 
 namespace {
-const int kGroups = 10000;
-const int kChromatograms = 20;
 const DWORD kChunk = 1u << 20;
 
 // The baseline of Load: the file's bytes into memory, 1 MiB at a time.
@@ -51,28 +49,40 @@ bool WriteRaw(const std::string& path, const std::string& bytes)
 
 CBenchResult bench::Load()
 {
+    return MeasureLoad({10000, 20});
+}
+
+CBenchResult bench::Save()
+{
+    return MeasureSave({10000, 20});
+}
+
+CBenchResult bench::MeasureLoad(const SBenchSize& size)
+{
     CBenchResult result("load", "ms", 3.0);
     const std::string path = CListFixture::TempPath("load.vtl");
-    if (!CListFixture::WriteFile(path, kGroups, kChromatograms)) {
+    if (!CListFixture::WriteFile(path, size.groups, size.chromatograms)) {
         result.Fail("cannot write the list file");
         return result;
     }
-    for (int run = 0; run < kRuns; ++run) {
-        {
+    for (int run = -kWarmUps; run < size.runs; ++run) {
+        if (size.baseline) {
             std::string bytes;
             CStopwatch clock;
             if (!ReadRaw(path, bytes))
                 result.Fail("raw read failed");
-            result.AddBaseline(clock.ElapsedMs());
+            if (run >= 0)
+                result.AddBaseline(clock.ElapsedMs());
         }
         {
             CListManager list;
             CStopwatch clock;
             if (!list.Load(path.c_str()))
                 result.Fail("Load failed");
-            result.AddOurs(clock.ElapsedMs());
+            if (run >= 0)
+                result.AddOurs(clock.ElapsedMs());
             int groups = 0;
-            if (list.GetNoGroups(groups) && groups != kGroups)
+            if (list.GetNoGroups(groups) && groups != size.groups)
                 result.Fail("Load gave the wrong group count");
         }
     }
@@ -80,27 +90,31 @@ CBenchResult bench::Load()
     return result;
 }
 
-CBenchResult bench::Save()
+CBenchResult bench::MeasureSave(const SBenchSize& size)
 {
     CBenchResult result("save", "ms", 1.5);
     const std::string ourPath = CListFixture::TempPath("save.vtl");
     const std::string rawPath = CListFixture::TempPath("save-raw.vtl");
     CListManager list;
     std::string bytes;
-    if (!CListFixture::WriteFile(ourPath, kGroups, kChromatograms) || !list.Load(ourPath.c_str())
+    if (!CListFixture::WriteFile(ourPath, size.groups, size.chromatograms) || !list.Load(ourPath.c_str())
         || !ReadRaw(ourPath, bytes) || !WriteRaw(rawPath, bytes)) {
         result.Fail("cannot prepare the list file");
         return result;
     }
-    for (int run = 0; run < kRuns; ++run) {
-        CStopwatch raw;
-        if (!WriteRaw(rawPath, bytes))
-            result.Fail("raw write failed");
-        result.AddBaseline(raw.ElapsedMs());
+    for (int run = -kWarmUps; run < size.runs; ++run) {
+        if (size.baseline) {
+            CStopwatch raw;
+            if (!WriteRaw(rawPath, bytes))
+                result.Fail("raw write failed");
+            if (run >= 0)
+                result.AddBaseline(raw.ElapsedMs());
+        }
         CStopwatch ours;
         if (!list.Save(ourPath.c_str()))
             result.Fail("Save failed");
-        result.AddOurs(ours.ElapsedMs());
+        if (run >= 0)
+            result.AddOurs(ours.ElapsedMs());
     }
     if (CListFixture::FileSize(ourPath) != static_cast<long long>(bytes.size()))
         result.Fail("Save wrote a file of another size");

@@ -1,5 +1,5 @@
-// LaunchGroup of a group with 64 checked chromatograms to a host window in another process,
-// against the same 66 command texts sent by a raw SendMessageTimeout loop.
+// LaunchGroup of a group of checked chromatograms (64 of them) to a host window in another
+// process, against the same command texts (66) sent by a raw SendMessageTimeout loop.
 #include "Benchmarks.h"
 #include "ChildProcess.h"
 #include "CChroDisplayLink.h"
@@ -11,7 +11,6 @@
 #include <vector>
 
 namespace {
-const int kChromatograms = 64;
 const ULONG_PTR kCommandTag = 0x56540001;
 const char kReadyEvent[] = "VantraceBenchHostReady";
 
@@ -66,35 +65,45 @@ HWND StartHost(ChildProcess& host)
 
 CBenchResult bench::GroupLaunch()
 {
+    return MeasureGroupLaunch({1, 64});
+}
+
+CBenchResult bench::MeasureGroupLaunch(const SBenchSize& size)
+{
     CBenchResult result("group launch", "ms", 1.15);
     CListManager list;
     DWORD group = 0;
     ChildProcess host;
     HWND window = StartHost(host);
-    if (!window || !CListFixture::Fill(list, 1, kChromatograms, group)) {
+    if (!window || !CListFixture::Fill(list, 1, size.chromatograms, group)) {
         result.Fail("no host window");
         return result;
     }
     const std::vector<std::string> texts = CommandTexts(list, group);
     CGroupLaunch launch(list);
-    // One of each first, so that neither pays for loading the library or first calls.
-    SendRaw(window, texts);
-    launch.LaunchGroup(group);
+    // The warm-up: neither side then pays for loading the library or for first calls.
+    for (int run = 0; run < kWarmUps; ++run) {
+        if (size.baseline)
+            SendRaw(window, texts);
+        launch.LaunchGroup(group);
+    }
     const LRESULT before = SendMessageA(window, WM_APP, 0, 0);
-    for (int run = 0; run < kRuns; ++run) {
-        CStopwatch raw;
-        if (!SendRaw(window, texts))
-            result.Fail("the host refused a raw command");
-        result.AddBaseline(raw.ElapsedMs());
+    for (int run = 0; run < size.runs; ++run) {
+        if (size.baseline) {
+            CStopwatch raw;
+            if (!SendRaw(window, texts))
+                result.Fail("the host refused a raw command");
+            result.AddBaseline(raw.ElapsedMs());
+        }
         CStopwatch ours;
         if (!launch.LaunchGroup(group))
             result.Fail("LaunchGroup found nothing to launch");
         result.AddOurs(ours.ElapsedMs());
     }
     const LRESULT received = SendMessageA(window, WM_APP, 0, 0) - before;
-    if (received != LRESULT(2 * kRuns * texts.size()))
-        result.Fail("the host received " + std::to_string(received) + " commands, not "
-                    + std::to_string(2 * kRuns * texts.size()));
+    const LRESULT expected = LRESULT((size.baseline ? 2 : 1) * size.runs * texts.size());
+    if (received != expected)
+        result.Fail("the host received " + std::to_string(received) + " commands, not " + std::to_string(expected));
     PostMessageA(window, WM_CLOSE, 0, 0);
     host.Wait(10000);
     return result;

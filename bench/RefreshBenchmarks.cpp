@@ -1,4 +1,4 @@
-// RefreshGroupList with 10,000 groups and RefreshChromatogramList with 2,000 chromatograms,
+// RefreshGroupList (10,000 groups) and RefreshChromatogramList (2,000 chromatograms),
 // in a real workspace window, against a raw loop that inserts the same rows into a plain
 // list view of the same style with redraw off. And Paste of a 500-line mass list through
 // the real clipboard and preview, against adding the same records to a list directly.
@@ -141,33 +141,48 @@ Rows ChroRows(CListManager& list, DWORD group)
 
 CBenchResult bench::GroupListRefresh()
 {
-    CBenchResult result("group list refresh", "ms", 2.0);
+    return MeasureGroupListRefresh({10000, 0});
+}
+
+CBenchResult bench::ChroListRefresh()
+{
+    return MeasureChroListRefresh({1, 2000});
+}
+
+CBenchResult bench::MeasureGroupListRefresh(const SBenchSize& size)
+{
+    CBenchResult result("group list refresh", "ms", 1.5);
     CRefreshBench bench;
     DWORD first = 0;
-    if (!bench.IsReady() || !CListFixture::Fill(bench.Manager(), 10000, 0, first)) {
+    if (!bench.IsReady() || !CListFixture::Fill(bench.Manager(), size.groups, 0, first)) {
         result.Fail("cannot create the windows or the list");
         return result;
     }
     const Rows rows = GroupRows(bench.Manager());
     HWND groups = bench.Workspace().Data().m_groupList.m_hWnd;
-    for (int run = 0; run < kRuns; ++run) {
-        result.AddBaseline(bench.InsertRaw(rows));
+    for (int run = -kWarmUps; run < size.runs; ++run) {
+        if (size.baseline) {
+            const double raw = bench.InsertRaw(rows);
+            if (run >= 0)
+                result.AddBaseline(raw);
+        }
         CStopwatch clock;
         bench.Workspace().RefreshGroupList();
-        result.AddOurs(clock.ElapsedMs());
+        if (run >= 0)
+            result.AddOurs(clock.ElapsedMs());
         CRefreshBench::Pump();
     }
-    if (ListView_GetItemCount(groups) != 10000 || bench.RawRows() != 10000)
-        result.Fail("a list does not show 10,000 rows");
+    if (ListView_GetItemCount(groups) != size.groups || (size.baseline && bench.RawRows() != size.groups))
+        result.Fail("a list does not show " + std::to_string(size.groups) + " rows");
     return result;
 }
 
-CBenchResult bench::ChroListRefresh()
+CBenchResult bench::MeasureChroListRefresh(const SBenchSize& size)
 {
-    CBenchResult result("chromatogram list refresh", "ms", 2.0);
+    CBenchResult result("chromatogram list refresh", "ms", 1.5);
     CRefreshBench bench;
     DWORD group = 0;
-    if (!bench.IsReady() || !CListFixture::Fill(bench.Manager(), 1, 2000, group)) {
+    if (!bench.IsReady() || !CListFixture::Fill(bench.Manager(), 1, size.chromatograms, group)) {
         result.Fail("cannot create the windows or the list");
         return result;
     }
@@ -176,15 +191,20 @@ CBenchResult bench::ChroListRefresh()
     CRefreshBench::Pump();
     const Rows rows = ChroRows(bench.Manager(), group);
     HWND chros = bench.Workspace().Data().m_chroList.m_hWnd;
-    for (int run = 0; run < kRuns; ++run) {
-        result.AddBaseline(bench.InsertRaw(rows));
+    for (int run = -kWarmUps; run < size.runs; ++run) {
+        if (size.baseline) {
+            const double raw = bench.InsertRaw(rows);
+            if (run >= 0)
+                result.AddBaseline(raw);
+        }
         CStopwatch clock;
         bench.Workspace().RefreshChromatogramList();
-        result.AddOurs(clock.ElapsedMs());
+        if (run >= 0)
+            result.AddOurs(clock.ElapsedMs());
         CRefreshBench::Pump();
     }
-    if (ListView_GetItemCount(chros) != 2000 || bench.RawRows() != 2000)
-        result.Fail("a list does not show 2,000 rows");
+    if (ListView_GetItemCount(chros) != size.chromatograms || (size.baseline && bench.RawRows() != size.chromatograms))
+        result.Fail("a list does not show " + std::to_string(size.chromatograms) + " rows");
     return result;
 }
 

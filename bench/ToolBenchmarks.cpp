@@ -1,5 +1,6 @@
-// Start-up and memory of Vantrace.exe started by a host, with a most-recent list file,
-// against a bare program that creates one window and sets the same event.
+// Start-up (1,000 x 20 list) and memory (10,000 x 20) of Vantrace.exe started by a host, with
+// the list as its most recent file, against a bare program that creates one window and sets
+// the same event.
 #include "Benchmarks.h"
 #include "CListFixture.h"
 #include "CStopwatch.h"
@@ -120,13 +121,13 @@ bool ToolIsBuilt()
 }
 
 // Prepares the list file and the host; false (with the reason in result) when it cannot.
-bool Prepare(CBenchResult& result, CBenchHostWindow& host, const std::string& path, int groups)
+bool Prepare(CBenchResult& result, CBenchHostWindow& host, const std::string& path, const bench::SBenchSize& size)
 {
     if (!ToolIsBuilt()) {
         result.Fail("Vantrace.exe is not built");
         return false;
     }
-    if (!host.IsReady() || !CListFixture::WriteFile(path, groups, 20) || !SetMostRecent(path)) {
+    if (!host.IsReady() || !CListFixture::WriteFile(path, size.groups, size.chromatograms) || !SetMostRecent(path)) {
         result.Fail("cannot prepare the host, the list file or the registry");
         return false;
     }
@@ -136,44 +137,65 @@ bool Prepare(CBenchResult& result, CBenchHostWindow& host, const std::string& pa
 
 CBenchResult bench::Startup()
 {
+    return MeasureStartup({1000, 20});
+}
+
+CBenchResult bench::Memory()
+{
+    return MeasureMemory({10000, 20});
+}
+
+CBenchResult bench::MeasureStartup(const SBenchSize& size)
+{
     CBenchResult result("startup", "ms", 1.3);
     CBenchHostWindow host;
     const std::string path = CListFixture::TempPath("startup.vtl");
-    if (!Prepare(result, host, path, 1000))
+    if (!Prepare(result, host, path, size))
         return result;
-    for (int run = 0; run < kRuns; ++run) {
-        ChildProcess bare, tool;
-        const double bareMs = host.Start(bare, "bench_bare.exe", kCreatedEvent);
-        bare.Kill();
+    for (int run = -kWarmUps; run < size.runs; ++run) {
+        if (size.baseline) {
+            ChildProcess bare;
+            const double bareMs = host.Start(bare, "bench_bare.exe", kCreatedEvent);
+            bare.Kill();
+            if (bareMs < 0) {
+                result.Fail("the bare program did not set the event");
+                break;
+            }
+            if (run >= 0)
+                result.AddBaseline(bareMs);
+        }
+        ChildProcess tool;
         const double toolMs = host.Start(tool, "Vantrace.exe", "");
         tool.Kill();
-        if (bareMs < 0 || toolMs < 0) {
-            result.Fail(bareMs < 0 ? "the bare program did not set the event" : "Vantrace.exe did not set the event");
+        if (toolMs < 0) {
+            result.Fail("Vantrace.exe did not set the event");
             break;
         }
-        result.AddBaseline(bareMs);
-        result.AddOurs(toolMs);
+        if (run >= 0)
+            result.AddOurs(toolMs);
     }
     DeleteFileA(path.c_str());
     return result;
 }
 
-CBenchResult bench::Memory()
+CBenchResult bench::MeasureMemory(const SBenchSize& size)
 {
     CBenchResult result("memory", "MiB", 2.5);
     CBenchHostWindow host;
     const std::string path = CListFixture::TempPath("memory.vtl");
-    if (!Prepare(result, host, path, 10000))
+    if (!Prepare(result, host, path, size))
         return result;
     const double fileMiB = double(CListFixture::FileSize(path)) / (1024.0 * 1024.0);
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = -kWarmUps; run < size.runs; ++run) {
         ChildProcess bare, tool;
         CPeakPrivate barePeak(bare), toolPeak(tool);
-        if (host.Start(bare, "bench_bare.exe", kCreatedEvent, &barePeak) < 0) {
-            result.Fail("the bare program did not set the event");
-            break;
+        if (size.baseline) {
+            if (host.Start(bare, "bench_bare.exe", kCreatedEvent, &barePeak) < 0) {
+                result.Fail("the bare program did not set the event");
+                break;
+            }
+            CBenchHostWindow::Pump(200, &barePeak);
         }
-        CBenchHostWindow::Pump(200, &barePeak);
         if (host.Start(tool, "Vantrace.exe", "", &toolPeak) < 0) {
             result.Fail("Vantrace.exe did not set the event");
             break;
@@ -182,13 +204,16 @@ CBenchResult bench::Memory()
         CBenchHostWindow::Pump(200, &toolPeak);
         WaitForInputIdle(tool.GetHandle(), 5000);
         CBenchHostWindow::Pump(200, &toolPeak);
-        const double bareMiB = barePeak.MiB();
+        const double bareMiB = size.baseline ? barePeak.MiB() : 1;
         const double toolMiB = toolPeak.MiB();
         if (bareMiB <= 0 || toolMiB <= 0) {
             result.Fail("the programs' memory could not be read");
             break;
         }
-        result.AddBaseline(bareMiB + fileMiB);
+        if (run < 0)
+            continue;
+        if (size.baseline)
+            result.AddBaseline(bareMiB + fileMiB);
         result.AddOurs(toolMiB);
     }
     DeleteFileA(path.c_str());

@@ -1,9 +1,16 @@
-// The benchmark driver: runs the benchmarks named on the command line (all when none is)
-// and prints one line each. Its exit code says nothing about the figures.
+// The benchmark driver:
+//   vtbench [name...]              runs the benchmarks named (all when none is), one line each
+//   vtbench --repeat N [name...]   runs each N times: the median ratio over the repeats with its
+//                                  lowest and highest, then the line of the median repeat
+//   vtbench scale                  the growth curve (see ScaleBenchmarks.cpp)
+// Its exit code says nothing about the figures.
 #include "Benchmarks.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 struct SBenchmark {
@@ -24,25 +31,68 @@ const SBenchmark kBenchmarks[] = {
     {"save", &bench::Save},
     {"memory", &bench::Memory},
 };
+
+void RunRepeated(const SBenchmark& benchmark, int repeats)
+{
+    std::vector<CBenchResult> results;
+    for (int i = 0; i < repeats; ++i)
+        results.push_back(benchmark.run());
+    std::vector<CBenchResult> measured;
+    for (const CBenchResult& result : results)
+        if (result.IsMeasured())
+            measured.push_back(result);
+    if (measured.empty()) {
+        std::printf("%s\n", results.back().Line().c_str());
+        return;
+    }
+    std::sort(measured.begin(), measured.end(),
+              [](const CBenchResult& a, const CBenchResult& b) { return a.Ratio() < b.Ratio(); });
+    const CBenchResult& middle = measured[(measured.size() - 1) / 2];
+    std::vector<double> ratios;
+    for (const CBenchResult& result : measured)
+        ratios.push_back(result.Ratio());
+    const double median = CBenchResult::Median(ratios);
+    std::printf("%s: median %.2fx of %zu repeats (%.2fx-%.2fx), target <= %.2f %s\n", middle.Name().c_str(), median,
+                measured.size(), ratios.front(), ratios.back(), middle.Target(),
+                median <= middle.Target() ? "met" : "NOT met");
+    std::printf("  %s\n", middle.Line().c_str());
+    if (measured.size() < results.size())
+        std::printf("  %zu of %d repeats not measured\n", results.size() - measured.size(), repeats);
+}
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    int first = 1;
+    int repeats = 0;
+    if (argc > 1 && std::strcmp(argv[1], "scale") == 0) {
+        bench::RunScale();
+        return 0;
+    }
+    if (argc > 2 && std::strcmp(argv[1], "--repeat") == 0) {
+        repeats = std::max(1, std::atoi(argv[2]));
+        first = 3;
+    }
     for (const SBenchmark& benchmark : kBenchmarks) {
-        bool wanted = argc < 2;
-        for (int i = 1; i < argc; ++i)
+        bool wanted = argc <= first;
+        for (int i = first; i < argc; ++i)
             wanted = wanted || std::strcmp(argv[i], benchmark.name) == 0;
         if (!wanted)
             continue;
 #ifdef VT_BENCH_WORKSPACE
-        if (!benchmark.run) {
-            const auto [preview, add] = bench::PasteMassList();
-            std::printf("%s\n%s\n", preview.Line().c_str(), add.Line().c_str());
+        if (!benchmark.run) {   // the paste: two lines, each repeat printed as it is
+            for (int i = 0; i < std::max(repeats, 1); ++i) {
+                const auto [preview, add] = bench::PasteMassList();
+                std::printf("%s\n%s\n", preview.Line().c_str(), add.Line().c_str());
+            }
             std::fflush(stdout);
             continue;
         }
 #endif
-        std::printf("%s\n", benchmark.run().Line().c_str());
+        if (repeats)
+            RunRepeated(benchmark, repeats);
+        else
+            std::printf("%s\n", benchmark.run().Line().c_str());
         std::fflush(stdout);
     }
     return 0;
