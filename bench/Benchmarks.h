@@ -2,6 +2,7 @@
 
 #include "CBenchResult.h"
 
+#include <string>
 #include <utility>
 
 // Each benchmark measures ours and its baseline side by side, interleaved: one uncounted
@@ -38,6 +39,9 @@ std::pair<CBenchResult, CBenchResult> PasteMassList();
 CBenchResult UndoDeleteGroup();
 CBenchResult MeasureGroupListRefresh(const SBenchSize& size);
 CBenchResult MeasureChroListRefresh(const SBenchSize& size);
+// What a list of that size adds to a process's private bytes: its data once loaded, and the
+// group list's rows once shown.
+std::string MemoryParts(int groups, int chromatograms);
 #endif
 
 // The cost of each benchmark at 100, 1,000, 10,000 and 100,000 records, and the tool's

@@ -17,8 +17,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <atomic>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <thread>
@@ -113,6 +115,14 @@ private:
     HWND m_hRaw = nullptr;
     std::unique_ptr<CWorkspaceView> m_workspace;
 };
+
+double OwnPrivateMiB()
+{
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    return double(counters.PagefileUsage) / (1024.0 * 1024.0);
+}
 
 Rows GroupRows(CListManager& list)
 {
@@ -311,6 +321,29 @@ std::pair<CBenchResult, CBenchResult> bench::PasteMassList()
     if (rows != kRuns * kMassLines)
         results.second.Fail("the group did not get every row");
     return results;
+std::string bench::MemoryParts(int groups, int chromatograms)
+{
+    const std::string path = CListFixture::TempPath("parts.vtl");
+    if (!CListFixture::WriteFile(path, groups, chromatograms))
+        return "memory parts: cannot write the list file";
+    const double fileMiB = double(CListFixture::FileSize(path)) / (1024.0 * 1024.0);
+    CRefreshBench bench;
+    const double empty = OwnPrivateMiB();
+    const bool loaded = bench.Manager().Load(path.c_str());
+    const double withList = OwnPrivateMiB();
+    bench.Workspace().RefreshGroupList();
+    CRefreshBench::Pump();
+    const double withRows = OwnPrivateMiB();
+    DeleteFileA(path.c_str());
+    if (!loaded)
+        return "memory parts: Load failed";
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "memory parts (%d x %d, file %.1f MiB): list data %.1f MiB, list view rows %.1f MiB "
+                  "(%d groups, %.0f bytes a row)",
+                  groups, chromatograms, fileMiB, withList - empty, withRows - withList, groups,
+                  (withRows - withList) * 1024.0 * 1024.0 / groups);
+    return line;
 }
 
 // Undo of a deleted group of 1,000 chromatograms against the deletion itself, both through

@@ -126,6 +126,9 @@ void RunMemoryCurve()
         }
     }
     std::printf("%s\n%s\n%s\n", files.c_str(), tool.c_str(), growth.c_str());
+#ifdef VT_BENCH_WORKSPACE
+    std::printf("%s\n", bench::MemoryParts(10000, kPerGroup).c_str());
+#endif
     std::fflush(stdout);
 }
 }  // namespace
