@@ -42,6 +42,8 @@ CBenchResult MeasureChroListRefresh(const SBenchSize& size);
 // What a list of that size adds to a process's private bytes: its data once loaded, and the
 // group list's rows once shown.
 std::string MemoryParts(int groups, int chromatograms);
+// The measuring side of MemoryParts, in a process of its own: writes its line to out.
+bool MeasureParts(const char* path, int groups, const char* out);
 #endif
 
 // The cost of each benchmark at 100, 1,000, 10,000 and 100,000 records, and the tool's

@@ -75,6 +75,8 @@ int main(int argc, char** argv)
         std::printf("%s\n", bench::MemoryParts(10000, 20).c_str());
         return 0;
     }
+    if (argc > 4 && std::strcmp(argv[1], "parts-of") == 0)
+        return bench::MeasureParts(argv[2], std::atoi(argv[3]), argv[4]) ? 0 : 1;
 #endif
     if (argc > 2 && std::strcmp(argv[1], "--repeat") == 0) {
         repeats = std::max(1, std::atoi(argv[2]));

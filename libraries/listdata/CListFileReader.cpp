@@ -1,6 +1,7 @@
 #include "CListFileReader.h"
 
 #include "CListFileWriter.h"
+#include "ListFileText.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,13 +9,23 @@
 #include <emmintrin.h>
 #include <string_view>
 
-bool CListFileReader::Parse(std::string& bytes, std::vector<std::unique_ptr<SGroupEntry>>& groups)
+bool CListFileReader::Parse(char* data, size_t size, std::vector<std::unique_ptr<SGroupEntry>>& groups,
+                            size_t& kept)
 {
     groups.clear();
-    CListFileReader reader(bytes.data(), bytes.data() + bytes.size());
-    if (reader.ReadAll(groups)) return true;
+    CListFileReader reader(data, data + size);
+    if (reader.ReadAll(groups)) {
+        kept = static_cast<size_t>(reader.m_kept - data);
+        return true;
+    }
     groups.clear();
     return false;
+}
+
+bool CListFileReader::Parse(std::string& bytes, std::vector<std::unique_ptr<SGroupEntry>>& groups)
+{
+    size_t kept = 0;
+    return Parse(bytes.data(), bytes.size(), groups, kept);
 }
 
 bool CListFileReader::ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups)
@@ -157,21 +168,24 @@ bool CListFileReader::ReadChro(SChroEntry& chro)
     if (!Id(chro.id) || !Flag(c.m_bChecked) || !Signed(c.m_nType) || !Signed(c.m_nAnalogue)
         || !Signed(c.m_nFunction))
         return false;
-    // The five texts are unescaped where they stand, moved up only as far as escapes
-    // shortened the texts before them, so that one byte stays between two texts.
-    char* const base = m_field;
-    char* out = base;
-    std::uint32_t ends[CPackedChromatogram::kTexts];
-    for (int i = 0; i < CPackedChromatogram::kTexts; ++i) {
-        if (i > 0) ++out;
-        if (!TextInPlace(out)) return false;
-        ends[i] = static_cast<std::uint32_t>(out - base);
+    // The five texts stay as the line holds them, escaped and TAB-separated: the rest of the
+    // line, which must be exactly five fields with nothing but the five escapes.
+    if (m_fieldCount - m_nextField != CPackedChromatogram::kTexts) return false;
+    char* const texts = m_field;
+    const size_t size = static_cast<size_t>(m_lineEnd - texts);
+    if (size > 0xFFFFFFFFu || (m_bEscapes && !ValidEscapes(texts, m_lineEnd))) return false;
+    m_nextField = m_fieldCount;
+    if (m_bCrOrNul) {
+        // A raw CR or NUL, which the writer escapes: the texts get a block of their own.
+        // The numbers before the texts hold neither, or the line was refused.
+        c.CopyStored(texts, static_cast<std::uint32_t>(size));
+        return true;
     }
-    if (!AtLineEnd()) return false;
-    // Verbatim: no escape and no raw CR or NUL, which a list file may hold but the writer
-    // escapes. The numbers before the texts hold neither, or the line was refused.
-    const bool verbatim = !m_bEscapes && !m_bCrOrNul;
-    c.Borrow(base, ends, verbatim);
+    // Gathered at the start of the data, behind the texts gathered before, so that the lines'
+    // other bytes can be let go once the whole list is read.
+    if (m_kept != texts) std::memmove(m_kept, texts, size);
+    c.Borrow(m_kept, static_cast<std::uint32_t>(size));
+    m_kept += size;
     return true;
 }
 
@@ -214,62 +228,18 @@ bool CListFileReader::Text(std::string& out)
 {
     char* begin = nullptr;
     char* end = nullptr;
-    return NextField(begin, end) && Unescape(begin, end, out);
+    return NextField(begin, end) && listfile::Unescape(std::string_view(begin, end - begin), out);
 }
 
-bool CListFileReader::TextInPlace(char*& out)
+bool CListFileReader::ValidEscapes(const char* begin, const char* end)
 {
-    char* begin = nullptr;
-    char* end = nullptr;
-    if (!NextField(begin, end)) return false;
-    if (!m_bEscapes) {
-        // Nothing before this text was shortened, so it already stands where out points.
-        out = end;
-        return true;
-    }
-    for (char* p = begin;;) {
-        char* stop = std::find(p, end, '\\');
-        if (out != p) std::memmove(out, p, stop - p);
-        out += stop - p;
-        if (stop == end) return true;
-        // A backslash: it and the byte after it stand for one byte.
-        if (stop + 1 == end) return false;
-        switch (stop[1]) {
-        case '\\': *out++ = '\\'; break;
-        case 't': *out++ = '\t'; break;
-        case 'n': *out++ = '\n'; break;
-        case 'r': *out++ = '\r'; break;
-        case '0': *out++ = '\0'; break;
+    for (const char* p = begin; (p = std::find(p, end, '\\')) != end; p += 2) {
+        if (p + 1 == end) return false;
+        switch (p[1]) {
+        case '\\': case 't': case 'n': case 'r': case '0': break;
         default: return false;
         }
-        p = stop + 2;
     }
-}
-
-bool CListFileReader::Unescape(const char* begin, const char* end, std::string& out)
-{
-    const char* slash = static_cast<const char*>(std::memchr(begin, '\\', end - begin));
-    if (!slash) {
-        out.assign(begin, end);
-        return true;
-    }
-    out.clear();
-    out.reserve(end - begin);
-    while (slash) {
-        out.append(begin, slash);
-        if (slash + 1 == end) return false;
-        switch (slash[1]) {
-        case '\\': out += '\\'; break;
-        case 't': out += '\t'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case '0': out += '\0'; break;
-        default: return false;
-        }
-        begin = slash + 2;
-        slash = static_cast<const char*>(std::memchr(begin, '\\', end - begin));
-    }
-    out.append(begin, end);
     return true;
 }
 

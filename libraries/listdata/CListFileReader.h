@@ -13,13 +13,16 @@
 // and memory in proportion to its size.
 class CListFileReader {
 public:
-    // Reads the list in place: the chromatograms' texts are unescaped within bytes and
-    // borrowed from there, so bytes must outlive the groups and never be resized. On false,
-    // groups is left empty (and bytes may have changed).
+    // Reads the list in place: the chromatograms' texts are gathered at the start of the data
+    // and borrowed from there, so the data must outlive the groups. kept receives how many
+    // bytes at the start the groups borrow; the rest may be let go. On false, groups is left
+    // empty (and the data may have changed).
+    static bool Parse(char* data, size_t size, std::vector<std::unique_ptr<SGroupEntry>>& groups, size_t& kept);
+    // The same for a string, which must then never be resized while the groups live.
     static bool Parse(std::string& bytes, std::vector<std::unique_ptr<SGroupEntry>>& groups);
 
 private:
-    CListFileReader(char* data, char* end) : m_p(data), m_end(end) {}
+    CListFileReader(char* data, char* end) : m_p(data), m_end(end), m_kept(data) {}
 
     bool ReadAll(std::vector<std::unique_ptr<SGroupEntry>>& groups);
     // The next line without its line end (LF, or CR LF); false at the end of the data, when
@@ -36,9 +39,6 @@ private:
     bool ReadEnd(size_t groups, size_t chros);
 
     bool Text(std::string& out);
-    // The next text field unescaped to out, which stands at or before the field; out then
-    // points past the text.
-    bool TextInPlace(char*& out);
     bool Signed(int& out);
     bool Id(DWORD& out);
     bool Flag(bool& out);
@@ -46,12 +46,14 @@ private:
     // A decimal number without sign in [0, limit].
     bool Unsigned(std::uint64_t limit, std::uint64_t& out);
 
-    static bool Unescape(const char* begin, const char* end, std::string& out);
+    // Every backslash in [begin, end) starts one of the five escapes.
+    static bool ValidEscapes(const char* begin, const char* end);
     static bool UniqueChroIds(const SGroupEntry& group);
     static bool UniqueGroupIds(const std::vector<std::unique_ptr<SGroupEntry>>& groups);
 
     char* m_p;
     char* m_end;
+    char* m_kept;   // the chromatograms' texts gathered so far end here
     char* m_line = nullptr;
     char* m_lineEnd = nullptr;
     char* m_field = nullptr;   // start of the next field

@@ -1,5 +1,7 @@
 #include "CListFileStorage.h"
 
+#include "CTextBlock.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -112,9 +114,9 @@ void RemoveLeftovers(const std::string& path)
 }
 }  // namespace
 
-bool CListFileStorage::ReadAll(const char* path, std::string& bytes)
+bool CListFileStorage::ReadAll(const char* path, CTextBlock& bytes)
 {
-    bytes.clear();
+    bytes.SetSize(0);
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -123,26 +125,17 @@ bool CListFileStorage::ReadAll(const char* path, std::string& bytes)
     if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF) return false;
     // The size is a hint: the file is read until it ends, whatever it holds by then. One
     // byte of room beyond it lets the read that finds the end need no more memory.
-    bytes.resize(static_cast<size_t>(size.QuadPart) + 1);
+    if (!bytes.Reserve(static_cast<size_t>(size.QuadPart) + 1)) return false;
     size_t used = 0;
     for (;;) {
-        if (used == bytes.size()) {
-            if (used > 0x7FFFFFFF) {
-                bytes.clear();
-                return false;
-            }
-            bytes.resize(used + kChunk);
-        }
-        const DWORD part = static_cast<DWORD>(std::min<size_t>(bytes.size() - used, kChunk));
+        if (used == bytes.Capacity() && (used > 0x7FFFFFFF || !bytes.Reserve(used + kChunk))) return false;
+        const DWORD part = static_cast<DWORD>(std::min<size_t>(bytes.Capacity() - used, kChunk));
         DWORD got = 0;
-        if (!ReadFile(file, &bytes[used], part, &got, nullptr)) {
-            bytes.clear();
-            return false;
-        }
+        if (!ReadFile(file, bytes.Data() + used, part, &got, nullptr)) return false;
         if (got == 0) break;
         used += got;
+        bytes.SetSize(used);
     }
-    bytes.resize(used);
     return true;
 }
 

@@ -4,11 +4,13 @@
 #include <functional>
 #include <string>
 
+class CTextBlock;
+
 // Whole-file reads and safe replacing writes of list files.
 class CListFileStorage {
 public:
     // Reads the whole file in large chunks; false when it cannot be opened or read.
-    static bool ReadAll(const char* path, std::string& bytes);
+    static bool ReadAll(const char* path, CTextBlock& bytes);
     // Writes the bytes to a temporary file in the target's folder, flushes it once and renames
     // it over the target. A read-only target is refused. On failure the target is left as
     // it was and the temporary file is removed; on success the temporary files of earlier

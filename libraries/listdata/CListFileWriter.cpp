@@ -1,27 +1,13 @@
 #include "CListFileWriter.h"
 
+#include "ListFileText.h"
+
 #include <cstring>
 
 namespace {
 const size_t kPiece = 1u << 20;
 // The most bytes a number field takes: TAB, sign and up to 19 digits.
 const size_t kNumberBound = 21;
-
-// For each byte, the letter that follows the backslash when it is escaped, or 0 when the
-// byte is written as it is: only the bytes that end a field or a line, and the escape
-// byte itself, are escaped.
-struct SEscapes {
-    unsigned char letter[256] = {};
-    constexpr SEscapes()
-    {
-        letter[static_cast<unsigned char>('\\')] = '\\';
-        letter[static_cast<unsigned char>('\t')] = 't';
-        letter[static_cast<unsigned char>('\n')] = 'n';
-        letter[static_cast<unsigned char>('\r')] = 'r';
-        letter[0] = '0';
-    }
-};
-constexpr SEscapes kEscapes;
 }  // namespace
 
 CListFileWriter::CListFileWriter(const Sink& sink) : m_sink(sink) {}
@@ -64,16 +50,7 @@ bool CListFileWriter::Flush()
 char* CListFileWriter::PutText(char* out, std::string_view text)
 {
     *out++ = '\t';
-    for (const char c : text) {
-        const unsigned char letter = kEscapes.letter[static_cast<unsigned char>(c)];
-        if (!letter) {
-            *out++ = c;
-        } else {
-            *out++ = '\\';
-            *out++ = static_cast<char>(letter);
-        }
-    }
-    return out;
+    return listfile::Escape(out, text);
 }
 
 char* CListFileWriter::PutNumber(char* out, long long value)
@@ -131,24 +108,16 @@ void CListFileWriter::WriteGroup(const SGroupEntry& group)
 void CListFileWriter::WriteChro(const SChroEntry& chro)
 {
     const CPackedChromatogram& c = chro.data;
-    const std::string_view verbatim = c.Verbatim();
-    size_t bound = 3 + 5 * kNumberBound + verbatim.size();
-    if (!c.IsVerbatim())
-        for (int text = 0; text < CPackedChromatogram::kTexts; ++text) bound += TextBound(c.Text(text));
-    char* out = Room(bound);
+    const std::string_view texts = c.Stored();   // escaped and TAB-separated already
+    char* out = Room(3 + 5 * kNumberBound + texts.size());
     *out++ = 'C';
     out = PutNumber(out, chro.id);
     out = PutNumber(out, c.m_bChecked ? 1 : 0);
     out = PutNumber(out, c.m_nType);
     out = PutNumber(out, c.m_nAnalogue);
     out = PutNumber(out, c.m_nFunction);
-    if (c.IsVerbatim()) {
-        // The texts need no escapes and stand TAB-separated already.
-        *out++ = '\t';
-        out = PutBytes(out, verbatim.data(), verbatim.size());
-    } else {
-        for (int text = 0; text < CPackedChromatogram::kTexts; ++text) out = PutText(out, c.Text(text));
-    }
+    *out++ = '\t';
+    out = PutBytes(out, texts.data(), texts.size());
     *out++ = '\n';
     Commit(out);
 }

@@ -3,6 +3,7 @@
 #include "CListFileReader.h"
 #include "CListFileStorage.h"
 #include "CListFileWriter.h"
+#include "CTextBlock.h"
 
 #include <algorithm>
 #include <iterator>
@@ -319,10 +320,12 @@ bool CListManager::DeleteListContent()
 bool CListManager::Load(const char* path)
 {
     DeleteListContent();
-    auto text = std::make_unique<std::string>();
+    auto text = std::make_unique<CTextBlock>();
     if (!path || !CListFileStorage::ReadAll(path, *text)) return false;
     std::vector<std::unique_ptr<SGroupEntry>> groups;
-    if (!CListFileReader::Parse(*text, groups)) return false;
+    size_t kept = 0;
+    if (!CListFileReader::Parse(text->Data(), text->Size(), groups, kept)) return false;
+    text->Shrink(kept);   // the rest of the file's text is no longer needed
     m_groups = std::move(groups);
     m_pLoadedText = std::move(text);
     IndexGroups();

@@ -16,6 +16,8 @@ struct SChroRecord {
     CChromatogramData rec;
 };
 
+class CTextBlock;
+
 // Owns the groups of a list and their chromatograms, hands out their ids and reads and
 // writes list files. Ids are never 0 and never reused by one manager; positions count from
 // 0. Every operation returns false and changes nothing when an id or position is unknown.
@@ -81,8 +83,8 @@ private:
     void IndexGroups();
 
     std::vector<std::unique_ptr<SGroupEntry>> m_groups;       // in list order
-    std::unique_ptr<std::string> m_pLoadedText;                // the loaded file's text, which
-                                                               // loaded chromatograms borrow
+    std::unique_ptr<CTextBlock> m_pLoadedText;                 // the loaded file's chromatogram
+                                                               // texts, which loaded records borrow
     std::unordered_map<DWORD, SGroupEntry*> m_byId;
     std::uint64_t m_nextId = 1;                                // above every id seen
 };

@@ -1,7 +1,9 @@
 #include "CPackedChromatogram.h"
 
-#include <cstring>
+#include "ListFileText.h"
 
+#include <cstring>
+#include <memory>
 
 void CPackedChromatogram::Release()
 {
@@ -9,6 +11,15 @@ void CPackedChromatogram::Release()
         delete[] m_pTexts;
     m_bOwned = false;
     m_pTexts = kNoTexts;
+    m_size = sizeof kNoTexts - 1;
+}
+
+void CPackedChromatogram::Adopt(char* owned, std::uint32_t size)
+{
+    Release();
+    m_pTexts = owned;
+    m_size = size;
+    m_bOwned = true;
 }
 
 CPackedChromatogram& CPackedChromatogram::operator=(const CPackedChromatogram& other)
@@ -16,22 +27,18 @@ CPackedChromatogram& CPackedChromatogram::operator=(const CPackedChromatogram& o
     if (this == &other)
         return *this;
     if (other.m_bOwned) {
-        const size_t size = other.m_ends[kTexts - 1];
-        char* owned = new char[size + 1];
-        std::memcpy(owned, other.m_pTexts, size);
-        Release();
-        m_pTexts = owned;
-        m_bOwned = true;
+        char* owned = new char[other.m_size + 1];
+        std::memcpy(owned, other.m_pTexts, other.m_size);
+        Adopt(owned, other.m_size);
     } else {
         Release();
         m_pTexts = other.m_pTexts;
+        m_size = other.m_size;
     }
-    std::memcpy(m_ends, other.m_ends, sizeof m_ends);
     m_nType = other.m_nType;
     m_nAnalogue = other.m_nAnalogue;
     m_nFunction = other.m_nFunction;
     m_bChecked = other.m_bChecked;
-    m_bVerbatim = other.m_bVerbatim;
     return *this;
 }
 
@@ -41,18 +48,14 @@ CPackedChromatogram& CPackedChromatogram::operator=(CPackedChromatogram&& other)
         return *this;
     Release();
     m_pTexts = other.m_pTexts;
+    m_size = other.m_size;
     m_bOwned = other.m_bOwned;
-    std::memcpy(m_ends, other.m_ends, sizeof m_ends);
     m_nType = other.m_nType;
     m_nAnalogue = other.m_nAnalogue;
     m_nFunction = other.m_nFunction;
     m_bChecked = other.m_bChecked;
-    m_bVerbatim = other.m_bVerbatim;
-    other.m_pTexts = kNoTexts;
     other.m_bOwned = false;
-    other.m_bVerbatim = true;
-    for (int i = 0; i < kTexts; ++i)
-        other.m_ends[i] = static_cast<std::uint32_t>(i);
+    other.Release();
     return *this;
 }
 
@@ -62,25 +65,15 @@ void CPackedChromatogram::Pack(const CChromatogramData& rec)
                                         &rec.m_strBasedOn};
     size_t total = kTexts - 1;
     for (const std::string* text : texts)
-        total += text->size();
+        total += listfile::EscapedSize(*text);
     auto owned = std::make_unique<char[]>(total + 1);
     char* out = owned.get();
-    bool verbatim = true;
-    std::uint32_t ends[kTexts];
     for (int i = 0; i < kTexts; ++i) {
         if (i > 0)
             *out++ = '\t';
-        if (texts[i]->find_first_of(std::string_view("\\\t\n\r\0", 5)) != std::string::npos)
-            verbatim = false;
-        std::memcpy(out, texts[i]->data(), texts[i]->size());
-        out += texts[i]->size();
-        ends[i] = static_cast<std::uint32_t>(out - owned.get());
+        out = listfile::Escape(out, *texts[i]);
     }
-    Release();
-    m_pTexts = owned.release();
-    m_bOwned = true;
-    m_bVerbatim = verbatim;
-    std::memcpy(m_ends, ends, sizeof m_ends);
+    Adopt(owned.release(), static_cast<std::uint32_t>(total));
     m_nType = rec.m_nType;
     m_nAnalogue = rec.m_nAnalogue;
     m_nFunction = rec.m_nFunction;
@@ -91,25 +84,51 @@ void CPackedChromatogram::Unpack(CChromatogramData& rec) const
 {
     std::string* texts[kTexts] = {&rec.m_strName, &rec.m_strDescription, &rec.m_strMass, &rec.m_strExtra,
                                   &rec.m_strBasedOn};
-    for (int i = 0; i < kTexts; ++i)
-        texts[i]->assign(Text(i));
+    std::string_view rest = Stored();
+    for (int i = 0; i < kTexts; ++i) {
+        const size_t tab = i + 1 < kTexts ? rest.find('\t') : rest.size();
+        listfile::Unescape(rest.substr(0, tab), *texts[i]);
+        rest.remove_prefix(tab == rest.size() ? tab : tab + 1);
+    }
     rec.m_nType = m_nType;
     rec.m_nAnalogue = m_nAnalogue;
     rec.m_nFunction = m_nFunction;
     rec.m_bChecked = m_bChecked;
 }
 
-void CPackedChromatogram::Borrow(const char* base, const std::uint32_t (&ends)[kTexts], bool verbatim)
+void CPackedChromatogram::Borrow(const char* texts, std::uint32_t size)
 {
     Release();
-    m_pTexts = base;
-    m_bVerbatim = verbatim;
-    for (int i = 0; i < kTexts; ++i)
-        m_ends[i] = ends[i];
+    m_pTexts = texts;
+    m_size = size;
 }
 
-std::string_view CPackedChromatogram::Text(int i) const
+void CPackedChromatogram::CopyStored(const char* texts, std::uint32_t size)
 {
-    const std::uint32_t begin = i == 0 ? 0 : m_ends[i - 1] + 1;
-    return std::string_view(m_pTexts + begin, m_ends[i] - begin);
+    std::uint32_t total = size;
+    for (std::uint32_t i = 0; i < size; ++i)
+        if (texts[i] == '\r' || texts[i] == '\0') ++total;
+    char* owned = new char[total + 1];
+    char* out = owned;
+    for (std::uint32_t i = 0; i < size; ++i) {
+        if (texts[i] == '\r' || texts[i] == '\0') {
+            *out++ = '\\';
+            *out++ = texts[i] == '\r' ? 'r' : '0';
+        } else {
+            *out++ = texts[i];
+        }
+    }
+    Adopt(owned, total);
+}
+
+std::string CPackedChromatogram::Text(int i) const
+{
+    std::string_view rest = Stored();
+    for (int skip = 0; skip < i; ++skip) {
+        const size_t tab = rest.find('\t');
+        rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
+    }
+    std::string text;
+    listfile::Unescape(rest.substr(0, rest.find('\t')), text);
+    return text;
 }

@@ -3,14 +3,14 @@
 #include "CChromatogramData.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
-// A chromatogram as the list stores it: the numbers and check mark, and the five texts laid
-// out one after another in one block, one byte apart. The block is either its own (one
-// allocation for all five texts) or borrowed from the text of the list file it was loaded
-// from, which the list keeps for as long as it holds records that borrow from it.
+// A chromatogram as the list stores it: the numbers and check mark, and the five texts in one
+// block exactly as a list file line holds them: escaped and TAB-separated. The block is either
+// its own (one allocation for all five texts) or borrowed from the text of the list file it
+// was loaded from, which the list keeps for as long as it holds records that borrow from it.
+// Texts are unescaped only when read, which is rare next to loading and saving them.
 class CPackedChromatogram {
 public:
     enum { kName, kDescription, kMass, kExtra, kBasedOn, kTexts };
@@ -29,19 +29,17 @@ public:
     void Pack(const CChromatogramData& rec);
     // Copies the record out, reusing the strings' room.
     void Unpack(CChromatogramData& rec) const;
-    // Borrows five texts that stand one after another from base: text i ends ends[i] bytes
-    // after base and starts one byte after text i - 1 ends (text 0 at base). verbatim: the
-    // bytes between the texts are TABs and no text holds a byte that a list file escapes.
-    void Borrow(const char* base, const std::uint32_t (&ends)[kTexts], bool verbatim);
+    // Borrows the five texts of a list file line: size bytes at texts, escaped and
+    // TAB-separated, every backslash one of the five escapes (the caller has checked).
+    void Borrow(const char* texts, std::uint32_t size);
+    // The same, but copied into a block of this object's own, with any raw CR or NUL (which a
+    // list file may hold, though it is always written escaped) escaped.
+    void CopyStored(const char* texts, std::uint32_t size);
 
-    std::string_view Text(int i) const;
-    // While no text holds a byte that a list file escapes: all five texts as they stand in
-    // a list file line, TAB-separated. Empty otherwise.
-    std::string_view Verbatim() const
-    {
-        return m_bVerbatim ? std::string_view(m_pTexts, m_ends[kTexts - 1]) : std::string_view();
-    }
-    bool IsVerbatim() const { return m_bVerbatim; }
+    // Text i, unescaped.
+    std::string Text(int i) const;
+    // All five texts as a list file line holds them.
+    std::string_view Stored() const { return std::string_view(m_pTexts, m_size); }
 
     int m_nType = 0;
     int m_nAnalogue = 1;
@@ -51,15 +49,15 @@ public:
 private:
     // Frees the texts if they are this object's own; they are then five empty texts.
     void Release();
+    void Adopt(char* owned, std::uint32_t size);
 
-    // Five empty texts, one byte apart.
+    // Five empty texts.
     static constexpr char kNoTexts[] = "\t\t\t\t";
 
-    // A flag rather than a second, owning pointer, and the members in this order: a list
-    // holds hundreds of thousands of records, and the last four bytes stay free for the
-    // entry's id (see SChroEntry).
-    bool m_bVerbatim = true;
+    // A flag rather than a second, owning pointer, and the members in this order: a list holds
+    // hundreds of thousands of records, and the last four bytes stay free for the entry's id
+    // (see SChroEntry).
     bool m_bOwned = false;                // m_pTexts is this object's own block (new[])
     const char* m_pTexts = kNoTexts;      // this object's own block, or borrowed texts
-    std::uint32_t m_ends[kTexts] = {0, 1, 2, 3, 4};
+    std::uint32_t m_size = sizeof kNoTexts - 1;
 };

@@ -6,13 +6,13 @@
 #include <vector>
 
 // One chromatogram as the list keeps it: its id and its packed record. The id sits in
-// the record's tail padding: 48 bytes an entry rather than 56, for lists of hundreds of
+// the record's tail padding: 32 bytes an entry rather than 40, for lists of hundreds of
 // thousands of chromatograms.
 struct SChroEntry {
     [[no_unique_address]] CPackedChromatogram data;
     DWORD id = 0;
 };
-static_assert(sizeof(SChroEntry) == 48, "the id no longer fits in the record's tail");
+static_assert(sizeof(SChroEntry) == 32, "the id no longer fits in the record's tail");
 
 // One group as the list keeps it: its id, record, remembered chromatogram selection and
 // its chromatograms in order.

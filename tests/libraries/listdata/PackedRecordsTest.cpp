@@ -148,28 +148,30 @@ TEST_F(PackedRecordsTest, RawCarriageReturnsAndNulsInALoadedTextAreEscapedWhenSa
 }
 
 // A record owns its texts or borrows them: a copy of an owned record has texts of its own,
-// a copy of a borrowed one borrows the same bytes, and a moved-from record is empty.
+// a copy of a borrowed one borrows the same bytes, and a moved-from record is empty. Texts are
+// kept as a list file line holds them and read back unescaped.
 TEST(PackedChromatogram, CopiesAndMovesKeepTheirOwnTexts)
 {
     CChromatogramData rec;
-    rec.m_strName = "Trace\t1";   // an escaped byte: not verbatim
+    rec.m_strName = "Trace\t1";   // an escaped byte
     rec.m_strDescription = "description";
+    rec.m_strBasedOn = std::string("a\0\r\\", 4);
     rec.m_nType = 2;
     CPackedChromatogram owned(rec);
+    EXPECT_EQ(owned.Stored(), "Trace\\t1\tdescription\t\t\ta\\0\\r\\\\");
     CPackedChromatogram copy(owned);
-    EXPECT_NE(copy.Text(CPackedChromatogram::kName).data(), owned.Text(CPackedChromatogram::kName).data());
+    EXPECT_NE(copy.Stored().data(), owned.Stored().data());
     EXPECT_EQ(copy.Text(CPackedChromatogram::kName), "Trace\t1");
-    EXPECT_FALSE(copy.IsVerbatim());
+    EXPECT_EQ(copy.Text(CPackedChromatogram::kBasedOn), rec.m_strBasedOn);
     copy = copy;
     EXPECT_EQ(copy.Text(CPackedChromatogram::kDescription), "description");
 
     char line[] = "Name\tDesc\t\t\tBase";
-    const std::uint32_t ends[] = {4, 9, 10, 11, 16};
     CPackedChromatogram borrowed;
-    borrowed.Borrow(line, ends, true);
+    borrowed.Borrow(line, sizeof line - 1);
     CPackedChromatogram sharing = borrowed;
-    EXPECT_EQ(sharing.Text(CPackedChromatogram::kName).data(), line);
-    EXPECT_EQ(sharing.Verbatim(), "Name\tDesc\t\t\tBase");
+    EXPECT_EQ(sharing.Stored().data(), line);
+    EXPECT_EQ(sharing.Text(CPackedChromatogram::kMass), "");
 
     copy = borrowed;   // the owned texts are let go
     EXPECT_EQ(copy.Text(CPackedChromatogram::kBasedOn), "Base");
@@ -179,5 +181,10 @@ TEST(PackedChromatogram, CopiesAndMovesKeepTheirOwnTexts)
     for (int text = 0; text < CPackedChromatogram::kTexts; ++text)
         EXPECT_EQ(owned.Text(text), "");
     owned = std::move(moved);
-    EXPECT_EQ(owned.Text(CPackedChromatogram::kDescription), "description");
+    CChromatogramData back;
+    owned.Unpack(back);
+    EXPECT_EQ(back.m_strName, rec.m_strName);
+    EXPECT_EQ(back.m_strDescription, rec.m_strDescription);
+    EXPECT_EQ(back.m_strBasedOn, rec.m_strBasedOn);
+    EXPECT_EQ(back.m_nType, 2);
 }
