@@ -46,6 +46,10 @@ std::string MemoryParts(int groups, int chromatograms);
 bool MeasureParts(const char* path, int groups, const char* out);
 #endif
 
+// Where the start-up's time goes: the marks of the tool's benchmark build against the bare
+// program's, step by step.
+void StartupSteps();
+
 // The cost of each benchmark at 100, 1,000, 10,000 and 100,000 records, and the tool's
 // peak private bytes against the list file's size.
 void RunScale();

@@ -5,7 +5,7 @@
 // list view of the same style with redraw off; and the undo of a group deletion against the
 // deletion.
 #include "Benchmarks.h"
-#include "CChildProcess.h"
+#include "ChildProcess.h"
 #include "CListFixture.h"
 #include "CStopwatch.h"
 #include "CWorkspaceData.h"
@@ -330,10 +330,10 @@ std::string bench::MemoryParts(int groups, int chromatograms)
     const std::string out = CListFixture::TempPath("parts.txt");
     if (!CListFixture::WriteFile(path, groups, chromatograms))
         return "memory parts: cannot write the list file";
-    CChildProcess child;
+    ChildProcess child;
     std::string line = "memory parts: the measuring process did not finish";
     if (child.Start("vtbench.exe", "parts-of \"" + path + "\" " + std::to_string(groups) + " \"" + out + "\"")
-        && child.WaitForExit(60000)) {
+        && child.Wait(60000)) {
         char text[256] = {};
         if (FILE* file = std::fopen(out.c_str(), "rb")) {
             line.assign(text, std::fread(text, 1, sizeof text - 1, file));

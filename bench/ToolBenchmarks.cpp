@@ -6,11 +6,14 @@
 #include "CStopwatch.h"
 #include "ChildProcess.h"
 #include "Registry.h"
+#include "StartupTimeline.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 const char kCreatedEvent[] = "VANTRACE_CREATE";
@@ -218,4 +221,80 @@ CBenchResult bench::MeasureMemory(const SBenchSize& size)
     }
     DeleteFileA(path.c_str());
     return result;
+}
+
+namespace {
+// One start of a program with start-up marks: each mark's milliseconds since just before the
+// process was created, then the moment the host saw the event; empty when it failed.
+std::vector<std::pair<std::string, double>> MarkedStart(CBenchHostWindow& host, SStartupTimeline* timeline,
+                                                       const char* exe)
+{
+    ZeroMemory(timeline, sizeof *timeline);
+    LARGE_INTEGER start, frequency;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    ChildProcess child;
+    const double eventMs = host.Start(child, exe, kCreatedEvent);
+    child.Kill();
+    std::vector<std::pair<std::string, double>> marks;
+    if (eventMs < 0)
+        return marks;
+    const LONG marked = timeline->count;
+    const LONG count = std::min<LONG>(marked, SStartupTimeline::kMarks);
+    for (LONG i = 0; i < count; ++i)
+        marks.emplace_back(timeline->marks[i].step,
+                           double(timeline->marks[i].time - start.QuadPart) * 1000.0 / double(frequency.QuadPart));
+    marks.emplace_back("host saw the event", eventMs);
+    return marks;
+}
+}  // namespace
+
+void bench::StartupSteps()
+{
+    CBenchResult result("startup steps", "ms", 1.3);
+    CBenchHostWindow host;
+    const std::string path = CListFixture::TempPath("steps.vtl");
+    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SStartupTimeline),
+                                        SStartupTimeline::kName);
+    auto* timeline = mapping ? static_cast<SStartupTimeline*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0)) : nullptr;
+    if (!timeline || !Prepare(result, host, path, SBenchSize{1000, 20})) {
+        std::printf("startup steps: not measured (%s)\n", timeline ? "cannot prepare" : "no shared memory");
+        return;
+    }
+    // Per program, per mark (in the order of the first run): the times of every counted run.
+    std::vector<std::pair<std::string, std::vector<double>>> tool, bare;
+    auto collect = [](std::vector<std::pair<std::string, std::vector<double>>>& table,
+                      const std::vector<std::pair<std::string, double>>& marks) {
+        if (table.empty())
+            for (const auto& mark : marks)
+                table.emplace_back(mark.first, std::vector<double>());
+        for (size_t i = 0; i < marks.size() && i < table.size(); ++i)
+            table[i].second.push_back(marks[i].second);
+    };
+    for (int run = -kWarmUps; run < kRuns; ++run) {
+        const auto bareMarks = MarkedStart(host, timeline, "bench_bare_marks.exe");
+        const auto toolMarks = MarkedStart(host, timeline, "VantraceMarks.exe");
+        if (bareMarks.empty() || toolMarks.empty()) {
+            std::printf("startup steps: not measured (a program did not set the event)\n");
+            return;
+        }
+        if (run >= 0) {
+            collect(bare, bareMarks);
+            collect(tool, toolMarks);
+        }
+    }
+    auto print = [](const char* title, const std::vector<std::pair<std::string, std::vector<double>>>& table) {
+        std::printf("%s: median ms since the process was created, and the step's own share\n", title);
+        double before = 0;
+        for (const auto& [step, times] : table) {
+            const double at = CBenchResult::Median(times);
+            std::printf("  %-44s %8.1f %+8.1f\n", step.c_str(), at, at - before);
+            before = at;
+        }
+    };
+    print("bare program (1 window)", bare);
+    print("Vantrace with start-up marks (1,000 x 20 list; the hook that marks windows costs a little)", tool);
+    UnmapViewOfFile(timeline);
+    CloseHandle(mapping);
+    DeleteFileA(path.c_str());
 }

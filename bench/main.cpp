@@ -3,6 +3,7 @@
 //   vtbench --repeat N [name...]   runs each N times: the median ratio over the repeats with its
 //                                  lowest and highest, then the line of the median repeat
 //   vtbench scale                  the growth curve (see ScaleBenchmarks.cpp)
+//   vtbench steps                  where the start-up's time goes, step by step
 //   vtbench parts                  what a 10,000 x 20 list adds to private bytes, by part
 // Its exit code says nothing about the figures.
 #include "Benchmarks.h"
@@ -68,6 +69,10 @@ int main(int argc, char** argv)
     int repeats = 0;
     if (argc > 1 && std::strcmp(argv[1], "scale") == 0) {
         bench::RunScale();
+        return 0;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "steps") == 0) {
+        bench::StartupSteps();
         return 0;
     }
 #ifdef VT_BENCH_WORKSPACE

@@ -8,6 +8,7 @@
 #include "CWorkspaceView.h"
 #include "CInstanceMutex.h"
 #include "SecurityAccess.h"
+#include "StartupMarks.h"
 
 namespace {
 CInstanceMutex g_instanceMutex;
@@ -38,29 +39,40 @@ CVantraceApp::~CVantraceApp() = default;
 
 BOOL CVantraceApp::InitInstance()
 {
+    StartupMark("InitInstance entered");
     CWinApp::InitInstance();
     if (!TakeInstanceMutex())
         return FALSE;
+    StartupMark("instance mutex");
     if (!InitInstancePart1(0, nullptr))
         return FALSE;
+    StartupMark("logon, part 1");
     SetRegistryKey("Fenwright");
     CreateStores();
+    StartupMark("settings stores");
 
     CMainFrame* frame = CreateFrame();
     if (!frame)
         return FALSE;
+    StartupMark("frame created");
     m_pOptions->GetMini(&frame->m_bMini);
     m_pOptions->GetVisible(&frame->m_bVisible);
     if (!CheckRight(frame->m_bVisible))
         return FALSE;
+    StartupMark("right checked");
     tagOVERIDE_LOGIN_CALLBACK_STRUCT noOverride{};
     if (!InitInstancePart2(noOverride))
         return FALSE;
+    StartupMark("logon, part 2");
 
     frame->SwitchViewMode(frame->m_bMini);   // the stored placement decides visibility
+    StartupMark("view mode and placement");
     frame->Workspace().LoadLastFile();
+    StartupMark("last list loaded and shown");
     frame->UpdateWindow();
+    StartupMark("frame painted");
     SignalHost();
+    StartupMark("event set");
     return TRUE;
 }
 
