@@ -29,6 +29,7 @@ public:
     // The ratio of the medians, ours over the baseline's; 0 when not measured.
     double Ratio() const;
     double MedianOurs() const { return Median(m_ours); }
+    double MedianBaseline() const { return Median(m_baseline); }
     const std::string& Name() const { return m_name; }
     const std::string& Unit() const { return m_unit; }
     double Target() const { return m_target; }

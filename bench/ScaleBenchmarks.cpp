@@ -20,6 +20,8 @@ struct SCurve {
     // The list for n records, and the benchmark that measures it.
     bench::SBenchSize (*size)(int n);
     CBenchResult (*measure)(const bench::SBenchSize& size);
+    // The baseline is measured too, to tell growth of ours from growth of what ours stands on.
+    bool baseline = false;
 };
 
 bench::SBenchSize Groups(int n)
@@ -41,8 +43,8 @@ const SCurve kCurves[] = {
     {"load", &Groups, &bench::MeasureLoad},
     {"save", &Groups, &bench::MeasureSave},
 #ifdef VT_BENCH_WORKSPACE
-    {"group list refresh [groups]", &OnlyGroups, &bench::MeasureGroupListRefresh},
-    {"chromatogram list refresh [1 group]", &OneGroup, &bench::MeasureChroListRefresh},
+    {"group list refresh [groups]", &OnlyGroups, &bench::MeasureGroupListRefresh, true},
+    {"chromatogram list refresh [1 group]", &OneGroup, &bench::MeasureChroListRefresh, true},
 #endif
     {"group launch [1 group]", &OneGroup, &bench::MeasureGroupLaunch},
     {"startup", &Groups, &bench::MeasureStartup},
@@ -52,7 +54,7 @@ bench::SBenchSize Sized(const SCurve& curve, int n)
 {
     bench::SBenchSize size = curve.size(n);
     size.runs = n == kSizes[kSizeCount - 1] ? kRunsAtLargest : kRunsPerSize;
-    size.baseline = false;
+    size.baseline = curve.baseline;
     return size;
 }
 
@@ -77,6 +79,7 @@ void RunCurve(const SCurve& curve)
     std::string line = curve.label;
     line.resize(38, ' ');
     double perRecord[kSizeCount] = {};
+    double basePerRecord[kSizeCount] = {};
     for (int i = 0; i < kSizeCount; ++i) {
         const CBenchResult result = curve.measure(Sized(curve, kSizes[i]));
         if (result.Failed() || result.MedianOurs() <= 0) {
@@ -86,12 +89,21 @@ void RunCurve(const SCurve& curve)
         }
         const double ms = result.MedianOurs();
         perRecord[i] = ms * 1000.0 / kSizes[i];
+        basePerRecord[i] = result.MedianBaseline() * 1000.0 / kSizes[i];
         line += Cell(CBenchResult::Figure(ms) + " (" + CBenchResult::Figure(perRecord[i]) + ")");
     }
     const double growth = perRecord[kSizeCount - 1] / perRecord[1];
     char verdict[96];
     std::snprintf(verdict, sizeof verdict, "  %.2fx %s", growth, growth <= 1.5 ? "linear" : "NOT linear (> 1.50x)");
     std::printf("%s%s\n", line.c_str(), verdict);
+    if (curve.baseline && basePerRecord[1] > 0) {
+        std::string base = "  its baseline";
+        base.resize(38, ' ');
+        for (int i = 0; i < kSizeCount; ++i)
+            base += Cell(CBenchResult::Figure(basePerRecord[i] * kSizes[i] / 1000.0) + " ("
+                         + CBenchResult::Figure(basePerRecord[i]) + ")");
+        std::printf("%s  %.2fx\n", base.c_str(), basePerRecord[kSizeCount - 1] / basePerRecord[1]);
+    }
     std::fflush(stdout);
 }
 

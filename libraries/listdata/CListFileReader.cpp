@@ -183,7 +183,7 @@ bool CListFileReader::ReadChro(SChroEntry& chro)
     }
     // Gathered at the start of the data, behind the texts gathered before, so that the lines'
     // other bytes can be let go once the whole list is read.
-    if (m_kept != texts) std::memmove(m_kept, texts, size);
+    if (m_kept != texts) MoveDown(m_kept, texts, size);
     c.Borrow(m_kept, static_cast<std::uint32_t>(size));
     m_kept += size;
     return true;
@@ -202,6 +202,10 @@ bool CListFileReader::UniqueChroIds(const SGroupEntry& group)
 {
     const size_t n = group.chros.size();
     if (n < 2) return true;
+    // Ids rising through the group, as a list that was saved in id order has them, are unique.
+    size_t rising = 1;
+    while (rising < n && group.chros[rising - 1].id < group.chros[rising].id) ++rising;
+    if (rising == n) return true;
     if (n <= 16) {
         for (size_t i = 1; i < n; ++i)
             for (size_t j = 0; j < i; ++j)
@@ -229,6 +233,21 @@ bool CListFileReader::Text(std::string& out)
     char* begin = nullptr;
     char* end = nullptr;
     return NextField(begin, end) && listfile::Unescape(std::string_view(begin, end - begin), out);
+}
+
+// Sixteen bytes at a time, forwards: every store lands below the bytes still to be read. The
+// last sixteen are read first, so the overlapping last store needs no byte-by-byte tail.
+void CListFileReader::MoveDown(char* to, const char* from, size_t size)
+{
+    if (size < 16) {
+        for (size_t i = 0; i < size; ++i) to[i] = from[i];
+        return;
+    }
+    const size_t last = size - 16;
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + last));
+    for (size_t at = 0; at < last; at += 16)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + at), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + last), tail);
 }
 
 bool CListFileReader::ValidEscapes(const char* begin, const char* end)
@@ -264,6 +283,10 @@ bool CListFileReader::Signed(int& out)
     char* begin = nullptr;
     char* end = nullptr;
     if (!NextField(begin, end) || begin == end) return false;
+    if (end - begin == 1 && static_cast<unsigned>(*begin - '0') <= 9) {   // types, channels, most functions
+        out = *begin - '0';
+        return true;
+    }
     const bool negative = *begin == '-';
     if (negative) ++begin;
     if (begin == end || end - begin > 10) return false;

@@ -46,6 +46,8 @@ private:
     // A decimal number without sign in [0, limit].
     bool Unsigned(std::uint64_t limit, std::uint64_t& out);
 
+    // Copies size bytes from from to to, which stands below from (the two may overlap).
+    static void MoveDown(char* to, const char* from, size_t size);
     // Every backslash in [begin, end) starts one of the five escapes.
     static bool ValidEscapes(const char* begin, const char* end);
     static bool UniqueChroIds(const SGroupEntry& group);

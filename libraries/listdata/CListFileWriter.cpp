@@ -2,12 +2,27 @@
 
 #include "ListFileText.h"
 
+#include <cstdint>
 #include <cstring>
+#include <emmintrin.h>
 
 namespace {
 const size_t kPiece = 1u << 20;
 // The most bytes a number field takes: TAB, sign and up to 19 digits.
 const size_t kNumberBound = 21;
+
+// "00" to "99", for writing numbers two digits at a time.
+struct SDigitPairs {
+    char text[200] = {};
+    constexpr SDigitPairs()
+    {
+        for (int i = 0; i < 100; ++i) {
+            text[2 * i] = static_cast<char>('0' + i / 10);
+            text[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+};
+constexpr SDigitPairs kDigitPairs;
 }  // namespace
 
 CListFileWriter::CListFileWriter(const Sink& sink) : m_sink(sink) {}
@@ -66,25 +81,49 @@ char* CListFileWriter::PutNumber(char* out, long long value)
         magnitude = 0ull - magnitude;
     }
     int digits = 1;
-    for (unsigned long long rest = magnitude; rest >= 10; rest /= 10) ++digits;
+    for (unsigned long long bound = 10; digits < 20 && magnitude >= bound; bound *= 10) ++digits;
     out += digits;
+    // Two digits at a time, from the end.
     char* p = out;
-    do {
-        *--p = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude);
+    for (; magnitude >= 100; magnitude /= 100) {
+        p -= 2;
+        std::memcpy(p, kDigitPairs.text + 2 * (magnitude % 100), 2);
+    }
+    if (magnitude >= 10)
+        std::memcpy(p - 2, kDigitPairs.text + 2 * magnitude, 2);
+    else
+        p[-1] = static_cast<char>('0' + magnitude);
     return out;
 }
 
 // Copies a short run of bytes without a call into the C runtime, whose copy costs more
-// than the copying for runs this short.
+// than the copying for runs this short: sixteen bytes at a time, the last sixteen (or eight,
+// or four) overlapping the ones before rather than copied byte by byte.
 char* CListFileWriter::PutBytes(char* out, const char* data, size_t size)
 {
-    for (; size >= 8; size -= 8, data += 8, out += 8)
-        std::memcpy(out, data, 8);
-    while (size--)
-        *out++ = *data++;
-    return out;
+    if (size >= 16) {
+        const size_t last = size - 16;
+        for (size_t at = 0; at < last; at += 16)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + last),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + last)));
+    } else if (size >= 8) {
+        std::uint64_t head, tail;
+        std::memcpy(&head, data, 8);
+        std::memcpy(&tail, data + size - 8, 8);
+        std::memcpy(out, &head, 8);
+        std::memcpy(out + size - 8, &tail, 8);
+    } else if (size >= 4) {
+        std::uint32_t head, tail;
+        std::memcpy(&head, data, 4);
+        std::memcpy(&tail, data + size - 4, 4);
+        std::memcpy(out, &head, 4);
+        std::memcpy(out + size - 4, &tail, 4);
+    } else {
+        for (size_t i = 0; i < size; ++i) out[i] = data[i];
+    }
+    return out + size;
 }
 
 void CListFileWriter::WriteGroup(const SGroupEntry& group)

@@ -96,13 +96,6 @@ void CPackedChromatogram::Unpack(CChromatogramData& rec) const
     rec.m_bChecked = m_bChecked;
 }
 
-void CPackedChromatogram::Borrow(const char* texts, std::uint32_t size)
-{
-    Release();
-    m_pTexts = texts;
-    m_size = size;
-}
-
 void CPackedChromatogram::CopyStored(const char* texts, std::uint32_t size)
 {
     std::uint32_t total = size;

@@ -31,7 +31,12 @@ public:
     void Unpack(CChromatogramData& rec) const;
     // Borrows the five texts of a list file line: size bytes at texts, escaped and
     // TAB-separated, every backslash one of the five escapes (the caller has checked).
-    void Borrow(const char* texts, std::uint32_t size);
+    void Borrow(const char* texts, std::uint32_t size)
+    {
+        if (m_bOwned) Release();
+        m_pTexts = texts;
+        m_size = size;
+    }
     // The same, but copied into a block of this object's own, with any raw CR or NUL (which a
     // list file may hold, though it is always written escaped) escaped.
     void CopyStored(const char* texts, std::uint32_t size);
