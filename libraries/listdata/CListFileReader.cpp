@@ -87,12 +87,14 @@ bool CListFileReader::NextLine()
         const unsigned lfs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lfs16)));
         const unsigned inLine = lfs ? (1u << std::countr_zero(lfs)) - 1 : 0xFFFFu;
         const unsigned tabs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, tabs16))) & inLine;
-        const unsigned slashes = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, slashes16)));
-        const unsigned crsOrNuls = static_cast<unsigned>(_mm_movemask_epi8(
-                                       _mm_or_si128(_mm_cmpeq_epi8(block, crs16), _mm_cmpeq_epi8(block, nuls16))))
-            & inLine;
-        escape = escape || (slashes & inLine) != 0;
-        if (crsOrNuls && !crOrNul) crOrNul = p + std::countr_zero(crsOrNuls);
+        // Backslashes, CRs and NULs are rare: one test for all three first.
+        const __m128i crsOrNuls16 = _mm_or_si128(_mm_cmpeq_epi8(block, crs16), _mm_cmpeq_epi8(block, nuls16));
+        if (_mm_movemask_epi8(_mm_or_si128(crsOrNuls16, _mm_cmpeq_epi8(block, slashes16))) & inLine) {
+            const unsigned slashes = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, slashes16)));
+            const unsigned crsOrNuls = static_cast<unsigned>(_mm_movemask_epi8(crsOrNuls16)) & inLine;
+            escape = escape || (slashes & inLine) != 0;
+            if (crsOrNuls && !crOrNul) crOrNul = p + std::countr_zero(crsOrNuls);
+        }
         for (unsigned rest = tabs; rest; rest &= rest - 1)
             if (!AddFieldEnd(p + std::countr_zero(rest))) return false;
         if (lfs) newline = p + std::countr_zero(lfs);
