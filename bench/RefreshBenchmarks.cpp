@@ -322,6 +322,8 @@ std::pair<CBenchResult, CBenchResult> bench::PasteMassList()
     if (rows != kRuns * kMassLines)
         results.second.Fail("the group did not get every row");
     return results;
+}
+
 std::string bench::MemoryParts(int groups, int chromatograms)
 {
     // The list file is written by this process, whose heap then holds the freed memory of the
