@@ -381,6 +381,7 @@ TEST_F(WorkspaceFilesTest, ClosingWithEditsAndNoReloadsTheMostRecentFile)
 
     // With no recent file, No leaves a new, empty untitled list.
     Recent() = std::make_unique<CRecentFileList>(0, "Vantrace\\Recent files", "file%d", 4, 30);
+    View().SetStores(TestApp().GetOptions(), Recent().get());   // the view must not keep the one just freed
     EditList("Unsaved");
     ui::DialogAnswerer none;
     none.Expect("Save File", IDNO);
