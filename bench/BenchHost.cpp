@@ -26,7 +26,7 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }
-}  // namespace
+}   // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {

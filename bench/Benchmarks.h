@@ -53,4 +53,4 @@ void StartupSteps();
 // The cost of each benchmark at 100, 1,000, 10,000 and 100,000 records, and the tool's
 // peak private bytes against the list file's size.
 void RunScale();
-}  // namespace bench
+}   // namespace bench

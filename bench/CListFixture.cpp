@@ -31,7 +31,7 @@ void FillChromatogram(CChromatogramData& rec, int n)
     rec.m_strDescription = text;
     rec.m_bChecked = true;
 }
-}  // namespace
+}   // namespace
 
 bool CListFixture::Fill(CListManager& list, int groups, int chromatograms, DWORD& firstGroup)
 {

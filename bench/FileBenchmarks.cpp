@@ -41,11 +41,11 @@ bool WriteRaw(const std::string& path, const std::string& bytes)
         return false;
     DWORD written = 0;
     bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)
-        && written == bytes.size() && FlushFileBuffers(file);
+              && written == bytes.size() && FlushFileBuffers(file);
     CloseHandle(file);
     return ok;
 }
-}  // namespace
+}   // namespace
 
 CBenchResult bench::Load()
 {

@@ -45,7 +45,7 @@ bool SendRaw(HWND host, const std::vector<std::string>& texts)
         DWORD_PTR answer = 0;
         ok = SendMessageTimeoutA(host, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_ABORTIFHUNG,
                                  CChroDisplayLink::kHostTimeout, &answer)
-            && answer && ok;
+             && answer && ok;
     }
     return ok;
 }
@@ -61,7 +61,7 @@ HWND StartHost(ChildProcess& host)
         CloseHandle(ready);
     return window;
 }
-}  // namespace
+}   // namespace
 
 CBenchResult bench::GroupLaunch()
 {

@@ -58,8 +58,8 @@ public:
         m_workspace = std::make_unique<CWorkspaceView>();
         m_workspace->SetStores(m_app.m_pOptions.get(), nullptr);
         m_workspace->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 600, 600}, m_hParent, 0xE900);
-        m_hRaw = CreateWindowExA(0, WC_LISTVIEWA, "", kListStyle, 600, 0, 300, 600, m_hParent, nullptr,
-                                 wc.hInstance, nullptr);
+        m_hRaw = CreateWindowExA(0, WC_LISTVIEWA, "", kListStyle, 600, 0, 300, 600, m_hParent, nullptr, wc.hInstance,
+                                 nullptr);
         for (int col = 0; col < 2; ++col) {
             LVCOLUMNA column{};
             column.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -148,7 +148,7 @@ Rows ChroRows(CListManager& list, DWORD group)
     }
     return rows;
 }
-}  // namespace
+}   // namespace
 
 CBenchResult bench::GroupListRefresh()
 {
@@ -247,7 +247,7 @@ public:
 private:
     std::thread m_thread;
 };
-}  // namespace
+}   // namespace
 
 std::pair<CBenchResult, CBenchResult> bench::PasteMassList()
 {
@@ -403,8 +403,8 @@ CBenchResult bench::UndoDeleteGroup()
             return result;
         }
     }
-    if (ListView_GetItemCount(workspace.Data().m_groupList.m_hWnd) != 3 ||
-        ListView_GetItemCount(workspace.Data().m_chroList.m_hWnd) != 1000)
+    if (ListView_GetItemCount(workspace.Data().m_groupList.m_hWnd) != 3
+        || ListView_GetItemCount(workspace.Data().m_chroList.m_hWnd) != 1000)
         result.Fail("the undo did not bring back the group's 1,000 rows");
     return result;
 }

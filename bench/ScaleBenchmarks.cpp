@@ -143,15 +143,14 @@ void RunMemoryCurve()
 #endif
     std::fflush(stdout);
 }
-}  // namespace
+}   // namespace
 
 void bench::RunScale()
 {
     std::printf("Cost in ms (us per record), median of %d runs (%d at %d) after a warm-up; records are\n"
                 "chromatograms in groups of %d unless the name says otherwise. Last column: cost per\n"
                 "record at %d against at %d (linear when at most 1.50x).\n",
-                kRunsPerSize, kRunsAtLargest, kSizes[kSizeCount - 1], kPerGroup, kSizes[kSizeCount - 1],
-                kSizes[1]);
+                kRunsPerSize, kRunsAtLargest, kSizes[kSizeCount - 1], kPerGroup, kSizes[kSizeCount - 1], kSizes[1]);
     PrintHeader("benchmark [records]");
     for (const SCurve& curve : kCurves)
         RunCurve(curve);

@@ -44,7 +44,7 @@ struct SFirstMark {
         SetWindowsHookExA(WH_CBT, MarkCreations, nullptr, GetCurrentThreadId());
     }
 } g_firstMark;
-}  // namespace
+}   // namespace
 
 void StartupMark(const char* step)
 {

@@ -136,7 +136,7 @@ bool Prepare(CBenchResult& result, CBenchHostWindow& host, const std::string& pa
     }
     return true;
 }
-}  // namespace
+}   // namespace
 
 CBenchResult bench::Startup()
 {
@@ -227,7 +227,7 @@ namespace {
 // One start of a program with start-up marks: each mark's milliseconds since just before the
 // process was created, then the moment the host saw the event; empty when it failed.
 std::vector<std::pair<std::string, double>> MarkedStart(CBenchHostWindow& host, SStartupTimeline* timeline,
-                                                       const char* exe)
+                                                        const char* exe)
 {
     ZeroMemory(timeline, sizeof *timeline);
     LARGE_INTEGER start, frequency;
@@ -247,7 +247,7 @@ std::vector<std::pair<std::string, double>> MarkedStart(CBenchHostWindow& host, 
     marks.emplace_back("host saw the event", eventMs);
     return marks;
 }
-}  // namespace
+}   // namespace
 
 void bench::StartupSteps()
 {
@@ -256,7 +256,8 @@ void bench::StartupSteps()
     const std::string path = CListFixture::TempPath("steps.vtl");
     HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SStartupTimeline),
                                         SStartupTimeline::kName);
-    auto* timeline = mapping ? static_cast<SStartupTimeline*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0)) : nullptr;
+    auto* timeline =
+        mapping ? static_cast<SStartupTimeline*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0)) : nullptr;
     if (!timeline || !Prepare(result, host, path, SBenchSize{1000, 20})) {
         std::printf("startup steps: not measured (%s)\n", timeline ? "cannot prepare" : "no shared memory");
         return;

@@ -61,7 +61,7 @@ void RunRepeated(const SBenchmark& benchmark, int repeats)
     if (measured.size() < results.size())
         std::printf("  %zu of %d repeats not measured\n", results.size() - measured.size(), repeats);
 }
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -21,7 +21,8 @@ bool SameChro(const SChroEntry& a, const SChroEntry& b)
         || x.m_nFunction != y.m_nFunction)
         return false;
     for (int text = 0; text < CPackedChromatogram::kTexts; ++text)
-        if (x.Text(text) != y.Text(text)) return false;
+        if (x.Text(text) != y.Text(text))
+            return false;
     return true;
 }
 
@@ -34,18 +35,21 @@ bool SameGroup(const SGroupEntry& a, const SGroupEntry& b)
         || x.m_strBasedOn != y.m_strBasedOn || x.m_strRange != y.m_strRange || a.chros.size() != b.chros.size())
         return false;
     for (size_t i = 0; i < a.chros.size(); ++i)
-        if (!SameChro(a.chros[i], b.chros[i])) return false;
+        if (!SameChro(a.chros[i], b.chros[i]))
+            return false;
     return true;
 }
 
 bool SameList(const GroupList& a, const GroupList& b)
 {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (!SameGroup(*a[i], *b[i])) return false;
+        if (!SameGroup(*a[i], *b[i]))
+            return false;
     return true;
 }
-}  // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
@@ -54,17 +58,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     std::string input(reinterpret_cast<const char*>(data), size);
     GroupList first;
     if (!CListFileReader::Parse(input, first)) {
-        if (!first.empty()) std::abort();   // a refused file leaves nothing behind
+        if (!first.empty())
+            std::abort();   // a refused file leaves nothing behind
         return 0;
     }
     std::string written;
     CListFileWriter::Write(first, written);
     std::string copy = written;
     GroupList second;
-    if (!CListFileReader::Parse(copy, second)) std::abort();
-    if (!SameList(first, second)) std::abort();
+    if (!CListFileReader::Parse(copy, second))
+        std::abort();
+    if (!SameList(first, second))
+        std::abort();
     std::string rewritten;
     CListFileWriter::Write(second, rewritten);
-    if (rewritten != written) std::abort();
+    if (rewritten != written)
+        std::abort();
     return 0;
 }

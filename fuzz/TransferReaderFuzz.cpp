@@ -23,27 +23,34 @@ void CheckTable(std::string_view text)
     const STransferTable first = CChroTableReader::Read(text, {});
     std::vector<CChromatogramData> chros;
     for (const STransferRow& row : first.rows) {
-        if (row.line < 1 || (row.group.empty() && first.hasGroupColumn && !row.groupOnly)) std::abort();
-        if (!row.groupOnly) chros.push_back(row.chro);
+        if (row.line < 1 || (row.group.empty() && first.hasGroupColumn && !row.groupOnly))
+            std::abort();
+        if (!row.groupOnly)
+            chros.push_back(row.chro);
     }
     for (const SRefusedLine& refused : first.refused)
-        if (refused.line < 1 || refused.reason.empty()) std::abort();
+        if (refused.line < 1 || refused.reason.empty())
+            std::abort();
     const STransferTable second = CChroTableReader::Read(CChroTableWriter::Text(chros), {});
-    if (!second.refused.empty() || second.rows.size() != chros.size()) std::abort();
+    if (!second.refused.empty() || second.rows.size() != chros.size())
+        std::abort();
     for (size_t i = 0; i < chros.size(); ++i)
-        if (!SameFields(second.rows[i].chro, chros[i])) std::abort();
+        if (!SameFields(second.rows[i].chro, chros[i]))
+            std::abort();
 }
 
 void CheckRecords(std::string_view bytes)
 {
     std::vector<CChromatogramData> chros;
     if (!chro_codec::Decode(bytes, chros)) {
-        if (!chros.empty()) std::abort();
+        if (!chros.empty())
+            std::abort();
         return;
     }
-    if (chro_codec::Encode(chros) != bytes) std::abort();
+    if (chro_codec::Encode(chros) != bytes)
+        std::abort();
 }
-}  // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {

@@ -48,7 +48,7 @@ void Fill(std::vector<std::unique_ptr<SGroupEntry>>& groups, int groupCount, int
         groups.push_back(std::move(group));
     }
 }
-}  // namespace
+}   // namespace
 
 void* operator new(size_t size)
 {
@@ -58,8 +58,14 @@ void* operator new(size_t size)
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept
+{
+    std::free(p);
+}
 
 int main()
 {
@@ -78,8 +84,8 @@ int main()
     CALLGRIND_TOGGLE_COLLECT;
     CALLGRIND_DUMP_STATS_AT("parse");
     std::printf("parse: %s, %zu heap calls, %.1f MiB from the heap, %zu bytes of %zu bytes of text kept\n",
-                parsed ? "ok" : "FAILED", g_allocations - allocations, double(g_bytes - heapBytes) / 1048576.0,
-                kept, file.size());
+                parsed ? "ok" : "FAILED", g_allocations - allocations, double(g_bytes - heapBytes) / 1048576.0, kept,
+                file.size());
 
     std::string written;
     written.reserve(file.size());

@@ -29,8 +29,8 @@ void AppendText(std::vector<WORD>& out, const std::string& text)
 }
 
 // Appends one control: items start on a DWORD boundary.
-void AppendItem(std::vector<WORD>& out, DWORD style, short x, short y, short cx, short cy, WORD id,
-                WORD classAtom, const std::string& text)
+void AppendItem(std::vector<WORD>& out, DWORD style, short x, short y, short cx, short cy, WORD id, WORD classAtom,
+                const std::string& text)
 {
     if (out.size() % 2)
         out.push_back(0);
@@ -47,7 +47,7 @@ void AppendItem(std::vector<WORD>& out, DWORD style, short x, short y, short cx,
     AppendText(out, text);
     out.push_back(0);   // no creation data
 }
-}  // namespace
+}   // namespace
 
 CDisplayAbout::CDisplayAbout(HWND owner, char* programName, char* version, unsigned iconId, HINSTANCE instance)
     : m_hOwner(owner), m_strName(programName ? programName : ""), m_strVersion(version ? version : ""),
@@ -134,9 +134,8 @@ std::string CDisplayAbout::VersionFromResource() const
     };
     SLangCodePage* translation = nullptr;
     UINT length = 0;
-    if (VerQueryValueA(copy.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                       &length) &&
-        translation && length >= sizeof *translation) {
+    if (VerQueryValueA(copy.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length)
+        && translation && length >= sizeof *translation) {
         char key[64];
         std::snprintf(key, sizeof key, "\\StringFileInfo\\%04x%04x\\ProductVersion", translation->language,
                       translation->codePage);
@@ -145,8 +144,8 @@ std::string CDisplayAbout::VersionFromResource() const
             return std::string(value, strnlen(value, length));
     }
     VS_FIXEDFILEINFO* fixed = nullptr;
-    if (!VerQueryValueA(copy.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
-        length < sizeof *fixed)
+    if (!VerQueryValueA(copy.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed
+        || length < sizeof *fixed)
         return "";
     char text[64];
     std::snprintf(text, sizeof text, "%lu.%lu.%lu.%lu", static_cast<unsigned long>(HIWORD(fixed->dwFileVersionMS)),

@@ -38,9 +38,10 @@ bool Send(HWND host, const char* text, int timeout, DWORD_PTR& result)
     cds.cbData = static_cast<DWORD>(std::strlen(text) + 1);
     cds.lpData = const_cast<char*>(text);
     return SendMessageTimeoutA(host, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_ABORTIFHUNG,
-                               static_cast<UINT>(timeout), &result) != 0;
+                               static_cast<UINT>(timeout), &result)
+           != 0;
 }
-}  // namespace
+}   // namespace
 
 extern "C" {
 
@@ -73,4 +74,4 @@ int WINAPI HostScriptCommand(const char* text, int timeout)
     return sent && result != 0;
 }
 
-}  // extern "C"
+}   // extern "C"

@@ -18,10 +18,10 @@ public:
     std::string m_strName;
     std::string m_strDescription;
     std::string m_strMass;
-    std::string m_strExtra;      // carried along, never shown
+    std::string m_strExtra;   // carried along, never shown
     std::string m_strBasedOn;
-    int m_nType = 0;             // 0 TIC, 1 BPI, 2 MASS, 3 ANALOG
-    int m_nAnalogue = 1;         // analogue channel 1-4
-    int m_nFunction = 1;         // acquisition function
+    int m_nType = 0;       // 0 TIC, 1 BPI, 2 MASS, 3 ANALOG
+    int m_nAnalogue = 1;   // analogue channel 1-4
+    int m_nFunction = 1;   // acquisition function
     bool m_bChecked = true;
 };

@@ -4,7 +4,7 @@
 #include <windows.h>
 #else
 #include <cstdint>
-typedef std::uint32_t DWORD;  // native builds of the list file reader
+typedef std::uint32_t DWORD;   // native builds of the list file reader
 #endif
 
 #include <string>
@@ -25,5 +25,5 @@ public:
     std::string m_strBasedOn;
     std::string m_strRange;   // range start and end joined by a colon
     bool m_bChecked = false;
-    int m_nRangeMode = 0;     // 0 keep the current range, 1 reset to default, 2 use m_strRange
+    int m_nRangeMode = 0;   // 0 keep the current range, 1 reset to default, 2 use m_strRange
 };

@@ -19,7 +19,8 @@ public:
     explicit CHandleCloser(HANDLE handle) : m_handle(handle) {}
     ~CHandleCloser()
     {
-        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
     }
     CHandleCloser(const CHandleCloser&) = delete;
     CHandleCloser& operator=(const CHandleCloser&) = delete;
@@ -32,7 +33,8 @@ private:
 std::string FolderOf(const std::string& path)
 {
     const size_t slash = path.find_last_of("\\/:");
-    if (slash == std::string::npos) return std::string();
+    if (slash == std::string::npos)
+        return std::string();
     return path.substr(0, slash + 1);
 }
 
@@ -58,19 +60,23 @@ bool ParseTempName(const char* rest, DWORD& processId)
 {
     const char hex[] = "0123456789abcdefABCDEF";
     const size_t pidDigits = std::strspn(rest, hex);
-    if (pidDigits == 0 || pidDigits > 8 || rest[pidDigits] != '-') return false;
+    if (pidDigits == 0 || pidDigits > 8 || rest[pidDigits] != '-')
+        return false;
     const char* number = rest + pidDigits + 1;
     const size_t numberDigits = std::strspn(number, hex);
-    if (numberDigits == 0 || _stricmp(number + numberDigits, ".tmp") != 0) return false;
+    if (numberDigits == 0 || _stricmp(number + numberDigits, ".tmp") != 0)
+        return false;
     processId = static_cast<DWORD>(std::strtoul(rest, nullptr, 16));
     return true;
 }
 
 bool IsRunningOtherProcess(DWORD processId)
 {
-    if (processId == GetCurrentProcessId()) return false;
+    if (processId == GetCurrentProcessId())
+        return false;
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (!process) return false;
+    if (!process)
+        return false;
     DWORD code = 0;
     const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
     CloseHandle(process);
@@ -85,9 +91,10 @@ HANDLE CreateTempFile(const std::string& path, std::string& tempPath)
     for (unsigned n = 0; n < 1000; ++n) {
         std::snprintf(suffix, sizeof suffix, "%lx-%x.tmp", static_cast<unsigned long>(GetCurrentProcessId()), n);
         tempPath = stem + suffix;
-        HANDLE file = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+        HANDLE file =
+            CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
     }
     return INVALID_HANDLE_VALUE;
 }
@@ -100,7 +107,8 @@ void RemoveLeftovers(const std::string& path)
     const std::string prefix = TempPrefix(path);
     WIN32_FIND_DATAA found;
     HANDLE find = FindFirstFileA((folder + prefix + "*.tmp").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return;
+    if (find == INVALID_HANDLE_VALUE)
+        return;
     do {
         DWORD processId = 0;
         // The search also matches short names; only the tool's own long names are taken.
@@ -112,27 +120,33 @@ void RemoveLeftovers(const std::string& path)
     } while (FindNextFileA(find, &found));
     FindClose(find);
 }
-}  // namespace
+}   // namespace
 
 bool CListFileStorage::ReadAll(const char* path, CTextBlock& bytes)
 {
     bytes.SetSize(0);
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
     CHandleCloser closer(file);
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF) return false;
+    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF)
+        return false;
     // The size is a hint: the file is read until it ends, whatever it holds by then. One
     // byte of room beyond it lets the read that finds the end need no more memory.
-    if (!bytes.Reserve(static_cast<size_t>(size.QuadPart) + 1)) return false;
+    if (!bytes.Reserve(static_cast<size_t>(size.QuadPart) + 1))
+        return false;
     size_t used = 0;
     for (;;) {
-        if (used == bytes.Capacity() && (used > 0x7FFFFFFF || !bytes.Reserve(used + kChunk))) return false;
+        if (used == bytes.Capacity() && (used > 0x7FFFFFFF || !bytes.Reserve(used + kChunk)))
+            return false;
         const DWORD part = static_cast<DWORD>(std::min<size_t>(bytes.Capacity() - used, kChunk));
         DWORD got = 0;
-        if (!ReadFile(file, bytes.Data() + used, part, &got, nullptr)) return false;
-        if (got == 0) break;
+        if (!ReadFile(file, bytes.Data() + used, part, &got, nullptr))
+            return false;
+        if (got == 0)
+            break;
         used += got;
         bytes.SetSize(used);
     }
@@ -147,7 +161,8 @@ bool CListFileStorage::WriteAndFlush(HANDLE file, const Producer& produce)
         while (done < size) {
             const DWORD part = static_cast<DWORD>(std::min<size_t>(size - done, 16u << 20));
             DWORD written = 0;
-            if (!WriteFile(file, data + done, part, &written, nullptr) || written != part) return false;
+            if (!WriteFile(file, data + done, part, &written, nullptr) || written != part)
+                return false;
             done += written;
         }
         return true;
@@ -158,12 +173,12 @@ bool CListFileStorage::WriteAndFlush(HANDLE file, const Producer& produce)
 bool CListFileStorage::WriteReplacing(const char* path, const Producer& produce)
 {
     const DWORD attributes = GetFileAttributesA(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES
-        && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
     std::string tempPath;
     HANDLE file = CreateTempFile(path, tempPath);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
     if (WriteAndFlush(file, produce)
         && MoveFileExA(tempPath.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         RemoveLeftovers(path);

@@ -23,7 +23,7 @@ struct SDigitPairs {
     }
 };
 constexpr SDigitPairs kDigitPairs;
-}  // namespace
+}   // namespace
 
 CListFileWriter::CListFileWriter(const Sink& sink) : m_sink(sink) {}
 
@@ -81,7 +81,8 @@ char* CListFileWriter::PutNumber(char* out, long long value)
         magnitude = 0ull - magnitude;
     }
     int digits = 1;
-    for (unsigned long long bound = 10; digits < 20 && magnitude >= bound; bound *= 10) ++digits;
+    for (unsigned long long bound = 10; digits < 20 && magnitude >= bound; bound *= 10)
+        ++digits;
     out += digits;
     // Two digits at a time, from the end.
     char* p = out;
@@ -121,7 +122,8 @@ char* CListFileWriter::PutBytes(char* out, const char* data, size_t size)
         std::memcpy(out, &head, 4);
         std::memcpy(out + size - 4, &tail, 4);
     } else {
-        for (size_t i = 0; i < size; ++i) out[i] = data[i];
+        for (size_t i = 0; i < size; ++i)
+            out[i] = data[i];
     }
     return out + size;
 }
@@ -131,7 +133,8 @@ void CListFileWriter::WriteGroup(const SGroupEntry& group)
     const CGroupDataHelper& g = group.data;
     const std::string_view texts[] = {g.m_strName, g.m_strComment, g.m_strBasedOn, g.m_strRange};
     size_t bound = 2 + 5 * kNumberBound;
-    for (std::string_view text : texts) bound += TextBound(text);
+    for (std::string_view text : texts)
+        bound += TextBound(text);
     char* out = Room(bound);
     *out++ = 'G';
     out = PutNumber(out, group.id);
@@ -139,7 +142,8 @@ void CListFileWriter::WriteGroup(const SGroupEntry& group)
     out = PutNumber(out, g.m_bChecked ? 1 : 0);
     out = PutNumber(out, g.m_nRangeMode);
     out = PutNumber(out, group.selection);
-    for (std::string_view text : texts) out = PutText(out, text);
+    for (std::string_view text : texts)
+        out = PutText(out, text);
     *out++ = '\n';
     Commit(out);
 }
@@ -170,9 +174,11 @@ bool CListFileWriter::WriteAll(const std::vector<std::unique_ptr<SGroupEntry>>& 
     size_t chroCount = 0;
     for (const auto& group : groups) {
         WriteGroup(*group);
-        for (const SChroEntry& chro : group->chros) WriteChro(chro);
+        for (const SChroEntry& chro : group->chros)
+            WriteChro(chro);
         chroCount += group->chros.size();
-        if (m_bFailed) return false;
+        if (m_bFailed)
+            return false;
     }
     out = Room(4 + 2 * kNumberBound);
     std::memcpy(out, "END", 3);

@@ -45,7 +45,8 @@ SChroEntry* CListManager::FindChro(SGroupEntry& group, DWORD chro)
 
 bool CListManager::NewId(DWORD& id)
 {
-    if (m_nextId >= kNoMoreIds) return false;
+    if (m_nextId >= kNoMoreIds)
+        return false;
     id = static_cast<DWORD>(m_nextId++);
     return true;
 }
@@ -56,9 +57,11 @@ void CListManager::IndexGroups()
     m_byId.reserve(m_groups.size());
     for (const auto& group : m_groups) {
         m_byId.emplace(group->id, group.get());
-        if (group->id >= m_nextId) m_nextId = std::uint64_t(group->id) + 1;
+        if (group->id >= m_nextId)
+            m_nextId = std::uint64_t(group->id) + 1;
         for (const SChroEntry& chro : group->chros) {
-            if (chro.id >= m_nextId) m_nextId = std::uint64_t(chro.id) + 1;
+            if (chro.id >= m_nextId)
+                m_nextId = std::uint64_t(chro.id) + 1;
         }
     }
 }
@@ -72,14 +75,16 @@ bool CListManager::GetNoGroups(int& count) const
 bool CListManager::GetNoChros(DWORD group, int& count) const
 {
     const SGroupEntry* entry = FindGroup(group);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     count = static_cast<int>(entry->chros.size());
     return true;
 }
 
 bool CListManager::GetGroupOrder(int pos, DWORD& id) const
 {
-    if (pos < 0 || static_cast<size_t>(pos) >= m_groups.size()) return false;
+    if (pos < 0 || static_cast<size_t>(pos) >= m_groups.size())
+        return false;
     id = m_groups[pos]->id;
     return true;
 }
@@ -87,7 +92,8 @@ bool CListManager::GetGroupOrder(int pos, DWORD& id) const
 bool CListManager::GetChroOrder(DWORD group, int pos, DWORD& id) const
 {
     const SGroupEntry* entry = FindGroup(group);
-    if (!entry || pos < 0 || static_cast<size_t>(pos) >= entry->chros.size()) return false;
+    if (!entry || pos < 0 || static_cast<size_t>(pos) >= entry->chros.size())
+        return false;
     id = entry->chros[pos].id;
     return true;
 }
@@ -95,7 +101,8 @@ bool CListManager::GetChroOrder(DWORD group, int pos, DWORD& id) const
 bool CListManager::GetGroup(CGroupDataHelper& rec, DWORD id) const
 {
     const SGroupEntry* entry = FindGroup(id);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     rec = entry->data;
     return true;
 }
@@ -104,7 +111,8 @@ bool CListManager::GetChromatogram(DWORD group, DWORD chro, CChromatogramData& r
 {
     SGroupEntry* entry = FindGroup(group);
     const SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
-    if (!found) return false;
+    if (!found)
+        return false;
     found->data.Unpack(rec);
     return true;
 }
@@ -112,7 +120,8 @@ bool CListManager::GetChromatogram(DWORD group, DWORD chro, CChromatogramData& r
 bool CListManager::AddGroup(const CGroupDataHelper& rec, DWORD& id)
 {
     DWORD newId = 0;
-    if (!NewId(newId)) return false;
+    if (!NewId(newId))
+        return false;
     auto entry = std::make_unique<SGroupEntry>();
     entry->id = newId;
     entry->data = rec;
@@ -125,15 +134,18 @@ bool CListManager::AddGroup(const CGroupDataHelper& rec, DWORD& id)
 bool CListManager::DuplicateGroup(const CGroupDataHelper& rec, DWORD& id)
 {
     const SGroupEntry* source = FindGroup(id);
-    if (!source) return false;
+    if (!source)
+        return false;
     // Every id the copy needs is taken up front, so a list that runs out of ids is left
     // as it was.
-    if (m_nextId + 1 + source->chros.size() > kNoMoreIds) return false;
+    if (m_nextId + 1 + source->chros.size() > kNoMoreIds)
+        return false;
     auto entry = std::make_unique<SGroupEntry>();
     NewId(entry->id);
     entry->data = rec;
     entry->chros = source->chros;
-    for (SChroEntry& chro : entry->chros) NewId(chro.id);
+    for (SChroEntry& chro : entry->chros)
+        NewId(chro.id);
     id = entry->id;
     m_byId.emplace(entry->id, entry.get());
     m_groups.push_back(std::move(entry));
@@ -144,7 +156,8 @@ bool CListManager::AddChro(const CChromatogramData& rec, DWORD& id, DWORD group)
 {
     SGroupEntry* entry = FindGroup(group);
     DWORD newId = 0;
-    if (!entry || !NewId(newId)) return false;
+    if (!entry || !NewId(newId))
+        return false;
     entry->chros.push_back(SChroEntry{CPackedChromatogram(rec), newId});
     id = newId;
     return true;
@@ -153,7 +166,8 @@ bool CListManager::AddChro(const CChromatogramData& rec, DWORD& id, DWORD group)
 bool CListManager::EditGroup(const CGroupDataHelper& rec, DWORD id)
 {
     SGroupEntry* entry = FindGroup(id);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     entry->data = rec;
     return true;
 }
@@ -162,14 +176,16 @@ bool CListManager::EditChromatogram(DWORD group, DWORD chro, const CChromatogram
 {
     SGroupEntry* entry = FindGroup(group);
     SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
-    if (!found) return false;
+    if (!found)
+        return false;
     found->data.Pack(rec);
     return true;
 }
 
 bool CListManager::RemoveGroup(DWORD id)
 {
-    if (!FindGroup(id)) return false;
+    if (!FindGroup(id))
+        return false;
     for (auto it = m_groups.begin(); it != m_groups.end(); ++it) {
         if ((*it)->id == id) {
             m_byId.erase(id);
@@ -183,7 +199,8 @@ bool CListManager::RemoveGroup(DWORD id)
 bool CListManager::RemoveChro(DWORD group, DWORD chro)
 {
     SGroupEntry* entry = FindGroup(group);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     for (auto it = entry->chros.begin(); it != entry->chros.end(); ++it) {
         if (it->id == chro) {
             entry->chros.erase(it);
@@ -196,11 +213,14 @@ bool CListManager::RemoveChro(DWORD group, DWORD chro)
 bool CListManager::Move(DWORD chro, DWORD neighbour, DWORD group)
 {
     SGroupEntry* entry = FindGroup(group);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     SChroEntry* a = FindChro(*entry, chro);
     SChroEntry* b = FindChro(*entry, neighbour);
-    if (!a || !b) return false;
-    if (a - b != 1 && b - a != 1) return false;
+    if (!a || !b)
+        return false;
+    if (a - b != 1 && b - a != 1)
+        return false;
     std::swap(*a, *b);
     return true;
 }
@@ -278,7 +298,8 @@ bool CListManager::InsertChros(DWORD group, int pos, std::vector<SChroRecord>& c
 bool CListManager::SetGroupState(DWORD id, bool checked)
 {
     SGroupEntry* entry = FindGroup(id);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     entry->data.m_bChecked = checked;
     return true;
 }
@@ -287,7 +308,8 @@ bool CListManager::SetChromatogramState(DWORD group, DWORD chro, bool checked)
 {
     SGroupEntry* entry = FindGroup(group);
     SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
-    if (!found) return false;
+    if (!found)
+        return false;
     found->data.m_bChecked = checked;
     return true;
 }
@@ -295,7 +317,8 @@ bool CListManager::SetChromatogramState(DWORD group, DWORD chro, bool checked)
 bool CListManager::SetChroSelection(DWORD group, int pos)
 {
     SGroupEntry* entry = FindGroup(group);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     entry->selection = pos;
     return true;
 }
@@ -303,7 +326,8 @@ bool CListManager::SetChroSelection(DWORD group, int pos)
 bool CListManager::GetChroSelection(DWORD group, int& pos) const
 {
     const SGroupEntry* entry = FindGroup(group);
-    if (!entry) return false;
+    if (!entry)
+        return false;
     pos = entry->selection;
     return true;
 }
@@ -321,10 +345,12 @@ bool CListManager::Load(const char* path)
 {
     DeleteListContent();
     auto text = std::make_unique<CTextBlock>();
-    if (!path || !CListFileStorage::ReadAll(path, *text)) return false;
+    if (!path || !CListFileStorage::ReadAll(path, *text))
+        return false;
     std::vector<std::unique_ptr<SGroupEntry>> groups;
     size_t kept = 0;
-    if (!CListFileReader::Parse(text->Data(), text->Size(), groups, kept)) return false;
+    if (!CListFileReader::Parse(text->Data(), text->Size(), groups, kept))
+        return false;
     text->Shrink(kept);   // the rest of the file's text is no longer needed
     m_groups = std::move(groups);
     m_pLoadedText = std::move(text);
@@ -334,7 +360,8 @@ bool CListManager::Load(const char* path)
 
 bool CListManager::Save(const char* path) const
 {
-    if (!path || !*path) return false;
+    if (!path || !*path)
+        return false;
     return CListFileStorage::WriteReplacing(
         path, [this](const CListFileStorage::Sink& sink) { return CListFileWriter::Write(m_groups, sink); });
 }

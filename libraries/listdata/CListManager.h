@@ -82,9 +82,9 @@ private:
     // Rebuilds the id index and the id counter from m_groups.
     void IndexGroups();
 
-    std::vector<std::unique_ptr<SGroupEntry>> m_groups;       // in list order
-    std::unique_ptr<CTextBlock> m_pLoadedText;                 // the loaded file's chromatogram
-                                                               // texts, which loaded records borrow
+    std::vector<std::unique_ptr<SGroupEntry>> m_groups;   // in list order
+    std::unique_ptr<CTextBlock> m_pLoadedText;            // the loaded file's chromatogram
+                                                          // texts, which loaded records borrow
     std::unordered_map<DWORD, SGroupEntry*> m_byId;
-    std::uint64_t m_nextId = 1;                                // above every id seen
+    std::uint64_t m_nextId = 1;   // above every id seen
 };

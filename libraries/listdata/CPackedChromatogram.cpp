@@ -100,7 +100,8 @@ void CPackedChromatogram::CopyStored(const char* texts, std::uint32_t size)
 {
     std::uint32_t total = size;
     for (std::uint32_t i = 0; i < size; ++i)
-        if (texts[i] == '\r' || texts[i] == '\0') ++total;
+        if (texts[i] == '\r' || texts[i] == '\0')
+            ++total;
     char* owned = new char[total + 1];
     char* out = owned;
     for (std::uint32_t i = 0; i < size; ++i) {

@@ -33,7 +33,8 @@ public:
     // TAB-separated, every backslash one of the five escapes (the caller has checked).
     void Borrow(const char* texts, std::uint32_t size)
     {
-        if (m_bOwned) Release();
+        if (m_bOwned)
+            Release();
         m_pTexts = texts;
         m_size = size;
     }
@@ -62,7 +63,7 @@ private:
     // A flag rather than a second, owning pointer, and the members in this order: a list holds
     // hundreds of thousands of records, and the last four bytes stay free for the entry's id
     // (see SChroEntry).
-    bool m_bOwned = false;                // m_pTexts is this object's own block (new[])
-    const char* m_pTexts = kNoTexts;      // this object's own block, or borrowed texts
+    bool m_bOwned = false;             // m_pTexts is this object's own block (new[])
+    const char* m_pTexts = kNoTexts;   // this object's own block, or borrowed texts
     std::uint32_t m_size = sizeof kNoTexts - 1;
 };

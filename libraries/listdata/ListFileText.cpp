@@ -17,13 +17,14 @@ struct SEscapes {
     }
 };
 constexpr SEscapes kEscapes;
-}  // namespace
+}   // namespace
 
 size_t listfile::EscapedSize(std::string_view text)
 {
     size_t size = text.size();
     for (const char c : text)
-        if (kEscapes.letter[static_cast<unsigned char>(c)]) ++size;
+        if (kEscapes.letter[static_cast<unsigned char>(c)])
+            ++size;
     return size;
 }
 
@@ -54,14 +55,26 @@ bool listfile::Unescape(std::string_view field, std::string& out)
     out.reserve(field.size());
     while (slash) {
         out.append(begin, slash);
-        if (slash + 1 == end) return false;
+        if (slash + 1 == end)
+            return false;
         switch (slash[1]) {
-        case '\\': out += '\\'; break;
-        case 't': out += '\t'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case '0': out += '\0'; break;
-        default: return false;
+        case '\\':
+            out += '\\';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case '0':
+            out += '\0';
+            break;
+        default:
+            return false;
         }
         begin = slash + 2;
         slash = static_cast<const char*>(std::memchr(begin, '\\', end - begin));

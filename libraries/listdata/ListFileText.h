@@ -14,4 +14,4 @@ char* Escape(char* out, std::string_view text);
 // The text an escaped field stands for; false (out unspecified) on a backslash that is not
 // one of the five escapes.
 bool Unescape(std::string_view field, std::string& out);
-}  // namespace listfile
+}   // namespace listfile

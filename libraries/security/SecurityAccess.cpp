@@ -7,7 +7,8 @@ int SecurityEnquire(int /*reserved*/, int rightCode, int /*options*/)
 {
     const bool granted = CSecurityPolicy::IsGranted(rightCode);
     // A right that cannot be audited is not granted.
-    if (!CAuditLog::Append(rightCode, granted)) return 0;
+    if (!CAuditLog::Append(rightCode, granted))
+        return 0;
     return granted ? 1 : 0;
 }
 

@@ -6,7 +6,7 @@
 
 namespace {
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
-}  // namespace
+}   // namespace
 
 CToolBarPlus::~CToolBarPlus()
 {
@@ -18,14 +18,14 @@ CToolBarPlus::~CToolBarPlus()
 
 HIMAGELIST CToolBarPlus::LoadStrip(HINSTANCE instance, unsigned bitmapId, int minImages)
 {
-    auto bitmap = static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    auto bitmap =
+        static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap)
         return nullptr;
     BITMAP info{};
     HIMAGELIST list = nullptr;
-    if (GetObjectA(bitmap, sizeof info, &info) && info.bmHeight == kImageSize &&
-        info.bmWidth / kImageSize >= minImages) {
+    if (GetObjectA(bitmap, sizeof info, &info) && info.bmHeight == kImageSize
+        && info.bmWidth / kImageSize >= minImages) {
         const int count = info.bmWidth / kImageSize;
         list = ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, count, 0);
         if (list && ImageList_AddMasked(list, bitmap, kTransparent) < 0) {

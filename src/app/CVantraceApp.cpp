@@ -12,7 +12,7 @@
 
 namespace {
 CInstanceMutex g_instanceMutex;
-}  // namespace
+}   // namespace
 
 bool ActivateOtherInstance(HWND window, const char* className, const char* caption)
 {
@@ -123,8 +123,8 @@ CMainFrame* CVantraceApp::CreateFrame()
 
 bool CVantraceApp::CheckRight(bool visible)
 {
-    const int granted =
-        visible ? SecurityEnquire(0, CMainFrame::kRightToUseTool, 0) : SecurityEnquireNoAudit(0, CMainFrame::kRightToUseTool);
+    const int granted = visible ? SecurityEnquire(0, CMainFrame::kRightToUseTool, 0)
+                                : SecurityEnquireNoAudit(0, CMainFrame::kRightToUseTool);
     return granted != 0;
 }
 
@@ -140,7 +140,7 @@ int CVantraceApp::ExitInstance()
 {
     const int exitCode = CSecurityApp::ExitInstance();
     g_instanceMutex.Release();
-    m_pOptions.reset();          // writes every cached option
+    m_pOptions.reset();   // writes every cached option
     m_pWindowSettings.reset();
     if (m_pRecentFiles) {
         m_pRecentFiles->WriteList();

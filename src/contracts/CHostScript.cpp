@@ -12,8 +12,8 @@ CHostScript::CHostScript(const std::string& dllPath)
     m_hModule = LoadLibraryA(dllPath.c_str());
     if (!m_hModule)
         return;
-    m_pfnIsRunning = reinterpret_cast<IsRunningFn>(
-        reinterpret_cast<void*>(GetProcAddress(m_hModule, "IsOrvalisRunning")));
+    m_pfnIsRunning =
+        reinterpret_cast<IsRunningFn>(reinterpret_cast<void*>(GetProcAddress(m_hModule, "IsOrvalisRunning")));
     m_pfnCommand = reinterpret_cast<CommandFn>(
         reinterpret_cast<void*>(GetProcAddress(m_hModule, MAKEINTRESOURCEA(kCommandOrdinal))));
     if (!IsLoaded()) {

@@ -5,7 +5,7 @@
 namespace {
 constexpr int kImageWidth = 20;
 constexpr COLORREF kTransparent = RGB(0xFF, 0x00, 0xFF);
-}  // namespace
+}   // namespace
 
 const MessageMap* CCheckListCtrl::GetThisMessageMap()
 {

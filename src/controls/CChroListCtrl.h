@@ -38,7 +38,7 @@ private:
     LRESULT OnDeleteAllItems(WPARAM, LPARAM);
 
     CItemDataIndex m_dataIndex;
-    int m_nLastAdded = -1;      // the row the last AddItem inserted, while still known
-    DWORD m_lastAddedData = 0;  // ... and the data it holds
+    int m_nLastAdded = -1;       // the row the last AddItem inserted, while still known
+    DWORD m_lastAddedData = 0;   // ... and the data it holds
     bool m_bAdding = false;
 };

@@ -10,7 +10,7 @@ namespace {
 const char kKeepOneChecked[] =
     "At least one group must be selected.\n\n\"Automatically populate Chromatogram\" can be disabled on the "
     "toolbar if no longer required.";
-}  // namespace
+}   // namespace
 
 const MessageMap* CGroupListCtrl::GetThisMessageMap()
 {

@@ -14,10 +14,10 @@ extern const UINT s_wm_CHRO_LAUNCH;
 extern const UINT s_wm_CHRO_TAB;
 
 // Group list.
-extern const UINT WM_GROUP_UPDATE;                  // a group was picked (mouse, Up, Down)
-extern const UINT s_wm_GROUP_SELECTED;              // the selected row changed, by any route
+extern const UINT WM_GROUP_UPDATE;       // a group was picked (mouse, Up, Down)
+extern const UINT s_wm_GROUP_SELECTED;   // the selected row changed, by any route
 extern const UINT s_wm_GROUP_LISTCTRL_CONTEXTMENU;
 extern const UINT s_wm_GROUP_DELETEKEY;
 extern const UINT s_wm_GROUP_LAUNCH;
-extern const UINT s_wm_GROUP_CHECK;                 // the check moved to another group
+extern const UINT s_wm_GROUP_CHECK;   // the check moved to another group
 extern const UINT s_wm_GROUP_TAB;

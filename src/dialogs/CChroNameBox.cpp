@@ -7,7 +7,7 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT, WPARAM, LPARAM)
 {
     return FALSE;
 }
-}  // namespace
+}   // namespace
 
 CChroNameBox::CChroNameBox()
 {

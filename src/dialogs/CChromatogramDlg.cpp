@@ -28,7 +28,7 @@ bool UsesFunction(int type)
 {
     return type == kTypeTic || type == kTypeBpi || type == kTypeMass;
 }
-}  // namespace
+}   // namespace
 
 CChromatogramDlg::CChromatogramDlg(CWnd* parent) : CDialog(IDD_CHROMATOGRAM_DETAILS, parent) {}
 

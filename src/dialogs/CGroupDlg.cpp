@@ -8,7 +8,7 @@ namespace {
 constexpr int kModeSpecify = 2;
 constexpr int kMaxComment = 250;
 const int kModeButtons[] = {IDC_RANGE_USE_CURRENT, IDC_RANGE_RESET, IDC_RANGE_SPECIFY};
-}  // namespace
+}   // namespace
 
 CGroupDlg::CGroupDlg(CWnd* parent) : CDialog(IDD_GROUP_DETAILS, parent) {}
 

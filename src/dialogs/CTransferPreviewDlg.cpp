@@ -8,7 +8,7 @@ std::string Count(size_t n, const char* one, const char* many)
 {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
-}  // namespace
+}   // namespace
 
 CTransferPreviewDlg::CTransferPreviewDlg(CWnd* parent) : CDialog(IDD_TRANSFER_PREVIEW, parent) {}
 

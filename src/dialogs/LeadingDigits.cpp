@@ -19,7 +19,7 @@ std::string SignificantDigits(const std::string& text)
         ++begin;
     return text.substr(begin, end - begin);
 }
-}  // namespace
+}   // namespace
 
 int LeadingNumber(const std::string& text)
 {

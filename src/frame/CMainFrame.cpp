@@ -27,7 +27,7 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
 const int kKeepShowCommand = -1;
 
 enum HostCommand { kHide = 0, kShow = 1, kNothing = 2, kClose = 3, kLaunch = 4 };
-}  // namespace
+}   // namespace
 
 const MessageMap* CMainFrame::GetThisMessageMap()
 {
@@ -92,8 +92,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA*)
     if (!m_wndWorkspace.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{}, m_hWnd,
                                  AFX_IDW_PANE_FIRST))
         return -1;
-    const DWORD barStyle =
-        WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_FLYBY | CBRS_SIZE_DYNAMIC | CBRS_TOOLTIPS;
+    const DWORD barStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_FLYBY | CBRS_SIZE_DYNAMIC | CBRS_TOOLTIPS;
     if (!m_pToolBar->CreateEx(this, TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TRANSPARENT, barStyle, RECT{},
                               AFX_IDW_TOOLBAR))
         return -1;

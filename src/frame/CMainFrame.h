@@ -25,8 +25,8 @@ public:
     CMainFrame(CAppOptions& options, CWindowSettings& placements, CRecentFileList* recentFiles);
     ~CMainFrame() override;
 
-    bool m_bMini = false;      // Mini mode is on
-    bool m_bVisible = true;    // the host asked for the tool to be shown (option Visible)
+    bool m_bMini = false;     // Mini mode is on
+    bool m_bVisible = true;   // the host asked for the tool to be shown (option Visible)
     UINT_PTR m_nCloseTimer = 0;
 
     // Switches menu, toolbar, workspace layout and placement to the given mode.

@@ -33,11 +33,9 @@ WINDOWPLACEMENT EmptyPlacement()
     placement.ptMaxPosition = POINT{-1, -1};
     return placement;
 }
-}  // namespace
+}   // namespace
 
-CWindowSettings::CWindowSettings() : CProfileSection("WindowSettings")
-{
-}
+CWindowSettings::CWindowSettings() : CProfileSection("WindowSettings") {}
 
 std::string CWindowSettings::ModeSection(const char* mode) const
 {
@@ -82,8 +80,7 @@ WINDOWPLACEMENT CWindowSettings::ReadStoredPlacement(const std::string& section)
     placement.rcNormalPosition.left = ReadValue(app, section, "WindowPosLeft", 0);
     placement.rcNormalPosition.top = ReadValue(app, section, "WindowPosTop", 0);
     placement.rcNormalPosition.right = ReadValue(app, section, "WindowPosRight", GetSystemMetrics(SM_CXFULLSCREEN));
-    placement.rcNormalPosition.bottom =
-        ReadValue(app, section, "WindowPosBottom", GetSystemMetrics(SM_CYFULLSCREEN));
+    placement.rcNormalPosition.bottom = ReadValue(app, section, "WindowPosBottom", GetSystemMetrics(SM_CYFULLSCREEN));
     return placement;
 }
 

@@ -10,9 +10,9 @@ class CCmdTarget;
 class CCmdUI {
 public:
     UINT m_nID = 0;
-    UINT m_nIndex = 0;          // position in the menu or toolbar; a menu handler that inserts
-                                // items leaves it on the last item it occupies
-    HMENU m_hMenu = nullptr;    // the menu being updated, or none
+    UINT m_nIndex = 0;         // position in the menu or toolbar; a menu handler that inserts
+                               // items leaves it on the last item it occupies
+    HMENU m_hMenu = nullptr;   // the menu being updated, or none
 
     bool m_bEnabled = true;
     int m_nCheck = 0;

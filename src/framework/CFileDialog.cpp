@@ -5,14 +5,10 @@
 
 #include <vector>
 
-CFileDialog::CFileDialog(BOOL openFileDialog, const char* defExt, const char* fileName, DWORD flags,
-                         const char* filter, CWnd* parent)
-    : m_bOpenFileDialog(openFileDialog),
-      m_dwFlags(flags),
-      m_strDefExt(defExt ? defExt : ""),
-      m_strFilter(FilterForDialog(filter)),
-      m_strPath(fileName ? fileName : ""),
-      m_pParent(parent)
+CFileDialog::CFileDialog(BOOL openFileDialog, const char* defExt, const char* fileName, DWORD flags, const char* filter,
+                         CWnd* parent)
+    : m_bOpenFileDialog(openFileDialog), m_dwFlags(flags), m_strDefExt(defExt ? defExt : ""),
+      m_strFilter(FilterForDialog(filter)), m_strPath(fileName ? fileName : ""), m_pParent(parent)
 {
 }
 
@@ -22,10 +18,12 @@ std::string CFileDialog::FilterForDialog(const char* filter)
 {
     // "Text (*.x)|*.x||" becomes "Text (*.x)\0*.x\0\0".
     std::string result;
-    if (!filter || !*filter) return result;
+    if (!filter || !*filter)
+        return result;
     result = filter;
     for (char& c : result) {
-        if (c == '|') c = '\0';
+        if (c == '|')
+            c = '\0';
     }
     result.push_back('\0');
     result.push_back('\0');
@@ -53,7 +51,8 @@ INT_PTR CFileDialog::DoModal()
     ofn.lpstrDefExt = m_strDefExt.empty() ? nullptr : m_strDefExt.c_str();
     ofn.Flags = DialogFlags();
     const BOOL ok = m_bOpenFileDialog ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
-    if (!ok) return IDCANCEL;
+    if (!ok)
+        return IDCANCEL;
     m_strPath = path.data();
     return IDOK;
 }

@@ -16,8 +16,8 @@ class CFileDialog {
 public:
     // filter is "text|pattern|text|pattern||"; flags are OFN_* bits. The parent owns the
     // dialog; with none, the application's main window does.
-    CFileDialog(BOOL openFileDialog, const char* defExt = nullptr, const char* fileName = nullptr,
-                DWORD flags = 0, const char* filter = nullptr, CWnd* parent = nullptr);
+    CFileDialog(BOOL openFileDialog, const char* defExt = nullptr, const char* fileName = nullptr, DWORD flags = 0,
+                const char* filter = nullptr, CWnd* parent = nullptr);
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;
     virtual ~CFileDialog();

@@ -18,7 +18,7 @@ std::string PromptPart(const std::string& text, bool tooltip)
         return pos == std::string::npos ? std::string() : text.substr(pos + 1);
     return text.substr(0, pos);
 }
-}  // namespace
+}   // namespace
 
 const MessageMap* CFrameWnd::GetThisMessageMap()
 {

@@ -13,7 +13,7 @@ std::unordered_map<HWND, CWnd*>& Map()
     static auto* map = new std::unordered_map<HWND, CWnd*>;
     return *map;
 }
-}  // namespace
+}   // namespace
 
 void CHandleMap::Add(HWND hwnd, CWnd* wnd)
 {

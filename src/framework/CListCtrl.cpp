@@ -47,7 +47,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const char* text)
     LVITEMA item{};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<char*>(text);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 std::string CListCtrl::GetItemText(int nItem, int nSubItem) const
@@ -85,7 +86,8 @@ BOOL CListCtrl::SetItemState(int nItem, UINT state, UINT mask)
     LVITEMA item{};
     item.state = state;
     item.stateMask = mask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 UINT CListCtrl::GetItemState(int nItem, UINT mask) const
@@ -126,7 +128,8 @@ int CListCtrl::InsertColumn(int nCol, const char* heading, int format, int width
     column.fmt = format;
     column.cx = width;
     column.pszText = const_cast<char*>(heading);
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column)));
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column)));
 }
 
 BOOL CListCtrl::DeleteColumn(int nCol)

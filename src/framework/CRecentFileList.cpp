@@ -53,7 +53,7 @@ std::string EscapeMnemonics(const std::string& text)
     }
     return escaped;
 }
-}  // namespace
+}   // namespace
 
 std::string AbbreviatePath(const std::string& path, int maxLength, bool bAtLeastName)
 {
@@ -83,11 +83,8 @@ std::string AbbreviatePath(const std::string& path, int maxLength, bool bAtLeast
 
 CRecentFileList::CRecentFileList(UINT nStart, const char* section, const char* entryFormat, int nSize,
                                  int nMaxDisplayLength)
-    : m_nStart(nStart),
-      m_strSection(section ? section : ""),
-      m_strEntryFormat(entryFormat ? entryFormat : ""),
-      m_nMaxDisplayLength(nMaxDisplayLength),
-      m_arrNames(static_cast<size_t>(nSize > 0 ? nSize : 0))
+    : m_nStart(nStart), m_strSection(section ? section : ""), m_strEntryFormat(entryFormat ? entryFormat : ""),
+      m_nMaxDisplayLength(nMaxDisplayLength), m_arrNames(static_cast<size_t>(nSize > 0 ? nSize : 0))
 {
 }
 
@@ -165,8 +162,8 @@ bool CRecentFileList::GetDisplayName(std::string& name, int index, const char* c
         if (!IsSeparator(folder.back()))
             folder += '\\';
         const std::string rest = path.substr(std::min(folder.size(), path.size()));
-        if (path.size() > folder.size() && SameText(path.substr(0, folder.size()), folder) &&
-            rest.find_first_of("\\/") == std::string::npos)
+        if (path.size() > folder.size() && SameText(path.substr(0, folder.size()), folder)
+            && rest.find_first_of("\\/") == std::string::npos)
             shown = rest;
     }
     name = AbbreviatePath(shown, m_nMaxDisplayLength, bAtLeastName);

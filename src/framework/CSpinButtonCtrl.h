@@ -17,5 +17,8 @@ public:
     int SetPos32(int pos) { return static_cast<int>(SendMessage(UDM_SETPOS32, 0, pos)); }
     int GetPos32() const { return static_cast<int>(SendMessage(UDM_GETPOS32, 0, 0)); }
     // UDM_SETBUDDY: the window the control writes its position into.
-    HWND SetBuddy(HWND buddy) { return reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0)); }
+    HWND SetBuddy(HWND buddy)
+    {
+        return reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0));
+    }
 };

@@ -55,7 +55,7 @@ bool ParseToolBarResource(const BYTE* data, DWORD size, std::vector<UINT>& ids, 
     }
     return false;
 }
-}  // namespace
+}   // namespace
 
 const MessageMap* CToolBar::GetThisMessageMap()
 {

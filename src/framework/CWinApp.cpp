@@ -89,8 +89,8 @@ BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
             return FALSE;
     }
     // Messages of windows outside the main window (its popups) still see its accelerators.
-    return m_pMainWnd && m_pMainWnd->m_hWnd && GetAncestor(pMsg->hwnd, GA_ROOTOWNER) == m_pMainWnd->m_hWnd &&
-           m_pMainWnd->PreTranslateMessage(pMsg);
+    return m_pMainWnd && m_pMainWnd->m_hWnd && GetAncestor(pMsg->hwnd, GA_ROOTOWNER) == m_pMainWnd->m_hWnd
+           && m_pMainWnd->PreTranslateMessage(pMsg);
 }
 
 BOOL CWinApp::PumpMessage()

@@ -21,7 +21,7 @@ void ReportException(const char* what)
     OutputDebugStringA(what);
     OutputDebugStringA("\n");
 }
-}  // namespace
+}   // namespace
 
 const MessageMap* CWnd::GetThisMessageMap()
 {
@@ -142,8 +142,8 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
     CHandleMap::Add(hwnd, this);
     m_bUnicodeSuper = ::IsWindowUnicode(hwnd) != FALSE;
     const auto proc = reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc);
-    const LONG_PTR super = m_bUnicodeSuper ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, proc)
-                                           : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, proc);
+    const LONG_PTR super =
+        m_bUnicodeSuper ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, proc) : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, proc);
     if (!super) {
         CHandleMap::Remove(hwnd);
         return FALSE;
@@ -320,8 +320,8 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (message == WM_NOTIFY && OnNotify(wParam, lParam, pResult))
         return true;
     const MsgEntry* entry = FindEntry([message](const MsgEntry& e) {
-        return (e.kind == EntryKind::Message && e.message == message) ||
-               (e.kind == EntryKind::Registered && *e.registered == message && message != 0);
+        return (e.kind == EntryKind::Message && e.message == message)
+               || (e.kind == EntryKind::Registered && *e.registered == message && message != 0);
     });
     if (!entry)
         return false;
@@ -360,8 +360,8 @@ bool CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     if (child && child != this && child->OnChildNotify(WM_NOTIFY, 0, lParam, pResult))
         return true;
     const MsgEntry* entry = FindEntry([header](const MsgEntry& e) {
-        return e.kind == EntryKind::Notify && e.message == header->code && header->idFrom >= e.idFirst &&
-               header->idFrom <= e.idLast;
+        return e.kind == EntryKind::Notify && e.message == header->code && header->idFrom >= e.idFirst
+               && header->idFrom <= e.idLast;
     });
     if (!entry)
         return false;
@@ -374,10 +374,12 @@ bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
     const MsgEntry* entry = nullptr;
     if (message == WM_NOTIFY) {
         const UINT code = reinterpret_cast<NMHDR*>(lParam)->code;
-        entry = FindEntry([code](const MsgEntry& e) { return e.kind == EntryKind::ReflectNotify && e.message == code; });
+        entry =
+            FindEntry([code](const MsgEntry& e) { return e.kind == EntryKind::ReflectNotify && e.message == code; });
     } else if (message == WM_COMMAND) {
         const UINT code = HIWORD(wParam);
-        entry = FindEntry([code](const MsgEntry& e) { return e.kind == EntryKind::ReflectCommand && e.message == code; });
+        entry =
+            FindEntry([code](const MsgEntry& e) { return e.kind == EntryKind::ReflectCommand && e.message == code; });
     }
     if (!entry)
         return false;

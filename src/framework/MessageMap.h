@@ -18,13 +18,13 @@ constexpr int CN_COMMAND = 0;
 constexpr int CN_UPDATE_COMMAND_UI = -1;
 
 enum class EntryKind {
-    Message,           // a window message, by number
-    Registered,        // a registered window message, read from its global when dispatched
-    Command,           // WM_COMMAND: notification code and an id range (code 0 = menu, accelerator, button)
-    Update,            // a command-enable request for an id range
-    Notify,            // WM_NOTIFY from a child: notification code and the child's id
-    ReflectNotify,     // WM_NOTIFY reflected back to the control that sent it
-    ReflectCommand,    // a control's WM_COMMAND notification reflected back to the control
+    Message,          // a window message, by number
+    Registered,       // a registered window message, read from its global when dispatched
+    Command,          // WM_COMMAND: notification code and an id range (code 0 = menu, accelerator, button)
+    Update,           // a command-enable request for an id range
+    Notify,           // WM_NOTIFY from a child: notification code and the child's id
+    ReflectNotify,    // WM_NOTIFY reflected back to the control that sent it
+    ReflectCommand,   // a control's WM_COMMAND notification reflected back to the control
 };
 
 // Calls the bound member function and gives its result. For commands wParam carries the id,
@@ -33,9 +33,9 @@ using EntryThunk = LRESULT (*)(CCmdTarget* target, WPARAM wParam, LPARAM lParam)
 
 struct MsgEntry {
     EntryKind kind;
-    UINT message;               // Message: the message; Command/Notify/Reflect*: the notification code
-    const UINT* registered;     // Registered: the global that holds the registered number
-    UINT idFirst;               // Command/Update/Notify: id range
+    UINT message;             // Message: the message; Command/Notify/Reflect*: the notification code
+    const UINT* registered;   // Registered: the global that holds the registered number
+    UINT idFirst;             // Command/Update/Notify: id range
     UINT idLast;
     EntryThunk thunk;
 };
@@ -61,15 +61,16 @@ ClassOf<F>* Self(CCmdTarget* target)
 {
     return static_cast<ClassOf<F>*>(target);
 }
-}  // namespace msgmap_detail
+}   // namespace msgmap_detail
 
 namespace msg {
 // A window message whose handler takes the raw parameters: LRESULT Handler(WPARAM, LPARAM).
 template <auto F>
 constexpr MsgEntry Message(UINT message)
 {
-    return {EntryKind::Message, message, nullptr, 0, 0,
-            [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT { return (msgmap_detail::Self<F>(t)->*F)(w, l); }};
+    return {EntryKind::Message, message, nullptr, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {
+                return (msgmap_detail::Self<F>(t)->*F)(w, l);
+            }};
 }
 
 // WM_CREATE: int Handler(CREATESTRUCTA*), -1 fails the creation.
@@ -117,8 +118,9 @@ constexpr MsgEntry Mouse(UINT message)
 template <auto F>
 constexpr MsgEntry Registered(const UINT* message)
 {
-    return {EntryKind::Registered, 0, message, 0, 0,
-            [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT { return (msgmap_detail::Self<F>(t)->*F)(w, l); }};
+    return {EntryKind::Registered, 0, message, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {
+                return (msgmap_detail::Self<F>(t)->*F)(w, l);
+            }};
 }
 
 // A command: void Handler().
@@ -218,7 +220,7 @@ constexpr MsgEntry ReflectCommand(UINT code)
             }};
 }
 
-}  // namespace msg
+}   // namespace msg
 
 // Builds a table from a base table accessor and a static entry array.
 template <size_t N>

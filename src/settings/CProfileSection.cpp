@@ -2,9 +2,7 @@
 
 #include "CWinApp.h"
 
-CProfileSection::CProfileSection(const char* section) : m_strSection(section ? section : "")
-{
-}
+CProfileSection::CProfileSection(const char* section) : m_strSection(section ? section : "") {}
 
 CProfileSection::~CProfileSection() = default;
 

@@ -12,9 +12,7 @@ CSettingsStore::~CSettingsStore()
     SaveAll();
 }
 
-void CSettingsStore::DefineEntries()
-{
-}
+void CSettingsStore::DefineEntries() {}
 
 void CSettingsStore::DefineEntry(int id, const char* name, int defaultValue)
 {

@@ -182,7 +182,8 @@ private:
         std::string function = Trimmed(field[kFunction]);
         if (function.empty())
             function = "1";
-        const std::optional<int> functionValue = AllDigits(function) ? SmallNumber(function, kFunctionMax) : std::nullopt;
+        const std::optional<int> functionValue =
+            AllDigits(function) ? SmallNumber(function, kFunctionMax) : std::nullopt;
         if (!functionValue)
             return "function is not a number from 0 to 512";
         row.chro.m_nFunction = *functionValue;
@@ -237,7 +238,7 @@ private:
     const STransferRules& m_rules;
     int m_width = 0;
 };
-}  // namespace
+}   // namespace
 
 STransferTable CChroTableReader::Read(std::string_view text, const STransferRules& rules)
 {

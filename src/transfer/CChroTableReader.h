@@ -11,8 +11,8 @@
 // A chromatogram read from one line of a table, and the group it names.
 struct STransferRow {
     int line = 0;
-    std::string group;          // empty when the table has no Group column
-    bool groupOnly = false;     // the line names a group and nothing else (an empty group)
+    std::string group;        // empty when the table has no Group column
+    bool groupOnly = false;   // the line names a group and nothing else (an empty group)
     CChromatogramData chro;
 };
 

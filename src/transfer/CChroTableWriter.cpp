@@ -47,7 +47,7 @@ void AppendChro(std::string& out, const CChromatogramData& chro, char separator)
     }
     out += "\r\n";
 }
-}  // namespace
+}   // namespace
 
 std::string CChroTableWriter::Text(const std::vector<CChromatogramData>& chros)
 {

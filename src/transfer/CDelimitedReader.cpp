@@ -27,7 +27,7 @@ bool IsBlank(const SDelimitedRow& row)
 {
     return row.fields.size() == 1 && row.fields[0].empty();
 }
-}  // namespace
+}   // namespace
 
 char CDelimitedReader::DetectSeparator(std::string_view text)
 {

@@ -26,7 +26,7 @@ bool WriteAndFlush(const char* path, std::string_view bytes)
     CloseHandle(file);
     return ok;
 }
-}  // namespace
+}   // namespace
 
 bool CReplacingFile::Write(const char* path, std::string_view bytes)
 {
@@ -36,7 +36,8 @@ bool CReplacingFile::Write(const char* path, std::string_view bytes)
     char tempPath[MAX_PATH];
     if (!GetTempFileNameA(FolderOf(path).c_str(), "vtx", 0, tempPath))
         return false;
-    if (WriteAndFlush(tempPath, bytes) && MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (WriteAndFlush(tempPath, bytes)
+        && MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileA(tempPath);
     return false;
@@ -45,16 +46,18 @@ bool CReplacingFile::Write(const char* path, std::string_view bytes)
 bool CReplacingFile::Read(const char* path, std::string& bytes, size_t limit)
 {
     bytes.clear();
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER size{};
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<unsigned long long>(size.QuadPart) <= limit;
+    bool ok =
+        GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<unsigned long long>(size.QuadPart) <= limit;
     if (ok) {
         bytes.resize(static_cast<size_t>(size.QuadPart));
         DWORD got = 0;
-        ok = bytes.empty() || (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)
-                               && got == bytes.size());
+        ok = bytes.empty()
+             || (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size());
     }
     CloseHandle(file);
     if (!ok)

@@ -67,7 +67,7 @@ bool GetBytes(UINT format, std::string& bytes)
     GlobalUnlock(memory);
     return true;
 }
-}  // namespace
+}   // namespace
 
 UINT CTransferClipboard::Format()
 {

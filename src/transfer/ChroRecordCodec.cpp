@@ -74,7 +74,7 @@ bool DecodeOne(CCursor& in, CChromatogramData& chro)
     chro.m_bChecked = checked == 1;
     return true;
 }
-}  // namespace
+}   // namespace
 
 std::string chro_codec::Encode(const std::vector<CChromatogramData>& chros)
 {

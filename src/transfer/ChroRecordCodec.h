@@ -13,4 +13,4 @@ namespace chro_codec {
 std::string Encode(const std::vector<CChromatogramData>& chros);
 // False, with chros empty, unless bytes are one whole encoding.
 bool Decode(std::string_view bytes, std::vector<CChromatogramData>& chros);
-}  // namespace chro_codec
+}   // namespace chro_codec

@@ -38,7 +38,7 @@ std::string Narrow(UINT codePage, const std::wstring& wide)
         WideCharToMultiByte(codePage, 0, wide.data(), size, narrow.data(), length, nullptr, nullptr);
     return narrow;
 }
-}  // namespace
+}   // namespace
 
 bool code_page::FromUtf8(const std::string& utf8, std::string& narrow)
 {
@@ -52,8 +52,8 @@ bool code_page::FromUtf8(const std::string& utf8, std::string& narrow)
         return false;
     const int size = static_cast<int>(wide.size());
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr,
-                                           &usedDefault);
+    const int length =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &usedDefault);
     if (length <= 0 || usedDefault)
         return false;
     narrow.assign(static_cast<size_t>(length), '\0');

@@ -15,4 +15,4 @@ std::wstring ToWide(const std::string& narrow);
 std::string WideToUtf8(const std::wstring& wide);
 // True when the bytes are well-formed UTF-8.
 bool IsUtf8(std::string_view bytes);
-}  // namespace code_page
+}   // namespace code_page

@@ -3,7 +3,7 @@
 namespace {
 const char* const kNames[table_columns::kCount] = {"Group", "Name", "Type", "Function", "Mass", "Channel", "Checked"};
 const char* const kTypes[] = {"TIC", "BPI", "MASS", "ANALOG"};
-}  // namespace
+}   // namespace
 
 const char* table_columns::Name(int column)
 {

@@ -14,4 +14,4 @@ int Find(const std::string& header);
 std::string Lower(std::string text);
 // The type names the tool writes, by type code; nullptr outside 0 to 3.
 const char* TypeName(int type);
-}  // namespace table_columns
+}   // namespace table_columns

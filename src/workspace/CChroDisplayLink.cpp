@@ -18,7 +18,7 @@ bool SendText(const std::string& text)
         return false;
     return host.Command(text.c_str(), CChroDisplayLink::kHostTimeout);
 }
-}  // namespace
+}   // namespace
 
 bool CChroDisplayLink::IsSafeField(const std::string& text)
 {

@@ -39,6 +39,6 @@ private:
     std::deque<CEditStep> m_undo;   // oldest first
     std::deque<CEditStep> m_redo;   // the next to redo last
     unsigned long long m_nNextSerial = 1;
-    unsigned long long m_nBase = 0;    // the state before the oldest step kept
+    unsigned long long m_nBase = 0;   // the state before the oldest step kept
     unsigned long long m_nSaved = 0;
 };

@@ -6,16 +6,16 @@
 namespace {
 bool Same(const CGroupDataHelper& a, const CGroupDataHelper& b)
 {
-    return a.m_dwKey == b.m_dwKey && a.m_strName == b.m_strName && a.m_strComment == b.m_strComment &&
-           a.m_strBasedOn == b.m_strBasedOn && a.m_strRange == b.m_strRange && a.m_bChecked == b.m_bChecked &&
-           a.m_nRangeMode == b.m_nRangeMode;
+    return a.m_dwKey == b.m_dwKey && a.m_strName == b.m_strName && a.m_strComment == b.m_strComment
+           && a.m_strBasedOn == b.m_strBasedOn && a.m_strRange == b.m_strRange && a.m_bChecked == b.m_bChecked
+           && a.m_nRangeMode == b.m_nRangeMode;
 }
 
 bool Same(const CChromatogramData& a, const CChromatogramData& b)
 {
-    return a.m_strName == b.m_strName && a.m_strDescription == b.m_strDescription && a.m_strMass == b.m_strMass &&
-           a.m_strExtra == b.m_strExtra && a.m_strBasedOn == b.m_strBasedOn && a.m_nType == b.m_nType &&
-           a.m_nAnalogue == b.m_nAnalogue && a.m_nFunction == b.m_nFunction && a.m_bChecked == b.m_bChecked;
+    return a.m_strName == b.m_strName && a.m_strDescription == b.m_strDescription && a.m_strMass == b.m_strMass
+           && a.m_strExtra == b.m_strExtra && a.m_strBasedOn == b.m_strBasedOn && a.m_nType == b.m_nType
+           && a.m_nAnalogue == b.m_nAnalogue && a.m_nFunction == b.m_nFunction && a.m_bChecked == b.m_bChecked;
 }
 
 // Removes a run of chromatograms, but only when the group holds every one of them.
@@ -44,7 +44,7 @@ bool InsertGroup(CListManager& list, CEditStep::SGroupChange& change)
     list.SetChroSelection(change.id, change.chroSelection);
     return true;
 }
-}  // namespace
+}   // namespace
 
 void CEditStep::Add(Change change)
 {
@@ -103,8 +103,8 @@ bool CEditStep::AddChroRemoval(const CListManager& list, DWORD group, DWORD chro
 bool CEditStep::TouchesGroups() const
 {
     return std::any_of(m_changes.begin(), m_changes.end(), [](const Change& change) {
-        return std::holds_alternative<SGroupChange>(change) || std::holds_alternative<SGroupEdit>(change) ||
-               std::holds_alternative<SGroupCheck>(change) || std::holds_alternative<SGroupSwap>(change);
+        return std::holds_alternative<SGroupChange>(change) || std::holds_alternative<SGroupEdit>(change)
+               || std::holds_alternative<SGroupCheck>(change) || std::holds_alternative<SGroupSwap>(change);
     });
 }
 

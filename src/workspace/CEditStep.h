@@ -58,8 +58,8 @@ public:
     struct SChroSwap {
         DWORD group = 0, chro = 0, neighbour = 0;
     };
-    using Change = std::variant<SGroupChange, SChroChange, SGroupEdit, SChroEdit, SGroupCheck, SChroCheck, SGroupSwap,
-                                SChroSwap>;
+    using Change =
+        std::variant<SGroupChange, SChroChange, SGroupEdit, SChroEdit, SGroupCheck, SChroCheck, SGroupSwap, SChroSwap>;
 
     // nameId: the string naming the step in "Undo <name>".
     explicit CEditStep(UINT nameId = 0) : m_nNameId(nameId) {}
@@ -86,7 +86,7 @@ public:
     SListSelection m_before;
     SListSelection m_after;
     bool m_bSelectInsertedGroup = false;   // m_after selects the group the step inserts
-    unsigned long long m_nSerial = 0;   // given by the history: names the state after the step
+    unsigned long long m_nSerial = 0;      // given by the history: names the state after the step
 
 private:
     static bool ApplyChange(CListManager& list, Change& change, bool forward);

@@ -5,7 +5,7 @@
 namespace {
 const int kRangeReset = 1;
 const int kRangeSpecified = 2;
-}  // namespace
+}   // namespace
 
 bool CGroupLaunch::LaunchGroup(DWORD groupId)
 {
@@ -54,7 +54,6 @@ void CGroupLaunch::SendRange(DWORD groupId)
         // the reset command: such a range is refused like any other unsafe text.
         if (group.m_strRange.find('\0') == std::string::npos)
             link.SetDisplayRange(group.m_strRange.c_str());
-    }
-    else if (group.m_nRangeMode == kRangeReset)
+    } else if (group.m_nRangeMode == kRangeReset)
         link.SetDisplayRange(nullptr);
 }

@@ -15,10 +15,10 @@
 
 namespace {
 const char kWorkspaceClass[] = "VantraceWorkspace";
-const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                         LVS_ALIGNLEFT | LVS_NOSORTHEADER;
+const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS
+                         | LVS_ALIGNLEFT | LVS_NOSORTHEADER;
 const UINT kListId = 1;
-}  // namespace
+}   // namespace
 
 const MessageMap* CWorkspaceView::GetThisMessageMap()
 {
@@ -253,8 +253,7 @@ void CWorkspaceView::UpdateTitle(bool modified)
     m_pData->m_bModified = modified;
     if (!modified)
         m_pData->m_history.MarkSaved();
-    const std::string title =
-        std::string(kAppCaption) + " - " + m_pData->m_strFileName + (modified ? " *" : "");
+    const std::string title = std::string(kAppCaption) + " - " + m_pData->m_strFileName + (modified ? " *" : "");
     ::SetWindowTextA(GetParent(), title.c_str());
 }
 

@@ -38,7 +38,7 @@ int ChroCount(const CListManager& list, DWORD groupId)
     list.GetNoChros(groupId, count);
     return count;
 }
-}  // namespace
+}   // namespace
 
 void CWorkspaceView::OnAddChromatogram()
 {

@@ -104,7 +104,7 @@ void ShowStepCommand(CCmdUI* pCmdUI, const char* verb, const CEditStep* step, co
         text += " " + LoadResourceString(step->NameId());
     pCmdUI->SetText((text + "\t" + key).c_str());
 }
-}  // namespace
+}   // namespace
 
 void CWorkspaceView::OnUpdateEditUndo(CCmdUI* pCmdUI)
 {

@@ -88,7 +88,7 @@ void ShowUnreadable(HWND owner, const std::string& path)
     ShowMessageBox(owner, ("Cannot read file " + path + ". It is damaged or not a Vantrace file.").c_str(), kFileError,
                    MB_OK | MB_ICONEXCLAMATION);
 }
-}  // namespace
+}   // namespace
 
 void CWorkspaceView::OnFileNew()
 {

@@ -41,7 +41,7 @@ CEditStep AppendGroupStep(UINT nameId, const CListManager& list, const CGroupDat
     step.m_bSelectInsertedGroup = true;
     return step;
 }
-}  // namespace
+}   // namespace
 
 void CWorkspaceView::OnAddGroup()
 {
@@ -143,7 +143,8 @@ void CWorkspaceView::OnDeleteGroup()
         return;
     }
     if (ShowMessageBox(nullptr, "Are you sure you want to delete the selected group and the chromatograms it contains?",
-                       "Deletion", MB_YESNO) != IDYES)
+                       "Deletion", MB_YESNO)
+        != IDYES)
         return;
     DeleteGroup(groupId);
 }

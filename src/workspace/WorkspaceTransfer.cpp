@@ -25,9 +25,9 @@ namespace {
 const char kFileError[] = "File Error";
 const char kTableFilter[] = "Chromatogram tables (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|All files (*.*)|*.*||";
 const char kCsvFilter[] = "CSV files (*.csv)|*.csv||";
-const DWORD kImportFlags = 0x1081808;   // explorer, file and path must exist, no folder change; secured
-const DWORD kExportFlags = 0x1000006;   // hide read-only, confirm overwrite; secured
-const size_t kImportLimit = 64u << 20;  // a chromatogram table is far smaller
+const DWORD kImportFlags = 0x1081808;    // explorer, file and path must exist, no folder change; secured
+const DWORD kExportFlags = 0x1000006;    // hide read-only, confirm overwrite; secured
+const size_t kImportLimit = 64u << 20;   // a chromatogram table is far smaller
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 void Message(const char* text, const char* caption = nullptr)
@@ -65,7 +65,7 @@ std::vector<CChromatogramData> GroupChromatograms(const CListManager& manager, D
             chros.push_back(record);
     return chros;
 }
-}  // namespace
+}   // namespace
 
 void CWorkspaceView::OnEditCopy()
 {

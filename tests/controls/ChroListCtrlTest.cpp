@@ -353,4 +353,4 @@ TEST_F(ChroListTest, AutoSizeColumnsTakesTheLargerWidth)
     EXPECT_EQ(m_list.GetColumnWidth(0), header0);
     EXPECT_EQ(m_list.GetColumnWidth(1), content1);
 }
-}  // namespace
+}   // namespace

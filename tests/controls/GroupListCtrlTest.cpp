@@ -323,4 +323,4 @@ TEST_F(GroupListTest, AutoSizeColumnsTakesTheSmallerWidthFromColumnOne)
     m_list.AutoSizeColumns();
     EXPECT_EQ(m_list.GetColumnWidth(0), 150);
 }
-}  // namespace
+}   // namespace

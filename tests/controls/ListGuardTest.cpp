@@ -62,4 +62,4 @@ TEST(ListWithoutParent, InputPostsNothing)
         EXPECT_EQ(Checks(*list), (Marks{false, true})) << c.list;
     }
 }
-}  // namespace
+}   // namespace

@@ -11,8 +11,8 @@
 #include <vector>
 
 // The window style the workspace gives both lists.
-constexpr DWORD kListStyle =
-    WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_ALIGNLEFT | LVS_NOSORTHEADER;
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS
+                             | LVS_ALIGNLEFT | LVS_NOSORTHEADER;
 static_assert(kListStyle == 0x5080880D);
 
 // Rows with the selected state, from the top.

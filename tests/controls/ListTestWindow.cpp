@@ -33,8 +33,8 @@ std::string ListMessageName(UINT message)
 
 BOOL CListTestWindow::CreateParent()
 {
-    return CreateEx(0, nullptr, "List test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                    RECT{40, 40, 680, 520}, nullptr, 0);
+    return CreateEx(0, nullptr, "List test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, RECT{40, 40, 680, 520},
+                    nullptr, 0);
 }
 
 LRESULT CListTestWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -39,4 +39,3 @@ private:
 
 // The name of a registered list message, or empty for any other message.
 std::string ListMessageName(UINT message);
-

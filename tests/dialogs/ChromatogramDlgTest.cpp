@@ -27,8 +27,8 @@ CChromatogramData Record(int type, int function, int analogue, const std::string
 std::string Shown(HWND d)
 {
     std::string shown;
-    for (int id : {IDC_MASS_LABEL, IDC_CHRO_MASS, IDC_ANALOGUE_LABEL, IDC_CHANNEL, IDC_CHRO_BASED_ON_LABEL,
-                   IDC_CHRO_BASED_ON})
+    for (int id :
+         {IDC_MASS_LABEL, IDC_CHRO_MASS, IDC_ANALOGUE_LABEL, IDC_CHANNEL, IDC_CHRO_BASED_ON_LABEL, IDC_CHRO_BASED_ON})
         shown += drive::Visible(d, id) ? '1' : '0';
     return shown;
 }
@@ -314,4 +314,4 @@ TEST_F(ChromatogramDlgTest, CancelReturnsCancelAndResetGivesDefaults)
     EXPECT_EQ("", Result().m_strName);   // an empty name is the caller's to refuse
     EXPECT_EQ(defaults.m_nFunction, Result().m_nFunction);
 }
-}  // namespace
+}   // namespace

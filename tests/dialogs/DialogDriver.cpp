@@ -109,4 +109,4 @@ void PressKey(HWND dialog, int id, UINT vk)
     SendMessageA(control, WM_KEYDOWN, vk, 1);
     SendMessageA(control, WM_KEYUP, vk, 0xC0000001);
 }
-}  // namespace drive
+}   // namespace drive

@@ -31,4 +31,4 @@ bool Visible(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 // Presses an arrow key in a control (WM_KEYDOWN and WM_KEYUP).
 void PressKey(HWND dialog, int id, UINT vk);
-}  // namespace drive
+}   // namespace drive

@@ -131,4 +131,4 @@ TEST(LeadingDigits, ComparisonIsExactForAnyLength)
     EXPECT_EQ(CompareLeadingNumbers("000123", "123.9"), 0);
     EXPECT_GT(CompareLeadingNumbers("00012", "9"), 0);
 }
-}  // namespace
+}   // namespace

@@ -12,8 +12,8 @@
 namespace {
 const char kCaption[] = "Edit group details";
 const int kRangeControls[] = {IDC_START_X, IDC_END_X, IDC_START_X_LABEL, IDC_END_X_LABEL, IDC_DISPLAY_RANGE_GROUP};
-const int kOtherControls[] = {IDC_GROUP_NAME,        IDC_GROUP_COMMENT, IDC_RANGE_USE_CURRENT, IDC_RANGE_RESET,
-                              IDC_RANGE_SPECIFY,     IDC_GROUP_BASED_ON, IDC_GROUP_BASED_ON_LABEL, IDOK,
+const int kOtherControls[] = {IDC_GROUP_NAME,    IDC_GROUP_COMMENT,  IDC_RANGE_USE_CURRENT,    IDC_RANGE_RESET,
+                              IDC_RANGE_SPECIFY, IDC_GROUP_BASED_ON, IDC_GROUP_BASED_ON_LABEL, IDOK,
                               IDCANCEL};
 
 // "1" or "0" per control: enabled or not.
@@ -48,8 +48,7 @@ protected:
     }
     // Chooses "Specify range", types a range and presses OK; the range message, when one
     // comes, is answered and the dialog cancelled. The focus at that moment goes to focus.
-    INT_PTR TryRange(const std::string& start, const std::string& end, std::vector<ui::SeenDialog>* seen,
-                     int* focus)
+    INT_PTR TryRange(const std::string& start, const std::string& end, std::vector<ui::SeenDialog>* seen, int* focus)
     {
         ui::DialogAnswerer answerer;
         answerer.Expect(kCaption, IDOK, [&](HWND d) {
@@ -258,8 +257,8 @@ TEST_F(GroupDlgTest, PastedTextThatIsNoNumberIsRefusedOnOk)
         const char* text;
         bool taken;
     } cases[] = {
-        {IDC_START_X, "1:2", false}, {IDC_START_X, "-5", false},  {IDC_END_X, "9a", false},
-        {IDC_END_X, "1.2.3", false}, {IDC_END_X, " 9", false},    {IDC_END_X, "12.5", true},
+        {IDC_START_X, "1:2", false}, {IDC_START_X, "-5", false}, {IDC_END_X, "9a", false},
+        {IDC_END_X, "1.2.3", false}, {IDC_END_X, " 9", false},   {IDC_END_X, "12.5", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -354,4 +353,4 @@ TEST_F(GroupDlgTest, LongRangeNumbersCompareExactly)
         EXPECT_EQ(start + ":" + end, Result().m_strRange);
     }
 }
-}  // namespace
+}   // namespace

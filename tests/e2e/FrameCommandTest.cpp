@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-const UINT kButtons[] = {ID_FILE_OPEN,   ID_FILE_SAVE,  ID_VIEW_MINIMISE,  ID_GROUP_ADD,  ID_GROUP_DELETE,
-                         ID_CHRO_ADD,    ID_CHRO_DELETE, ID_AUTOMATE,      ID_GROUP_PREVIOUS, ID_GROUP_NEXT};
+const UINT kButtons[] = {ID_FILE_OPEN, ID_FILE_SAVE,   ID_VIEW_MINIMISE, ID_GROUP_ADD,      ID_GROUP_DELETE,
+                         ID_CHRO_ADD,  ID_CHRO_DELETE, ID_AUTOMATE,      ID_GROUP_PREVIOUS, ID_GROUP_NEXT};
 
 class FrameCommandTest : public testing::Test {
 protected:
@@ -128,4 +128,4 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, CloseUnderADialog,
                          testing::Values(std::make_pair(ID_GROUP_ADD, "Add Group"),
                                          std::make_pair(ID_FILE_OPEN, "Open"),
                                          std::make_pair(ID_FILE_SAVE_AS, "Save As")));
-}  // namespace
+}   // namespace

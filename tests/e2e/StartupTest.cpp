@@ -123,4 +123,4 @@ TEST_F(StartupTest, AuditedEnquiryOnlyWhenVisibleIsSet)
     ASSERT_TRUE(host.StartAlone(20000));
     EXPECT_NE(ReadAuditLog().find("3218"), std::string::npos);
 }
-}  // namespace
+}   // namespace

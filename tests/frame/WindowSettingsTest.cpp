@@ -17,8 +17,8 @@ const std::string kSettings = reg::Tool("WindowSettings");
 const std::string kNormal = kSettings + "\\" + kViewModeNormal;
 const std::string kMini = kSettings + "\\" + kViewModeMini;
 
-const char* const kValueNames[] = {"WindowPosFlags", "WindowPosShowCmd", "WindowPosMinX",  "WindowPosMinY",
-                                   "WindowPosMaxX",  "WindowPosMaxY",    "WindowPosLeft",  "WindowPosTop",
+const char* const kValueNames[] = {"WindowPosFlags", "WindowPosShowCmd", "WindowPosMinX", "WindowPosMinY",
+                                   "WindowPosMaxX",  "WindowPosMaxY",    "WindowPosLeft", "WindowPosTop",
                                    "WindowPosRight", "WindowPosBottom"};
 
 RECT WorkArea()
@@ -106,8 +106,16 @@ TEST_F(WindowSettingsTest, SavedPlacementIsWrittenAsTenNumbersAndLoadedBack)
     const WINDOWPLACEMENT saved = Placement(SW_HIDE, RECT{100, 120, 500, 420});
     m_settings.SavePlacement(saved, kViewModeNormal);
 
-    const DWORD expected[] = {WPF_RESTORETOMAXIMIZED, SW_HIDE, static_cast<DWORD>(-32000), static_cast<DWORD>(-32000),
-                              3, 4, 100, 120, 500, 420};
+    const DWORD expected[] = {WPF_RESTORETOMAXIMIZED,
+                              SW_HIDE,
+                              static_cast<DWORD>(-32000),
+                              static_cast<DWORD>(-32000),
+                              3,
+                              4,
+                              100,
+                              120,
+                              500,
+                              420};
     for (size_t i = 0; i < std::size(kValueNames); ++i)
         EXPECT_EQ(ReadDword(kNormal, kValueNames[i]), expected[i]) << kValueNames[i];
     EXPECT_EQ(reg::ValueCount(kNormal), 10u) << "the record's length is not stored";
@@ -231,4 +239,4 @@ TEST(WindowSettingsNoApplicationTest, WithoutAnApplicationObjectTheDefaultIsGive
     settings.LoadPlacement(placement, kViewModeNormal);
     EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_HIDE));
 }
-}  // namespace
+}   // namespace

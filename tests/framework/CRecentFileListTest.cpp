@@ -38,8 +38,8 @@ protected:
 
 TEST_F(RecentFileListTest, NewestFirstAtMostFourAndARepeatedFileMovesUp)
 {
-    for (const char* path : {"C:\\lists\\a.vtl", "C:\\lists\\b.vtl", "C:\\lists\\c.vtl", "C:\\lists\\d.vtl",
-                             "C:\\lists\\e.vtl"})
+    for (const char* path :
+         {"C:\\lists\\a.vtl", "C:\\lists\\b.vtl", "C:\\lists\\c.vtl", "C:\\lists\\d.vtl", "C:\\lists\\e.vtl"})
         m_list.Add(path);
     m_list.Add("c:\\LISTS\\C.VTL");   // the same file in other letters moves up, not in twice
     ASSERT_EQ(m_list.GetSize(), 4);
@@ -205,12 +205,9 @@ TEST_F(RecentMenuTest, EntriesBecomeNumberedItemsAndTheRestOfTheMenuIsStillUpdat
     m_list.Add("C:\\lists\\first.vtl");
     m_list.Add("C:\\lists\\R&D.vtl");
     OpenMenu();
-    const std::vector<std::string> expected = {"57601 &Open...",
-                                               "-",
-                                               "57616 &1 C:\\lists\\R&&D.vtl",
-                                               "57617 &2 C:\\lists\\first.vtl",
-                                               "-",
-                                               "40010 grey E&xit"};
+    const std::vector<std::string> expected = {
+        "57601 &Open...",  "-", "57616 &1 C:\\lists\\R&&D.vtl", "57617 &2 C:\\lists\\first.vtl", "-",
+        "40010 grey E&xit"};
     EXPECT_EQ(Items(), expected);
     // Only the first item ran the recent-file update; the inserted ones were skipped, and
     // the item after them was updated exactly once.
@@ -228,8 +225,7 @@ TEST_F(RecentMenuTest, EntriesBecomeNumberedItemsAndTheRestOfTheMenuIsStillUpdat
     for (int i = 0; i < 3; ++i)
         m_list.Remove(0);
     OpenMenu();
-    const std::vector<std::string> empty = {"57601 &Open...", "-", "57616 grey Recent File", "-",
-                                            "40010 grey E&xit"};
+    const std::vector<std::string> empty = {"57601 &Open...", "-", "57616 grey Recent File", "-", "40010 grey E&xit"};
     EXPECT_EQ(Items(), empty);
 }
-}  // namespace
+}   // namespace

@@ -95,13 +95,13 @@ public:
         if (Default() == -1)
             return -1;
         const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS};
-        const bool made = m_pane.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{}, m_hWnd,
-                                          AFX_IDW_PANE_FIRST) &&
-                          m_toolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOOLTIPS | CBRS_FLYBY,
-                                             RECT{}, AFX_IDW_TOOLBAR) &&
-                          m_toolBar.LoadToolBar(GetModuleHandleA(nullptr), IDR_TEST_FRAME) &&
-                          m_statusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) &&
-                          m_statusBar.SetIndicators(indicators, 2);
+        const bool made =
+            m_pane.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{}, m_hWnd, AFX_IDW_PANE_FIRST)
+            && m_toolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOOLTIPS | CBRS_FLYBY, RECT{},
+                                  AFX_IDW_TOOLBAR)
+            && m_toolBar.LoadToolBar(GetModuleHandleA(nullptr), IDR_TEST_FRAME)
+            && m_statusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR)
+            && m_statusBar.SetIndicators(indicators, 2);
         return made ? 0 : -1;
     }
     void OnA() { g_calls.push_back("frame A"); }
@@ -275,4 +275,4 @@ TEST_F(CommandRoutingTest, BarTogglesHideAndShowTheBarsAndTheLayoutFollows)
     Command(ID_VIEW_TOOLBAR);
     EXPECT_TRUE(m_frame.m_toolBar.IsBarVisible());
 }
-}  // namespace
+}   // namespace

@@ -16,12 +16,12 @@ public:
     {
         using D = CAnsweringDlg;
         static const MsgEntry entries[] = {
-            msg::Message<&D::Answer>(WM_CTLCOLORMSGBOX),   msg::Message<&D::Answer>(WM_CTLCOLOREDIT),
-            msg::Message<&D::Answer>(WM_CTLCOLORLISTBOX),  msg::Message<&D::Answer>(WM_CTLCOLORBTN),
-            msg::Message<&D::Answer>(WM_CTLCOLORDLG),      msg::Message<&D::Answer>(WM_CTLCOLORSCROLLBAR),
-            msg::Message<&D::Answer>(WM_CTLCOLORSTATIC),   msg::Message<&D::Answer>(WM_COMPAREITEM),
-            msg::Message<&D::Answer>(WM_VKEYTOITEM),       msg::Message<&D::Answer>(WM_CHARTOITEM),
-            msg::Message<&D::Answer>(WM_QUERYDRAGICON),    msg::Message<&D::Answer>(WM_TEST_PLAIN),
+            msg::Message<&D::Answer>(WM_CTLCOLORMSGBOX),  msg::Message<&D::Answer>(WM_CTLCOLOREDIT),
+            msg::Message<&D::Answer>(WM_CTLCOLORLISTBOX), msg::Message<&D::Answer>(WM_CTLCOLORBTN),
+            msg::Message<&D::Answer>(WM_CTLCOLORDLG),     msg::Message<&D::Answer>(WM_CTLCOLORSCROLLBAR),
+            msg::Message<&D::Answer>(WM_CTLCOLORSTATIC),  msg::Message<&D::Answer>(WM_COMPAREITEM),
+            msg::Message<&D::Answer>(WM_VKEYTOITEM),      msg::Message<&D::Answer>(WM_CHARTOITEM),
+            msg::Message<&D::Answer>(WM_QUERYDRAGICON),   msg::Message<&D::Answer>(WM_TEST_PLAIN),
         };
         static const MessageMap map = MakeMessageMap(&CDialog::GetThisMessageMap, entries);
         return &map;
@@ -36,11 +36,11 @@ TEST(DialogResultTest, EveryHandledResultReachesTheSender)
     HWND hwnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_DIALOG), nullptr,
                                    &CWnd::StaticDlgProc, reinterpret_cast<LPARAM>(&dlg));
     ASSERT_NE(hwnd, nullptr);
-    const UINT messages[] = {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT,  WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
-                             WM_CTLCOLORDLG,    WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC, WM_COMPAREITEM,
-                             WM_VKEYTOITEM,     WM_CHARTOITEM,    WM_QUERYDRAGICON,   WM_TEST_PLAIN};
+    const UINT messages[] = {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT,      WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
+                             WM_CTLCOLORDLG,    WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC,  WM_COMPAREITEM,
+                             WM_VKEYTOITEM,     WM_CHARTOITEM,        WM_QUERYDRAGICON,   WM_TEST_PLAIN};
     for (UINT message : messages)
         EXPECT_EQ(SendMessageA(hwnd, message, 0, 0), kAnswer) << "message 0x" << std::hex << message;
     dlg.DestroyWindow();
 }
-}  // namespace
+}   // namespace

@@ -15,7 +15,8 @@ ui::DialogAnswerer::Action TypePath(const std::string& path)
 {
     return [path](HWND dialog) {
         HWND box = GetDlgItem(dialog, cmb13);
-        if (!box) box = GetDlgItem(dialog, edt1);
+        if (!box)
+            box = GetDlgItem(dialog, edt1);
         SetWindowTextA(box, path.c_str());
     };
 }
@@ -30,7 +31,9 @@ std::string TempFile(const char* name)
 TEST(FileDialogTest, OpenDialogGivesTheChosenPathInParts)
 {
     const std::string path = TempFile("vt dialog.test.vtl");
-    { std::ofstream(path) << "x"; }
+    {
+        std::ofstream(path) << "x";
+    }
     CFileDialog dialog(TRUE, "vtl", nullptr, OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR,
                        "Vantrace settings files (*.vtl)|*.vtl|All files (*.*)|*.*||");
     ui::DialogAnswerer answerer;
@@ -81,4 +84,4 @@ TEST(FileDialogTest, NamesWithoutExtensionOrInDottedFolders)
     EXPECT_EQ(slashes.GetFileExt(), "VTL");
     EXPECT_EQ(slashes.GetFileTitle(), "b.c");
 }
-}  // namespace
+}   // namespace

@@ -202,4 +202,4 @@ TEST_F(MessageMapTest, ExceptionInAHandlerDoesNotCrossIntoWindows)
     EXPECT_EQ(wnd.SendMessage(WM_USER + 9), 0);
     EXPECT_TRUE(IsWindow(wnd.m_hWnd));
 }
-}  // namespace
+}   // namespace

@@ -54,4 +54,4 @@ TEST(MessageBoxTest, ModalBoxIsFoundAndAnsweredThroughItsButtons)
     EXPECT_EQ(seen[0].text, "Keep going?");
     EXPECT_EQ(seen[0].iconStyle, static_cast<UINT>(MB_ICONQUESTION));
 }
-}  // namespace
+}   // namespace

@@ -46,8 +46,8 @@ bool FreedBlocksUntouched()
 void ReleaseFreedBlocks()
 {
     for (const FreedBlock& block : g_freed) {
-        if (std::count_if(g_freed.begin(), g_freed.end(), [&](const FreedBlock& b) { return b.bytes == block.bytes; }) ==
-            1)
+        if (std::count_if(g_freed.begin(), g_freed.end(), [&](const FreedBlock& b) { return b.bytes == block.bytes; })
+            == 1)
             ::operator delete(block.bytes);
     }
     g_freed.clear();
@@ -177,4 +177,4 @@ TEST_F(WindowLifetimeTest, FailedFrameCreationEndsStartUpThroughExitInstanceAndD
         PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
 }
-}  // namespace
+}   // namespace

@@ -112,8 +112,8 @@ bool ReadVersionResource(const std::string& file, SVersionResource& resource)
     resource.block.assign(size, 0);
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    if (!size || !GetFileVersionInfoA(file.c_str(), 0, size, resource.block.data()) ||
-        !VerQueryValueA(resource.block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
+    if (!size || !GetFileVersionInfoA(file.c_str(), 0, size, resource.block.data())
+        || !VerQueryValueA(resource.block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
         return false;
     resource.fileMS = fixed->dwFileVersionMS;
     resource.fileLS = fixed->dwFileVersionLS;
@@ -203,4 +203,4 @@ TEST_F(PackageTest, UpgradesFromAnOlderPackageRunsAndUninstallsCleanly)
     EXPECT_FALSE(Exists(m_companyFolder));
     EXPECT_TRUE(reg::KeyExists(reg::kTool));
 }
-}  // namespace
+}   // namespace

@@ -30,7 +30,8 @@ std::vector<std::string> Lines(const std::string& path)
     std::vector<std::string> lines;
     std::istringstream in(bytes);
     for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         lines.push_back(line);
     }
     return lines;
@@ -39,7 +40,8 @@ std::vector<std::string> Lines(const std::string& path)
 bool WaitForLines(const std::string& path, size_t count, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
-    while (Lines(path).size() < count && GetTickCount() - start < timeoutMs) Sleep(100);
+    while (Lines(path).size() < count && GetTickCount() - start < timeoutMs)
+        Sleep(100);
     return Lines(path).size() >= count;
 }
 
@@ -47,7 +49,8 @@ std::vector<std::string> LaunchCommands(int launches)
 {
     std::vector<std::string> expected;
     for (int i = 0; i < launches; ++i)
-        for (const char* command : ToolList::kLaunchCommands) expected.push_back(command);
+        for (const char* command : ToolList::kLaunchCommands)
+            expected.push_back(command);
     return expected;
 }
 
@@ -68,7 +71,7 @@ protected:
     std::string m_list;
     std::string m_log;
 };
-}  // namespace
+}   // namespace
 
 TEST_F(HostFailure, ARefusingHostGetsEveryCommandInOrderAndTheToolGoesOn)
 {
@@ -120,7 +123,8 @@ TEST_F(HostFailure, WithoutAHostTheToolShowsLaunchesAndClosesUnharmed)
     ToolProcess tool;
     ASSERT_TRUE(tool.StartAlone());
     EXPECT_EQ(GetWindow(tool.Frame(), GW_OWNER), nullptr);
-    for (WPARAM command : {1, 4, 4, 0, 1, 4}) ASSERT_TRUE(tool.Command(command));
+    for (WPARAM command : {1, 4, 4, 0, 1, 4})
+        ASSERT_TRUE(tool.Command(command));
     ASSERT_TRUE(tool.Settle());
     DWORD code = 1;
     ASSERT_TRUE(tool.Close(20000, code));

@@ -17,7 +17,7 @@ const std::string kModes[] = {reg::Tool("WindowSettings\\Normal"), reg::Tool("Wi
 const char* const kOptionNumbers[] = {"Visiblei", "Minii", "Automatei", "Groupi", "Chromatogrami"};
 const char* const kOptionTexts[] = {"Visibles", "Minis", "Automates", "Groups", "Chromatograms"};
 const char* const kPlacement[] = {"WindowPosFlags", "WindowPosShowCmd", "WindowPosMinX", "WindowPosMinY",
-                                  "WindowPosMaxX", "WindowPosMaxY", "WindowPosLeft", "WindowPosTop",
+                                  "WindowPosMaxX",  "WindowPosMaxY",    "WindowPosLeft", "WindowPosTop",
                                   "WindowPosRight", "WindowPosBottom"};
 const char* const kRecentFiles[] = {"file1", "file2", "file3", "file4"};
 const std::string kLong(65536, 'x');
@@ -27,11 +27,16 @@ enum class Hostile { WrongType, WrongTypeBinary, OutOfRange, Empty, Long };
 const char* Name(Hostile kind)
 {
     switch (kind) {
-    case Hostile::WrongType: return "wrong type";
-    case Hostile::WrongTypeBinary: return "binary";
-    case Hostile::OutOfRange: return "out of range";
-    case Hostile::Empty: return "empty";
-    case Hostile::Long: return "64 KiB";
+    case Hostile::WrongType:
+        return "wrong type";
+    case Hostile::WrongTypeBinary:
+        return "binary";
+    case Hostile::OutOfRange:
+        return "out of range";
+    case Hostile::Empty:
+        return "empty";
+    case Hostile::Long:
+        return "64 KiB";
     }
     return "";
 }
@@ -42,11 +47,21 @@ int WriteNumber(Hostile kind, const std::string& key, const char* name, int inde
     static const DWORD outOfRange[] = {0x80000000u, 0xFFFFFFFFu, 0x7FFFFFFFu, 100000u, 0xFFFF0000u};
     bool ok = false;
     switch (kind) {
-    case Hostile::WrongType: ok = reg::WriteText(key, name, "1"); break;
-    case Hostile::WrongTypeBinary: ok = reg::Write(key, name, REG_BINARY, "\x01\x02\x03", 3); break;
-    case Hostile::OutOfRange: ok = reg::WriteDword(key, name, outOfRange[index % 5]); break;
-    case Hostile::Empty: ok = reg::Write(key, name, REG_DWORD, "", 0); break;
-    case Hostile::Long: ok = reg::Write(key, name, REG_BINARY, kLong.data(), static_cast<DWORD>(kLong.size())); break;
+    case Hostile::WrongType:
+        ok = reg::WriteText(key, name, "1");
+        break;
+    case Hostile::WrongTypeBinary:
+        ok = reg::Write(key, name, REG_BINARY, "\x01\x02\x03", 3);
+        break;
+    case Hostile::OutOfRange:
+        ok = reg::WriteDword(key, name, outOfRange[index % 5]);
+        break;
+    case Hostile::Empty:
+        ok = reg::Write(key, name, REG_DWORD, "", 0);
+        break;
+    case Hostile::Long:
+        ok = reg::Write(key, name, REG_BINARY, kLong.data(), static_cast<DWORD>(kLong.size()));
+        break;
     }
     EXPECT_TRUE(ok) << key << "\\" << name;
     return 1;
@@ -57,13 +72,21 @@ int WriteText(Hostile kind, const std::string& key, const char* name, bool path)
 {
     bool ok = false;
     switch (kind) {
-    case Hostile::WrongType: ok = reg::WriteDword(key, name, 1); break;
-    case Hostile::WrongTypeBinary: ok = reg::Write(key, name, REG_BINARY, "C:\\a.vtl", 8); break;
+    case Hostile::WrongType:
+        ok = reg::WriteDword(key, name, 1);
+        break;
+    case Hostile::WrongTypeBinary:
+        ok = reg::Write(key, name, REG_BINARY, "C:\\a.vtl", 8);
+        break;
     case Hostile::OutOfRange:
         ok = reg::WriteText(key, name, path ? "C:\\no such folder\\<|>?*.vtl" : "\x01\x7f\xff text");
         break;
-    case Hostile::Empty: ok = reg::WriteText(key, name, ""); break;
-    case Hostile::Long: ok = reg::WriteText(key, name, path ? "C:\\" + kLong + ".vtl" : kLong); break;
+    case Hostile::Empty:
+        ok = reg::WriteText(key, name, "");
+        break;
+    case Hostile::Long:
+        ok = reg::WriteText(key, name, path ? "C:\\" + kLong + ".vtl" : kLong);
+        break;
     }
     EXPECT_TRUE(ok) << key << "\\" << name;
     return 1;
@@ -73,11 +96,15 @@ int WriteEveryValue(Hostile kind)
 {
     int count = 0;
     int index = 0;
-    for (const char* name : kOptionNumbers) count += WriteNumber(kind, kOptions, name, index++);
-    for (const char* name : kOptionTexts) count += WriteText(kind, kOptions, name, false);
+    for (const char* name : kOptionNumbers)
+        count += WriteNumber(kind, kOptions, name, index++);
+    for (const char* name : kOptionTexts)
+        count += WriteText(kind, kOptions, name, false);
     for (const std::string& mode : kModes)
-        for (const char* name : kPlacement) count += WriteNumber(kind, mode, name, index++);
-    for (const char* name : kRecentFiles) count += WriteText(kind, kRecent, name, true);
+        for (const char* name : kPlacement)
+            count += WriteNumber(kind, mode, name, index++);
+    for (const char* name : kRecentFiles)
+        count += WriteText(kind, kRecent, name, true);
     return count;
 }
 
@@ -109,7 +136,8 @@ void ExpectSaneValuesWritten(const char* kind)
     const auto top = reg::ReadDword(mode, "WindowPosTop");
     const auto right = reg::ReadDword(mode, "WindowPosRight");
     const auto bottom = reg::ReadDword(mode, "WindowPosBottom");
-    ASSERT_TRUE(show && left && top && right && bottom) << kind << ": placement of " << mode << " not written as numbers";
+    ASSERT_TRUE(show && left && top && right && bottom)
+        << kind << ": placement of " << mode << " not written as numbers";
     EXPECT_EQ(*show, static_cast<DWORD>(SW_SHOW)) << kind;
     const RECT rect{Signed(*left), Signed(*top), Signed(*right), Signed(*bottom)};
     EXPECT_TRUE(rect.right > rect.left && rect.bottom > rect.top && OnPrimaryScreen(rect))
@@ -117,7 +145,8 @@ void ExpectSaneValuesWritten(const char* kind)
     for (const char* name : kRecentFiles) {
         DWORD type = 0;
         std::string data;
-        if (!reg::Read(kRecent, name, type, data)) continue;
+        if (!reg::Read(kRecent, name, type, data))
+            continue;
         EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << kind << ": recent " << name;
     }
 }
@@ -127,12 +156,13 @@ protected:
     void SetUp() override { reg::ClearTool(); }
     void TearDown() override { reg::ClearTool(); }
 };
-}  // namespace
+}   // namespace
 
 TEST_F(HostileRegistry, TheToolStartsShowsAndWritesSaneValuesBack)
 {
     int cases = 0;
-    for (Hostile kind : {Hostile::WrongType, Hostile::WrongTypeBinary, Hostile::OutOfRange, Hostile::Empty, Hostile::Long}) {
+    for (Hostile kind :
+         {Hostile::WrongType, Hostile::WrongTypeBinary, Hostile::OutOfRange, Hostile::Empty, Hostile::Long}) {
         reg::ClearTool();
         cases += WriteEveryValue(kind);
         ToolProcess tool;
@@ -147,7 +177,8 @@ TEST_F(HostileRegistry, TheToolStartsShowsAndWritesSaneValuesBack)
         DWORD code = 1;
         ASSERT_TRUE(tool.Close(20000, code)) << Name(kind) << ": did not end on the close command";
         EXPECT_EQ(code, 0u) << Name(kind);
-        for (const std::string& box : tool.Boxes()) std::printf("  %s: box %s\n", Name(kind), box.substr(0, 120).c_str());
+        for (const std::string& box : tool.Boxes())
+            std::printf("  %s: box %s\n", Name(kind), box.substr(0, 120).c_str());
         ExpectSaneValuesWritten(Name(kind));
     }
     std::printf("%d hostile registry values tried over 5 starts\n", cases);
@@ -159,7 +190,8 @@ TEST_F(HostileRegistry, TheToolStartsShowsAndWritesSaneValuesBack)
 TEST_F(HostileRegistry, AHostileSecurityPolicyStartsTheToolOrEndsItCleanly)
 {
     std::string ones;
-    while (ones.size() < 65536) ones += "1,";
+    while (ones.size() < 65536)
+        ones += "1,";
     struct Case {
         const char* name;
         DWORD type;
@@ -182,7 +214,7 @@ TEST_F(HostileRegistry, AHostileSecurityPolicyStartsTheToolOrEndsItCleanly)
         reg::ClearTool();
         ASSERT_TRUE(reg::Write(reg::kSecurity, c.name, c.type, c.data.data(), static_cast<DWORD>(c.data.size())));
         const std::string label = std::string(c.name) + " of type " + std::to_string(c.type) + ", "
-            + std::to_string(c.data.size()) + " bytes";
+                                  + std::to_string(c.data.size()) + " bytes";
         ToolProcess tool(false);   // a box would keep it from ending: nobody answers one
         const bool started = tool.StartAlone(30000);
         EXPECT_EQ(started, c.starts) << label << (c.starts ? ": did not start" : ": started against the policy");

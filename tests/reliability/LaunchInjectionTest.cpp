@@ -26,29 +26,43 @@ std::string Command(const char* name, const std::string& argument, const char* t
 
 std::vector<std::string> HostileTexts()
 {
-    std::vector<std::string> texts = {")", "](", "app.command[", "1:2)app.command[chrodisplay:clear](",
-                                      "x](y)app.command[quit](", "[", "]", "(", "556.3]()app.command[",
-                                      std::string(65536, 'A'), std::string(65535, '9').append(")"),
+    std::vector<std::string> texts = {")",
+                                      "](",
+                                      "app.command[",
+                                      "1:2)app.command[chrodisplay:clear](",
+                                      "x](y)app.command[quit](",
+                                      "[",
+                                      "]",
+                                      "(",
+                                      "556.3]()app.command[",
+                                      std::string(65536, 'A'),
+                                      std::string(65535, '9').append(")"),
                                       std::string(1, '\0').append("tail")};
-    for (int c = 1; c < 0x20; ++c) texts.push_back(std::string("1").append(1, static_cast<char>(c)).append("2"));
-    texts.push_back("1\x7f" "2");
+    for (int c = 1; c < 0x20; ++c)
+        texts.push_back(std::string("1").append(1, static_cast<char>(c)).append("2"));
+    texts.push_back("1\x7f"
+                    "2");
     return texts;
 }
 
 bool Safe(const std::string& text)
 {
     for (unsigned char c : text)
-        if (c < 0x20 || c == 0x7F || c == '(' || c == ')' || c == '[' || c == ']') return false;
+        if (c < 0x20 || c == 0x7F || c == '(' || c == ')' || c == '[' || c == ']')
+            return false;
     return true;
 }
 
 bool IsFunction(const std::string& text)
 {
-    if (text == "DAD") return true;
+    if (text == "DAD")
+        return true;
     size_t i = text.size() > 1 && text[0] == '-' ? 1 : 0;
-    if (i == text.size()) return false;
+    if (i == text.size())
+        return false;
     for (; i < text.size(); ++i)
-        if (text[i] < '0' || text[i] > '9') return false;
+        if (text[i] < '0' || text[i] > '9')
+            return false;
     return true;
 }
 
@@ -57,19 +71,28 @@ bool IsFunction(const std::string& text)
 bool IsListedCommand(const std::string& text)
 {
     const std::string head = "app.command[chrodisplay:";
-    if (text.compare(0, head.size(), head) != 0 || text.back() != ')') return false;
+    if (text.compare(0, head.size(), head) != 0 || text.back() != ')')
+        return false;
     const size_t close = text.find("](", head.size());
-    if (close == std::string::npos) return false;
+    if (close == std::string::npos)
+        return false;
     const std::string name = text.substr(head.size(), close - head.size());
     const std::string argument = text.substr(close + 2, text.size() - close - 3);
-    if (!Safe(argument)) return false;
-    if (name == "clear") return argument.empty();
-    if (name == "range") return true;
-    if (name != "newwindow" && name != "add" && name != "default") return false;
-    if (argument.empty()) return true;
-    if (argument.compare(0, 6, "ANALOG") == 0) return IsFunction(argument.substr(6)) && argument.substr(6) != "DAD";
+    if (!Safe(argument))
+        return false;
+    if (name == "clear")
+        return argument.empty();
+    if (name == "range")
+        return true;
+    if (name != "newwindow" && name != "add" && name != "default")
+        return false;
+    if (argument.empty())
+        return true;
+    if (argument.compare(0, 6, "ANALOG") == 0)
+        return IsFunction(argument.substr(6)) && argument.substr(6) != "DAD";
     const size_t last = argument.rfind(':');
-    if (last == std::string::npos || !IsFunction(argument.substr(last + 1))) return false;
+    if (last == std::string::npos || !IsFunction(argument.substr(last + 1)))
+        return false;
     const std::string kind = argument.substr(0, last);
     return kind == "TIC" || kind == "BPI" || kind.compare(0, 5, "MASS:") == 0;
 }
@@ -108,9 +131,11 @@ protected:
         // A range holding a NUL is refused like any other unsafe text.
         if (rangeMode == 2 && Safe(text))
             expected.push_back(Command("range", text));
-        if (rangeMode == 1) expected.push_back("app.command[chrodisplay:range]()");
+        if (rangeMode == 1)
+            expected.push_back("app.command[chrodisplay:range]()");
         expected.push_back("app.command[chrodisplay:clear]()");
-        if (Safe(text)) expected.push_back(Command("newwindow", "MASS:" + text, ":1"));
+        if (Safe(text))
+            expected.push_back(Command("newwindow", "MASS:" + text, ":1"));
         expected.push_back(Command(Safe(text) ? "add" : "newwindow", "TIC:1"));
         expected.push_back("app.command[chrodisplay:add](ANALOG1)");
         return expected;
@@ -119,7 +144,7 @@ protected:
     CListManager m_lists;
     CGroupLaunch m_launch{m_lists};
 };
-}  // namespace
+}   // namespace
 
 TEST_F(LaunchInjection, HostileTextsNeverMakeACommandOfTheirOwn)
 {
@@ -134,7 +159,8 @@ TEST_F(LaunchInjection, HostileTextsNeverMakeACommandOfTheirOwn)
             ASSERT_TRUE(m_lists.GetChroOrder(group, 0, chro));
             EXPECT_TRUE(m_launch.LaunchChromatogram(group, chro, "default"));
             Texts expected = Expected(text, rangeMode);
-            if (Safe(text)) expected.push_back(Command("default", "MASS:" + text, ":1"));
+            if (Safe(text))
+                expected.push_back(Command("default", "MASS:" + text, ":1"));
             const std::string shown = text.size() > 40 ? text.substr(0, 40).append("...") : text;
             EXPECT_EQ(host.Texts(), expected) << "text: " << shown;
             for (const TestHostWindow::Received& got : host.GetReceived()) {
@@ -151,7 +177,8 @@ TEST_F(LaunchInjection, HostileTextsNeverMakeACommandOfTheirOwn)
 // The same hostile list saved to a file and read back launches exactly as before.
 TEST_F(LaunchInjection, AHostileListReadFromAFileSendsTheSameCommands)
 {
-    for (const std::string& text : HostileTexts()) AddHostileGroup(text, 2);
+    for (const std::string& text : HostileTexts())
+        AddHostileGroup(text, 2);
     std::string bytes;
     ASSERT_TRUE(SampleLists::FileBytes(m_lists, bytes));
     char folder[MAX_PATH];

@@ -14,10 +14,12 @@ std::vector<std::string> FilesIn(const std::string& folder)
     std::vector<std::string> paths;
     WIN32_FIND_DATAA found;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return paths;
+    if (find == INVALID_HANDLE_VALUE)
+        return paths;
     do {
         const std::string name = found.cFileName;
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "README.md") paths.push_back(folder + "\\" + name);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "README.md")
+            paths.push_back(folder + "\\" + name);
     } while (FindNextFileA(find, &found));
     FindClose(find);
     return paths;
@@ -34,7 +36,8 @@ int Groups(const CListManager& lists)
 bool RoundTrips(const CListManager& lists)
 {
     std::string written;
-    if (!SampleLists::FileBytes(lists, written)) return false;
+    if (!SampleLists::FileBytes(lists, written))
+        return false;
     char folder[MAX_PATH];
     char path[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
@@ -42,11 +45,11 @@ bool RoundTrips(const CListManager& lists)
     CListManager again;
     std::string rewritten;
     const bool ok = SampleLists::WriteFileBytes(path, written) && again.Load(path)
-        && SampleLists::FileBytes(again, rewritten) && rewritten == written;
+                    && SampleLists::FileBytes(again, rewritten) && rewritten == written;
     DeleteFileA(path);
     return ok;
 }
-}  // namespace
+}   // namespace
 
 TEST(ListFileInputs, EverySeedFileLoadsAndRoundTrips)
 {

@@ -21,7 +21,8 @@ size_t CountLines(const std::string& path)
     std::string bytes;
     SampleLists::ReadFileBytes(path, bytes);
     size_t lines = 0;
-    for (char c : bytes) lines += c == '\n';
+    for (char c : bytes)
+        lines += c == '\n';
     return lines;
 }
 
@@ -31,7 +32,8 @@ size_t PostBurst(const ToolProcess& tool, int count, int& failedPosts)
     size_t launches = 0;
     for (int i = 0; i < count; ++i) {
         const WPARAM command = kKinds[i % std::size(kKinds)];
-        if (!tool.Command(command)) ++failedPosts;
+        if (!tool.Command(command))
+            ++failedPosts;
         launches += command == 4;
     }
     return launches;
@@ -40,7 +42,8 @@ size_t PostBurst(const ToolProcess& tool, int count, int& failedPosts)
 bool WaitForLines(const std::string& path, size_t count, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
-    while (CountLines(path) < count && GetTickCount() - start < timeoutMs) Sleep(100);
+    while (CountLines(path) < count && GetTickCount() - start < timeoutMs)
+        Sleep(100);
     return CountLines(path) >= count;
 }
 
@@ -49,7 +52,7 @@ protected:
     void SetUp() override { reg::ClearTool(); }
     void TearDown() override { reg::ClearTool(); }
 };
-}  // namespace
+}   // namespace
 
 TEST_F(Load, TenThousandHostCommandsLeaveNoHandlesOrMemoryBehind)
 {
@@ -110,17 +113,21 @@ TEST_F(Load, TwentyToolsStartedAtOnceLeaveExactlyOneRunning)
         // A start refused for a moment is tried again; one that keeps failing is a failure.
         ASSERT_TRUE(tools.back()->Start("Vantrace.exe", "", true)) << "CreateProcess error " << GetLastError();
     }
-    for (auto& tool : tools) ASSERT_TRUE(tool->Resume());
+    for (auto& tool : tools)
+        ASSERT_TRUE(tool->Resume());
 
     // All but one end by themselves; wait until they have.
     std::vector<DWORD> ids;
-    for (auto& tool : tools) ids.push_back(tool->GetId());
+    for (auto& tool : tools)
+        ids.push_back(tool->GetId());
     int running = kTools;
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < 120000) {
         running = 0;
-        for (auto& tool : tools) running += WaitForSingleObject(tool->GetHandle(), 0) == WAIT_TIMEOUT;
-        if (running == 1 && ToolProcess::CountFrames(ids) == 1) break;
+        for (auto& tool : tools)
+            running += WaitForSingleObject(tool->GetHandle(), 0) == WAIT_TIMEOUT;
+        if (running == 1 && ToolProcess::CountFrames(ids) == 1)
+            break;
         Sleep(200);
     }
     Sleep(2000);   // a late second instance would show up by now

@@ -18,26 +18,30 @@ int SaveByTurns(const char* path, const char* ready, int groups, int chros)
     SampleLists::Build(first, 1, groups, chros);
     SampleLists::Build(second, 2, groups, chros);
     HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, ready);
-    if (!event) return 2;
+    if (!event)
+        return 2;
     SetEvent(event);
     for (int i = 0; i < 10000; ++i) {
-        if (!(i % 2 ? second : first).Save(path)) return 3;
+        if (!(i % 2 ? second : first).Save(path))
+            return 3;
     }
     return 0;
 }
 
 int Hold(const char* path, const char* ready, const char* release)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     HANDLE readyEvent = OpenEventA(EVENT_MODIFY_STATE, FALSE, ready);
     HANDLE releaseEvent = OpenEventA(SYNCHRONIZE, FALSE, release);
-    if (file == INVALID_HANDLE_VALUE || !readyEvent || !releaseEvent) return 2;
+    if (file == INVALID_HANDLE_VALUE || !readyEvent || !releaseEvent)
+        return 2;
     SetEvent(readyEvent);
     WaitForSingleObject(releaseEvent, 60000);
     CloseHandle(file);
     return 0;
 }
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -37,7 +37,8 @@ bool FileBytes(const CListManager& lists, std::string& bytes)
 {
     char folder[MAX_PATH];
     char path[MAX_PATH];
-    if (!GetTempPathA(sizeof folder, folder) || !GetTempFileNameA(folder, "vts", 0, path)) return false;
+    if (!GetTempPathA(sizeof folder, folder) || !GetTempFileNameA(folder, "vts", 0, path))
+        return false;
     const bool ok = lists.Save(path) && ReadFileBytes(path, bytes);
     DeleteFileA(path);
     return ok;
@@ -46,7 +47,8 @@ bool FileBytes(const CListManager& lists, std::string& bytes)
 bool ReadFileBytes(const std::string& path, std::string& bytes)
 {
     std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
+    if (!file)
+        return false;
     bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return !file.bad();
 }
@@ -57,4 +59,4 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes)
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
 }
-}  // namespace SampleLists
+}   // namespace SampleLists

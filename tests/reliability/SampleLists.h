@@ -13,4 +13,4 @@ void Build(CListManager& lists, int seed, int groups, int chrosPerGroup);
 bool FileBytes(const CListManager& lists, std::string& bytes);
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
-}  // namespace SampleLists
+}   // namespace SampleLists

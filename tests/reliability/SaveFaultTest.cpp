@@ -38,9 +38,11 @@ public:
         std::vector<std::string> names;
         WIN32_FIND_DATAA found;
         HANDLE find = FindFirstFileA(Path("*").c_str(), &found);
-        if (find == INVALID_HANDLE_VALUE) return names;
+        if (find == INVALID_HANDLE_VALUE)
+            return names;
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(found.cFileName);
         } while (FindNextFileA(find, &found));
         FindClose(find);
         return names;
@@ -68,7 +70,7 @@ int KillCount()
     const int count = value ? std::atoi(value) : 0;
     return count > 0 ? count : 100;
 }
-}  // namespace
+}   // namespace
 
 TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
 {
@@ -103,7 +105,7 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
         NamedEvent ready("vtrel.save");
         ChildProcess child;
         ASSERT_TRUE(child.Start("reliability_child.exe", "save \"" + path + "\" " + ready.Name() + " "
-                                    + std::to_string(kGroups) + " " + std::to_string(kChros)));
+                                                             + std::to_string(kGroups) + " " + std::to_string(kChros)));
         ASSERT_TRUE(ready.Wait(30000));
         Sleep(span * i / kills);
         ASSERT_TRUE(child.Kill());

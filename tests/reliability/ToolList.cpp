@@ -41,4 +41,4 @@ std::string Prepare()
     reg::WriteDword(reg::Tool("Options"), "Automatei", 1);
     return path;
 }
-}  // namespace ToolList
+}   // namespace ToolList

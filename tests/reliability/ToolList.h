@@ -15,4 +15,4 @@ const char* const kLaunchCommands[] = {
     "app.command[chrodisplay:newwindow](TIC:1)",
     "app.command[chrodisplay:add](MASS:556.3:1)",
 };
-}  // namespace ToolList
+}   // namespace ToolList

@@ -123,4 +123,4 @@ TEST(StringTables, FrameworkTextsAndDialogTitlesInBothLanguages)
         for (const auto& e : expected)
             EXPECT_EQ(Load(e.id, language), e.text) << e.id << " in language " << language;
 }
-}  // namespace
+}   // namespace

@@ -165,12 +165,13 @@ TEST_F(AppOptionsTest, UndeclaredIdsAreStoredUnderTheirDecimalNumber)
 
 TEST_F(AppOptionsTest, DamagedValuesGiveTheDefaultAndAreRepairedOnWrite)
 {
-    ASSERT_TRUE(WriteText(kOptions, "Visiblei", "1"));            // text where a number belongs
+    ASSERT_TRUE(WriteText(kOptions, "Visiblei", "1"));   // text where a number belongs
     ASSERT_TRUE(WriteText(kOptions, "Groupi", "12"));
-    ASSERT_TRUE(WriteDword(kOptions, "Groups", 12));              // number where a text belongs
+    ASSERT_TRUE(WriteDword(kOptions, "Groups", 12));                           // number where a text belongs
     ASSERT_TRUE(WriteText(kOptions, "Automates", std::string(200000, 'x')));   // absurdly long text
     ASSERT_TRUE(WriteDword(kOptions, "Automatei", 1));
-    ASSERT_TRUE(WriteText(kOptions, "Minis", std::string(CSettingsStore::kMaxTextLength, 'm')));   // long but acceptable
+    ASSERT_TRUE(
+        WriteText(kOptions, "Minis", std::string(CSettingsStore::kMaxTextLength, 'm')));   // long but acceptable
 
     {
         auto options = MakeOptions();
@@ -197,4 +198,4 @@ TEST(AppOptionsNoApplicationTest, WithoutAnApplicationObjectDefaultsAreGivenAndN
     EXPECT_EQ(options.ReadString("Groups", "dflt"), "dflt");
     EXPECT_FALSE(options.WriteInt("Groupi", 1));
 }
-}  // namespace
+}   // namespace

@@ -54,7 +54,7 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param)
         search->found.push_back(hwnd);
     return TRUE;
 }
-}  // namespace
+}   // namespace
 
 ChildProcess::~ChildProcess()
 {
@@ -111,7 +111,8 @@ bool ChildProcess::Start(const char* program, const std::string& arguments, bool
         std::vector<char> buffer(line.begin(), line.end());
         buffer.push_back('\0');
         started = CreateProcessA(path.c_str(), buffer.data(), nullptr, nullptr, captureOutput,
-                                 suspended ? CREATE_SUSPENDED : 0, nullptr, nullptr, &startup, &m_info) != 0;
+                                 suspended ? CREATE_SUSPENDED : 0, nullptr, nullptr, &startup, &m_info)
+                  != 0;
         if (!started)
             Sleep(200);
     }
@@ -156,7 +157,8 @@ std::string ChildProcess::Output()
     DWORD available = 0;
     DWORD read = 0;
     while (m_hOutput && PeekNamedPipe(m_hOutput, nullptr, 0, nullptr, &available, nullptr) && available
-           && ReadFile(m_hOutput, buffer, available < sizeof buffer ? available : sizeof buffer, &read, nullptr) && read)
+           && ReadFile(m_hOutput, buffer, available < sizeof buffer ? available : sizeof buffer, &read, nullptr)
+           && read)
         m_output.append(buffer, read);
     return m_output;
 }

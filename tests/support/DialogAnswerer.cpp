@@ -78,15 +78,17 @@ UINT IconStyleOf(HWND dialog)
     const struct {
         LPCSTR id;
         UINT style;
-    } icons[] = {{IDI_HAND, MB_ICONHAND}, {IDI_QUESTION, MB_ICONQUESTION},
-                 {IDI_EXCLAMATION, MB_ICONEXCLAMATION}, {IDI_ASTERISK, MB_ICONASTERISK}};
+    } icons[] = {{IDI_HAND, MB_ICONHAND},
+                 {IDI_QUESTION, MB_ICONQUESTION},
+                 {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+                 {IDI_ASTERISK, MB_ICONASTERISK}};
     for (const auto& icon : icons) {
         if (LoadIconA(nullptr, icon.id) == shown)
             return icon.style;
     }
     return 0;
 }
-}  // namespace
+}   // namespace
 
 HWND FindDialog(const std::string& caption, DWORD processId)
 {
@@ -193,8 +195,8 @@ void DialogAnswerer::Run(DWORD timeoutMs)
         // Wait until the window has gone, or stays disabled under a box of its own, so the
         // next expectation finds the next window.
         const DWORD pressed = GetTickCount();
-        while (IsWindow(dialog) && IsWindowVisible(dialog) && IsWindowEnabled(dialog) &&
-               GetTickCount() - pressed < 2000)
+        while (IsWindow(dialog) && IsWindowVisible(dialog) && IsWindowEnabled(dialog)
+               && GetTickCount() - pressed < 2000)
             Sleep(10);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_seen.push_back(std::move(seen));
@@ -218,4 +220,4 @@ void DialogAnswerer::RunAll()
         Sleep(100);
     }
 }
-}  // namespace ui
+}   // namespace ui

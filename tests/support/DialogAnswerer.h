@@ -13,8 +13,8 @@ namespace ui {
 // What the answerer saw of one modal window it answered.
 struct SeenDialog {
     std::string caption;
-    std::string text;    // the texts of its static controls, joined by "\n"
-    UINT iconStyle = 0;  // MB_ICON* of a message box, when one could be told
+    std::string text;     // the texts of its static controls, joined by "\n"
+    UINT iconStyle = 0;   // MB_ICON* of a message box, when one could be told
 };
 
 // Answers real modal dialogs and message boxes from a second thread, as a user would: it
@@ -73,4 +73,4 @@ std::string StaticTexts(HWND dialog);
 void PressButton(HWND dialog, int buttonId);
 // An action that types a path into a file dialog's name box; the answerer then presses its button.
 DialogAnswerer::Action TypeFileName(const std::string& path);
-}  // namespace ui
+}   // namespace ui

@@ -14,7 +14,7 @@ bool KeyIsEmpty(const std::string& key)
     RegCloseKey(handle);
     return status == ERROR_SUCCESS && subkeys == 0 && values == 0;
 }
-}  // namespace
+}   // namespace
 
 std::string Tool(const std::string& section)
 {
@@ -59,8 +59,7 @@ std::optional<std::string> ReadText(const std::string& key, const char* name)
 
 bool ValueExists(const std::string& key, const char* name)
 {
-    return RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_ANY, nullptr, nullptr, nullptr)
-           == ERROR_SUCCESS;
+    return RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 bool KeyExists(const std::string& key)
@@ -124,4 +123,4 @@ void ClearTool()
     Remove(kTool);
     Remove(kSecurity);
 }
-}  // namespace reg
+}   // namespace reg

@@ -35,4 +35,4 @@ bool WriteText(const std::string& key, const char* name, const std::string& text
 void Remove(const std::string& key);
 // Removes the tool's and the security library's keys.
 void ClearTool();
-}  // namespace reg
+}   // namespace reg

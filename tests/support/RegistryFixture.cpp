@@ -13,4 +13,4 @@ void RegistryTest::TearDown()
     for (const std::string& key : m_keys)
         reg::Remove(key);
 }
-}  // namespace regtest
+}   // namespace regtest

@@ -14,9 +14,7 @@ namespace regtest {
 // application object whose profile is the tool's real registry root (reg::kTool).
 class RegistryTest : public testing::Test {
 protected:
-    explicit RegistryTest(std::initializer_list<std::string> keys) : m_keys(keys)
-    {
-    }
+    explicit RegistryTest(std::initializer_list<std::string> keys) : m_keys(keys) {}
     void SetUp() override;
     void TearDown() override;
 
@@ -25,4 +23,4 @@ protected:
 private:
     std::vector<std::string> m_keys;
 };
-}  // namespace regtest
+}   // namespace regtest

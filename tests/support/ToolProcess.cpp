@@ -9,7 +9,7 @@ HANDLE CreateStartupEvent()
 {
     return CreateEventA(nullptr, FALSE, FALSE, "VANTRACE_CREATE");
 }
-}  // namespace
+}   // namespace
 
 ToolProcess::~ToolProcess()
 {
@@ -38,8 +38,8 @@ int ToolProcess::CountFrames(const std::vector<DWORD>& processIds)
 // and answers its message boxes from now on.
 void ToolProcess::Watch(DWORD processId)
 {
-    m_hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_TERMINATE, FALSE,
-                             processId);
+    m_hProcess =
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_TERMINATE, FALSE, processId);
     if (m_answerBoxes) {
         m_answerer = std::make_unique<ui::DialogAnswerer>(processId);
         m_answerer->AnswerAll();

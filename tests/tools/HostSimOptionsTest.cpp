@@ -11,13 +11,13 @@ bool Parse(CHostSimOptions& options, std::vector<const char*> args)
     args.insert(args.begin(), "hostsim");
     return options.Parse(static_cast<int>(args.size()), const_cast<char**>(args.data()));
 }
-}  // namespace
+}   // namespace
 
 TEST(HostSimOptions, ReadsOptionsThenScriptWords)
 {
     CHostSimOptions options;
-    ASSERT_TRUE(Parse(options, {"--no-start", "--log", "out.txt", "--hang-ms", "250", "--refuse", "show",
-                                "wait", "500", "hang", "on", "refuse", "off", "launch", "close", "quit"}))
+    ASSERT_TRUE(Parse(options, {"--no-start", "--log", "out.txt", "--hang-ms", "250", "--refuse", "show", "wait", "500",
+                                "hang", "on", "refuse", "off", "launch", "close", "quit"}))
         << options.m_strError;
     EXPECT_FALSE(options.m_bStart);
     EXPECT_TRUE(options.m_bRefuse);
@@ -38,8 +38,16 @@ TEST(HostSimOptions, ReadsOptionsThenScriptWords)
 TEST(HostSimOptions, RejectsWhatItDoesNotUnderstand)
 {
     const std::vector<std::vector<const char*>> bad = {
-        {"--bogus"}, {"--log"}, {"--hang-ms", "-5"}, {"--close-timeout", "1e3"}, {"wait"}, {"wait", "soon"},
-        {"hang", "yes"}, {"refuse"}, {"jump"}, {"show", "--no-start"},
+        {"--bogus"},
+        {"--log"},
+        {"--hang-ms", "-5"},
+        {"--close-timeout", "1e3"},
+        {"wait"},
+        {"wait", "soon"},
+        {"hang", "yes"},
+        {"refuse"},
+        {"jump"},
+        {"show", "--no-start"},
     };
     for (const auto& args : bad) {
         CHostSimOptions options;

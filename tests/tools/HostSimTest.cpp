@@ -89,7 +89,7 @@ DWORD CloseHost(ChildProcess& hostsim, HWND window)
     EXPECT_TRUE(hostsim.Wait(15000, exitCode));
     return exitCode;
 }
-}  // namespace
+}   // namespace
 
 TEST(HostSim, LogsAGroupLaunchToAFile)
 {
@@ -117,9 +117,9 @@ TEST(HostSim, LogsAGroupLaunchToAFile)
 
     EXPECT_EQ(CloseHost(hostsim, window), 0u);
     EXPECT_EQ(ReadText(log), "app.command[chrodisplay:range](2:15)\n"
-                                             "app.command[chrodisplay:clear]()\n"
-                                             "app.command[chrodisplay:newwindow](TIC:1)\n"
-                                             "app.command[chrodisplay:add](MASS:556.3:1)\n");
+                             "app.command[chrodisplay:clear]()\n"
+                             "app.command[chrodisplay:newwindow](TIC:1)\n"
+                             "app.command[chrodisplay:add](MASS:556.3:1)\n");
     std::remove(log.c_str());
 }
 
@@ -189,7 +189,8 @@ TEST(HostSim, ScriptSendsTheToolCommandsAndWaitsForTheToolToClose)
     ASSERT_NE(tool.m_hWnd, nullptr);
     std::string log = TempFile("hss");
     ChildProcess hostsim;
-    ASSERT_TRUE(hostsim.Start("hostsim.exe", "--no-start --log \"" + log + "\" show hide nothing launch wait 100 close"));
+    ASSERT_TRUE(
+        hostsim.Start("hostsim.exe", "--no-start --log \"" + log + "\" show hide nothing launch wait 100 close"));
     DWORD exitCode = 0xFFFF;
     ASSERT_TRUE(hostsim.Wait(20000, exitCode));
     EXPECT_EQ(exitCode, 0u);
@@ -262,8 +263,8 @@ TEST(HostSim, FailsClearlyWhenTheToolDoesNotStart)
         // The stand-in never signals: hostsim gives up and ends it.
         SetEnvironmentVariableA("VT_STAND_IN_SILENT", "1");
         ChildProcess hostsim;
-        ASSERT_TRUE(hostsim.Start("hostsim.exe", "--create-timeout 1500 --tool \"" +
-                                  ChildProcess::BinPath("hostsim_stand_in_tool.exe") + "\""));
+        ASSERT_TRUE(hostsim.Start("hostsim.exe", "--create-timeout 1500 --tool \""
+                                                     + ChildProcess::BinPath("hostsim_stand_in_tool.exe") + "\""));
         SetEnvironmentVariableA("VT_STAND_IN_SILENT", nullptr);
         ASSERT_TRUE(hostsim.Wait(20000, exitCode));
         EXPECT_EQ(exitCode, 3u);

@@ -23,7 +23,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         PostQuitMessage(0);
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
-}  // namespace
+}   // namespace
 
 int main()
 {
@@ -33,8 +33,8 @@ int main()
     wc.lpszClassName = "Vantrace";
     RegisterClassA(&wc);
     HWND owner = FindWindowA("ChroWClass", nullptr);
-    if (!CreateWindowExA(0, "Vantrace", "Vantrace", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, owner, nullptr,
-                         wc.hInstance, nullptr))
+    if (!CreateWindowExA(0, "Vantrace", "Vantrace", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, owner, nullptr, wc.hInstance,
+                         nullptr))
         return 1;
     if (!GetEnvironmentVariableA("VT_STAND_IN_SILENT", nullptr, 0)) {
         HANDLE created = OpenEventA(EVENT_MODIFY_STATE, FALSE, "VANTRACE_CREATE");

@@ -23,7 +23,7 @@ int CountFiles(const std::string& folder)
     FindClose(find);
     return count;
 }
-}  // namespace
+}   // namespace
 
 TEST(ReplacingFile, ReplacesWholeOrNotAtAll)
 {

@@ -76,7 +76,7 @@ const std::vector<CChromatogramData> kAwkward = {
     Chro("\"", 2, 0, "0.5", 3, true),
     Chro(" padded ", 2, 1, ".25", 1, true),
 };
-}  // namespace
+}   // namespace
 
 TEST(TransferReader, TablesOfInputs)
 {
@@ -90,7 +90,8 @@ TEST(TransferReader, TablesOfInputs)
          {"128.1|2|1|128.1|1|1|Function: 1, MASS: 128.1", "!line 2: mass is not a number",
           "!line 3: mass is not a number", "!line 5: mass is not a number"}},
         {"header in another order and letter case, semicolons, unknown column ignored",
-         "\xEF\xBB\xBF" "checked;MASS;Comment;name;TYPE;Function\n0;44.5;x;CO2;mass;3\n1;;y;Total;tic;2\n",
+         "\xEF\xBB\xBF"
+         "checked;MASS;Comment;name;TYPE;Function\n0;44.5;x;CO2;mass;3\n1;;y;Total;tic;2\n",
          {"CO2|2|3|44.5|1|0|Function: 3, MASS: 44.5", "Total|0|2||1|1|Function: 2, TIC"}},
         {"no header: the clipboard's column order; types as the dialog names them",
          "A,Analogue,1,,4,1\nB,bpi,007,,,x\nC,Mass/Channel,1,12,,no\n",

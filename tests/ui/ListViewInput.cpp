@@ -29,7 +29,7 @@ void PostButton(HWND hwnd, UINT down, UINT up, WPARAM keys, POINT client)
     PostMessageA(hwnd, up, 0, PointParam(client));
     PumpPending();
 }
-}  // namespace
+}   // namespace
 
 POINT RowPartPoint(HWND list, int row, RowPart part)
 {
@@ -108,4 +108,4 @@ void PressKey(HWND hwnd, UINT virtualKey, std::initializer_list<int> modifiers)
     PressKey(hwnd, virtualKey);
     SetKeyboardState(keys);
 }
-}  // namespace ui
+}   // namespace ui

@@ -26,4 +26,4 @@ void DoubleClick(HWND hwnd, POINT client);
 void PressKey(HWND hwnd, UINT virtualKey);
 // The same, while the given modifier keys (VK_SHIFT, VK_CONTROL) are held.
 void PressKey(HWND hwnd, UINT virtualKey, std::initializer_list<int> modifiers);
-}  // namespace ui
+}   // namespace ui

@@ -16,7 +16,7 @@ bool DispatchOne()
     }
     return true;
 }
-}  // namespace
+}   // namespace
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
@@ -44,4 +44,4 @@ void PumpFor(DWORD ms)
 {
     PumpUntil([] { return false; }, ms);
 }
-}  // namespace ui
+}   // namespace ui

@@ -12,4 +12,4 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 void PumpPending();
 // Dispatches messages for the given time.
 void PumpFor(DWORD ms);
-}  // namespace ui
+}   // namespace ui

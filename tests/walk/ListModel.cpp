@@ -30,7 +30,7 @@ bool IsNumber(const std::string& text)
     }
     return points <= 1;
 }
-}  // namespace
+}   // namespace
 
 int ListData::CheckedCount() const
 {
@@ -163,4 +163,4 @@ std::string Describe(const ListData& list)
     }
     return text.empty() ? "(empty)\n" : text;
 }
-}  // namespace walk
+}   // namespace walk

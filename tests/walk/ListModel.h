@@ -14,7 +14,7 @@ struct ChroModel {
     std::string description;
     std::string mass;
     std::string basedOn;
-    int type = 0;       // 0 TIC, 1 BPI, 2 mass, 3 analogue
+    int type = 0;   // 0 TIC, 1 BPI, 2 mass, 3 analogue
     int analogue = 1;
     int function = 1;
     bool checked = true;
@@ -36,11 +36,11 @@ struct GroupModel {
 struct ChroInput {
     std::string name;
     int type = 0;
-    std::string function;   // typed into the function box; empty: left as shown
-    std::string mass;       // typed into the mass box (type 2 only); empty: left as shown
-    int channel = 0;        // channel item chosen (type 3 only); 0: none chosen
-    bool typeByKeys = false;     // the type changed with arrow keys on the closed box
-    bool fieldsFirst = false;    // name and function typed before the type changed
+    std::string function;       // typed into the function box; empty: left as shown
+    std::string mass;           // typed into the mass box (type 2 only); empty: left as shown
+    int channel = 0;            // channel item chosen (type 3 only); 0: none chosen
+    bool typeByKeys = false;    // the type changed with arrow keys on the closed box
+    bool fieldsFirst = false;   // name and function typed before the type changed
 };
 
 // What the user typed and chose in the Group Details dialog.
@@ -109,4 +109,4 @@ bool RangeAccepted(const GroupInput& input);
 
 // A short text of a state for failure reports.
 std::string Describe(const ListData& list);
-}  // namespace walk
+}   // namespace walk

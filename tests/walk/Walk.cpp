@@ -17,8 +17,8 @@ std::string RunWalk(WalkDriver& ui, std::uint64_t seed, int steps, int progressE
     const DWORD started = GetTickCount();
     std::vector<int> taken(actions.size(), 0);
     auto report = [&](int step, const std::string& what) {
-        std::string text = "walk seed " + std::to_string(seed) + " broke at step " + std::to_string(step) + ":\n" +
-                           what + "\nlast actions:\n";
+        std::string text = "walk seed " + std::to_string(seed) + " broke at step " + std::to_string(step) + ":\n" + what
+                           + "\nlast actions:\n";
         for (const std::string& line : recent)
             text += "  " + line + "\n";
         return text;
@@ -76,18 +76,18 @@ std::string RunWalk(WalkDriver& ui, std::uint64_t seed, int steps, int progressE
         }
         const ListData& wanted = undo ? model.loaded : before;
         if (!(undo && model.trimmed) && !(model.list == wanted))
-            return report(steps, std::string(undo ? "Undo to the end" : "Redo to the end") + " gave\n" +
-                                     Describe(model.list) + "instead of\n" + Describe(wanted));
+            return report(steps, std::string(undo ? "Undo to the end" : "Redo to the end") + " gave\n"
+                                     + Describe(model.list) + "instead of\n" + Describe(wanted));
         if (ui.Enabled(undo ? ID_EDIT_UNDO : ID_EDIT_REDO))
             return report(steps, std::string(undo ? "Undo" : "Redo") + " is enabled with nothing left\n");
     }
     if (progressEvery > 0) {
-        std::printf("walk seed %llu: %d steps in %lu s; actions taken:\n", static_cast<unsigned long long>(seed),
-                    steps, (GetTickCount() - started) / 1000);
+        std::printf("walk seed %llu: %d steps in %lu s; actions taken:\n", static_cast<unsigned long long>(seed), steps,
+                    (GetTickCount() - started) / 1000);
         for (size_t i = 0; i < actions.size(); ++i)
             std::printf("  %6d %s\n", taken[i], actions[i].name);
         std::printf("final list:\n%s", Describe(model.list).c_str());
     }
     return "";
 }
-}  // namespace walk
+}   // namespace walk

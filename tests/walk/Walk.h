@@ -10,4 +10,4 @@ namespace walk {
 // after each. Empty when all held; else the seed, the step, what broke and the last actions.
 // progressEvery > 0 prints a line every that many steps.
 std::string RunWalk(WalkDriver& ui, std::uint64_t seed, int steps, int progressEvery = 0);
-}  // namespace walk
+}   // namespace walk

@@ -73,8 +73,8 @@ void RunAddChro(Step& s)
             windows.push_back({"Vantrace", IDOK, {}, kNameEmpty});
         added = ok && !input.name.empty();
         result = ChroDialogResult(ChroModel(), input);
-        s.did = (ok ? "OK " : "Cancel ") + input.name + " type " + std::to_string(input.type) +
-                (input.typeByKeys ? " by keys" : "") + (input.fieldsFirst ? " after typing" : "");
+        s.did = (ok ? "OK " : "Cancel ") + input.name + " type " + std::to_string(input.type)
+                + (input.typeByKeys ? " by keys" : "") + (input.fieldsFirst ? " after typing" : "");
     }
     s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_CHRO_ADD); });
     if (added) {
@@ -101,10 +101,10 @@ void RunEditChro(Step& s)
     ChroModel& chro = (*ShownChros(s))[static_cast<size_t>(r)];
     const ChroInput input = RandomChroInput(s);
     const bool ok = !s.rng.Chance(15);
-    s.did = "row " + std::to_string(r) + (ok ? " OK " : " Cancel ") + input.name + " type " +
-            std::to_string(input.type) + (input.typeByKeys ? " by keys" : "");
-    s.problem = s.ui.Run({ChroWindow("Edit chromatogram details", input, chro.type, ok)},
-                         [&] { s.ui.Command(ID_CHRO_EDIT); });
+    s.did = "row " + std::to_string(r) + (ok ? " OK " : " Cancel ") + input.name + " type " + std::to_string(input.type)
+            + (input.typeByKeys ? " by keys" : "");
+    s.problem =
+        s.ui.Run({ChroWindow("Edit chromatogram details", input, chro.type, ok)}, [&] { s.ui.Command(ID_CHRO_EDIT); });
     if (ok) {
         const ChroModel result = ChroDialogResult(chro, input);
         s.unchangedEditMayMark = result == chro;
@@ -160,7 +160,8 @@ void RunDeleteChro(Step& s)
         windows.push_back({"Vantrace", IDOK, {}, "Please select a chromatogram"});
     } else {
         deleted = s.rng.Chance(70);
-        windows.push_back({"Deletion", deleted ? IDYES : IDNO, {}, "Are you sure you want to delete the chromatogram?"});
+        windows.push_back(
+            {"Deletion", deleted ? IDYES : IDNO, {}, "Are you sure you want to delete the chromatogram?"});
     }
     s.did = std::string(byKey ? "Delete key" : "command") + ", row " + std::to_string(r) + (deleted ? " Yes" : "");
     s.problem = s.ui.Run(windows, [&] {
@@ -248,8 +249,8 @@ void RunAddGroup(Step& s)
     std::vector<Window> windows = GroupWindows(s, "Add Group", input, ok);
     if (ok && input.name.empty())
         windows.push_back({"Vantrace", IDOK, {}, kGroupNameEmpty});
-    s.did = (ok ? "OK " : "Cancel ") + input.name + " mode " + std::to_string(input.rangeMode) +
-            (windows.size() > 2 ? " after a refused range" : "");
+    s.did = (ok ? "OK " : "Cancel ") + input.name + " mode " + std::to_string(input.rangeMode)
+            + (windows.size() > 2 ? " after a refused range" : "");
     s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_GROUP_ADD); });
     if (ok && !input.name.empty()) {
         s.expected.list.groups.push_back(GroupDialogResult(GroupModel(), input));
@@ -277,8 +278,8 @@ void RunEditGroup(Step& s)
     const GroupInput input = RandomGroupInput(s);
     bool ok = false;
     const std::vector<Window> windows = GroupWindows(s, "Edit group details", input, ok);
-    s.did = "row " + std::to_string(s.Group()) + (ok ? " OK " : " Cancel ") + input.name + " mode " +
-            std::to_string(input.rangeMode);
+    s.did = "row " + std::to_string(s.Group()) + (ok ? " OK " : " Cancel ") + input.name + " mode "
+            + std::to_string(input.rangeMode);
     s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_GROUP_EDIT); });
     if (ok) {
         const GroupModel result = GroupDialogResult(*group, input);
@@ -340,7 +341,9 @@ void RunDeleteGroup(Step& s)
         windows.push_back({"Vantrace", IDOK, {}, "Please select a group"});
     } else {
         deleted = s.rng.Chance(60);
-        windows.push_back({"Deletion", deleted ? IDYES : IDNO, {},
+        windows.push_back({"Deletion",
+                           deleted ? IDYES : IDNO,
+                           {},
                            "Are you sure you want to delete the selected group and the chromatograms it contains?"});
     }
     s.did = std::string(byKey ? "Delete key" : "command") + ", row " + std::to_string(g) + (deleted ? " Yes" : "");
@@ -430,8 +433,8 @@ void CheckSavedFile(Step& s)
     if (!WalkDriver::LoadFile(s.expected.pathName, onDisk))
         s.problem += "the saved file " + s.expected.pathName + " cannot be loaded\n";
     else if (!(onDisk == s.expected.files[s.expected.pathName]))
-        s.problem += "the saved file holds\n" + Describe(onDisk) + "the model saved\n" +
-                     Describe(s.expected.files[s.expected.pathName]);
+        s.problem += "the saved file holds\n" + Describe(onDisk) + "the model saved\n"
+                     + Describe(s.expected.files[s.expected.pathName]);
 }
 
 void RunSave(Step& s)
@@ -564,8 +567,8 @@ void RunMoveGroup(Step& s, bool up)
     const bool byKey = s.rng.Chance(50);
     if (!byKey && Grayed(s, id)) {
         if (possible)
-            s.problem = std::string(up ? "Move Group Up" : "Move Group Down") + " is grayed at row " +
-                        std::to_string(g) + "\n";
+            s.problem =
+                std::string(up ? "Move Group Up" : "Move Group Down") + " is grayed at row " + std::to_string(g) + "\n";
         return;
     }
     s.did = std::string(byKey ? "key " : "command ") + "from row " + std::to_string(g);
@@ -582,7 +585,7 @@ void RunMoveGroup(Step& s, bool up)
     if (s.Group() != other)
         s.problem += "the moved group is not selected: row " + std::to_string(s.Group()) + "\n";
 }
-}  // namespace
+}   // namespace
 
 void RunUndoRedo(Step& s, bool undo)
 {
@@ -590,8 +593,8 @@ void RunUndoRedo(Step& s, bool undo)
     const bool possible = !(undo ? s.expected.undo : s.expected.redo).empty();
     s.historyMoved = true;
     if (s.ui.Enabled(id) != possible) {
-        s.problem = std::string(undo ? "Undo" : "Redo") + (possible ? " is grayed" : " is enabled") +
-                    " while the model has " + (possible ? "" : "no ") + "steps\n";
+        s.problem = std::string(undo ? "Undo" : "Redo") + (possible ? " is grayed" : " is enabled")
+                    + " while the model has " + (possible ? "" : "no ") + "steps\n";
         return;
     }
     if (!possible) {
@@ -653,7 +656,7 @@ const std::vector<Action> kActions = {
     {"new", &Always, &RunNew},
     {"open", &WeightOpen, &RunOpen},
 };
-}  // namespace
+}   // namespace
 
 GroupModel* Step::SelectedGroup()
 {
@@ -667,4 +670,4 @@ const std::vector<Action>& Actions()
 {
     return kActions;
 }
-}  // namespace walk
+}   // namespace walk

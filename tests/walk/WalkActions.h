@@ -41,8 +41,8 @@ struct Step {
     Rng& rng;
     ModelState expected;
     int number = 0;
-    std::string did;       // what the action did, for the report
-    std::string problem;   // empty while all goes as expected
+    std::string did;                     // what the action did, for the report
+    std::string problem;                 // empty while all goes as expected
     bool unchangedEditMayMark = false;   // an OK'd edit that changed nothing may or may not mark
     bool historyMoved = false;           // an Undo or Redo: the list changed, but by no new step
 
@@ -60,4 +60,4 @@ struct Action {
 const std::vector<Action>& Actions();
 // Undo (or Redo) through the menu command or its keys, the model following its own history.
 void RunUndoRedo(Step& s, bool undo);
-}  // namespace walk
+}   // namespace walk

@@ -89,8 +89,8 @@ std::vector<Window> GroupWindows(Step& s, const std::string& caption, const Grou
         return {{caption, ok ? IDOK : IDCANCEL, fill(input), ""}};
     // A refused range first: start not below end, or pasted text that is no number.
     GroupInput bad = input;
-    const std::pair<const char*, const char*> refused[] = {{"9", "9"}, {"12", "3"}, {"1.5", "1.9"},
-                                                           {"1:2", "9"}, {"-5", "9"},  {"2", "8a"}};
+    const std::pair<const char*, const char*> refused[] = {{"9", "9"},   {"12", "3"}, {"1.5", "1.9"},
+                                                           {"1:2", "9"}, {"-5", "9"}, {"2", "8a"}};
     const auto& pick = refused[s.rng.Below(static_cast<int>(std::size(refused)))];
     bad.start = pick.first;
     bad.end = pick.second;
@@ -115,4 +115,4 @@ GroupInput RandomGroupInput(Step& s)
     return input;
 }
 
-}  // namespace walk
+}   // namespace walk

@@ -19,4 +19,4 @@ GroupInput RandomGroupInput(Step& s);
 // The Group Details dialog answered with input, sometimes first with a range it refuses.
 // ok tells whether the dialog ends with OK.
 std::vector<Window> GroupWindows(Step& s, const std::string& caption, const GroupInput& input, bool& ok);
-}  // namespace walk
+}   // namespace walk

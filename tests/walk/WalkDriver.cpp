@@ -67,11 +67,9 @@ bool CloseDialogs()
         reinterpret_cast<LPARAM>(&any));
     return any;
 }
-}  // namespace
+}   // namespace
 
-WalkDriver::WalkDriver(CWorkspaceTestFrame& frame, std::string folder) : m_frame(frame), m_folder(std::move(folder))
-{
-}
+WalkDriver::WalkDriver(CWorkspaceTestFrame& frame, std::string folder) : m_frame(frame), m_folder(std::move(folder)) {}
 
 CWorkspaceData& WalkDriver::Data()
 {
@@ -151,8 +149,8 @@ std::string WalkDriver::Run(const std::vector<Window>& expected, const std::func
             break;
         }
         if (!expected[i].text.empty() && seen[i].text != expected[i].text)
-            problem += "window \"" + expected[i].caption + "\" said \"" + seen[i].text + "\", expected \"" +
-                       expected[i].text + "\"\n";
+            problem += "window \"" + expected[i].caption + "\" said \"" + seen[i].text + "\", expected \""
+                       + expected[i].text + "\"\n";
     }
     if (stray)
         problem += "a window opened that the model did not expect\n";
@@ -164,8 +162,8 @@ std::string WalkDriver::Check(const ModelState& model)
     const std::vector<Row> groupRows = ReadRows(GroupList());
     const ListData data = FromManager(Data().m_listManager);
     if (!(data == model.list))
-        return "the list manager holds\n" + Describe(data) + "the model holds\n" + Describe(model.list) +
-               "the group list shows\n" + Show(groupRows);
+        return "the list manager holds\n" + Describe(data) + "the model holds\n" + Describe(model.list)
+               + "the group list shows\n" + Show(groupRows);
 
     std::vector<Row> groups;
     for (const GroupModel& group : model.list.groups)
@@ -186,8 +184,8 @@ std::string WalkDriver::Check(const ModelState& model)
     }
     const std::vector<Row> chroRows = ReadRows(ChroList());
     if (chroRows != chros)
-        return "group row " + std::to_string(selected) + " is selected; the chromatogram list shows\n" +
-               Show(chroRows) + "the group's chromatograms are\n" + Show(chros);
+        return "group row " + std::to_string(selected) + " is selected; the chromatogram list shows\n" + Show(chroRows)
+               + "the group's chromatograms are\n" + Show(chros);
 
     const std::string title = m_frame.GetWindowText();
     if (title != model.Title())
@@ -255,4 +253,4 @@ ui::DialogAnswerer::Action TypeFileName(const std::string& path)
         SetWindowTextA(edit, path.c_str());
     };
 }
-}  // namespace walk
+}   // namespace walk

@@ -64,4 +64,4 @@ private:
 
 // Types a path into a file dialog's name box.
 ui::DialogAnswerer::Action TypeFileName(const std::string& path);
-}  // namespace walk
+}   // namespace walk

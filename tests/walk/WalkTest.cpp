@@ -17,8 +17,8 @@ protected:
         WorkspaceFixture::SetUp();
         char temp[MAX_PATH] = {};
         GetTempPathA(sizeof temp, temp);
-        m_folder = std::string(temp) + "vtwalk" + std::to_string(GetCurrentProcessId()) + "_" +
-                   std::to_string(GetTickCount());
+        m_folder =
+            std::string(temp) + "vtwalk" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount());
         ASSERT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr));
     }
     void TearDown() override
@@ -99,4 +99,4 @@ TEST_F(Walk, Long)
     if (!broken.empty())
         ADD_FAILURE() << broken;
 }
-}  // namespace
+}   // namespace

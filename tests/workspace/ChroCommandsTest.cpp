@@ -313,4 +313,4 @@ TEST_F(ChroCommandsTest, PlainUpOnlyMovesTheSelection)
     EXPECT_EQ(SelectedRow(ChroList()), 1);
     EXPECT_FALSE(Modified());
 }
-}  // namespace
+}   // namespace

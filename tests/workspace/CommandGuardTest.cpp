@@ -77,4 +77,4 @@ TEST_F(CommandGuardTest, DeleteKeyInEitherListAsksAsTheCommandDoes)
         }
     }
 }
-}  // namespace
+}   // namespace

@@ -50,7 +50,10 @@ protected:
         EXPECT_TRUE(reader.Finish()) << "no menu opened";
         return reader;
     }
-    PopupMenuReader OpenOnRow(HWND list, int row) { return Open(list, ui::RowPartPoint(list, row, ui::RowPart::Label)); }
+    PopupMenuReader OpenOnRow(HWND list, int row)
+    {
+        return Open(list, ui::RowPartPoint(list, row, ui::RowPart::Label));
+    }
     PopupMenuReader OpenBelowRows(HWND list)
     {
         RECT client{};
@@ -80,8 +83,8 @@ TEST_F(ContextMenuTest, ChromatogramMenuHoldsItsItemsInOrder)
     std::vector<std::string> items;
     for (const PopupMenuReader::Item& item : menu.m_items)
         items.push_back(item.separator ? "-" : item.text);
-    EXPECT_EQ(items, (std::vector<std::string>{kAddChro, kEditChro, "-", kDuplicateChro, "-", kMoveUp, kMoveDown,
-                                               "-", kDeleteChro}));
+    EXPECT_EQ(items, (std::vector<std::string>{kAddChro, kEditChro, "-", kDuplicateChro, "-", kMoveUp, kMoveDown, "-",
+                                               kDeleteChro}));
 }
 
 TEST_F(ContextMenuTest, ChromatogramMenuOpensAtTheCursor)
@@ -99,11 +102,11 @@ TEST_F(ContextMenuTest, ChromatogramMenuGraysWhatCannotApply)
     Chromatograms(0);
     EXPECT_EQ(ChroStates(OpenBelowRows(ChroList())), "011111");   // empty: only Add
     ClearAndFill(1);
-    EXPECT_EQ(ChroStates(OpenOnRow(ChroList(), 0)), "000110");    // one row: no moves
+    EXPECT_EQ(ChroStates(OpenOnRow(ChroList(), 0)), "000110");   // one row: no moves
     ClearAndFill(3);
-    EXPECT_EQ(ChroStates(OpenOnRow(ChroList(), 0)), "000100");    // first: no Move Up
+    EXPECT_EQ(ChroStates(OpenOnRow(ChroList(), 0)), "000100");   // first: no Move Up
     EXPECT_EQ(ChroStates(OpenOnRow(ChroList(), 1)), "000000");
-    EXPECT_EQ(ChroStates(OpenOnRow(ChroList(), 2)), "000010");    // last: no Move Down
+    EXPECT_EQ(ChroStates(OpenOnRow(ChroList(), 2)), "000010");   // last: no Move Down
 }
 
 TEST_F(ContextMenuTest, GroupMenuOfAnEmptyListOffersOnlyAdd)
@@ -149,4 +152,4 @@ TEST_F(ContextMenuTest, ChosenItemRunsTheWorkspaceCommand)
     EXPECT_EQ(answerer.Finish().size(), 1u);
     EXPECT_FALSE(Modified());
 }
-}  // namespace
+}   // namespace

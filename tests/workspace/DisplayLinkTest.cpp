@@ -26,7 +26,7 @@ std::string Built(const CChromatogramData& rec, const char* kind)
     EXPECT_TRUE(CChroDisplayLink().BuildDisplayCommand(rec, text, kind));
     return text;
 }
-}  // namespace
+}   // namespace
 
 TEST(ChroDisplayLink, BuildsTheTraceSpecificationOfEveryType)
 {
@@ -89,12 +89,13 @@ TEST(ChroDisplayLink, RefusesFieldsThatWouldBreakOutOfTheCommand)
 {
     TestHostWindow host;
     CChroDisplayLink link;
-    const char* const ranges[] = {"1:2)app.command[chrodisplay:clear](", "1:2]", "[1:2", "1:2(", "1:2\n",
-                                  "1:\t2", "1:2\x7f"};
+    const char* const ranges[] = {
+        "1:2)app.command[chrodisplay:clear](", "1:2]", "[1:2", "1:2(", "1:2\n", "1:\t2", "1:2\x7f"};
     for (const char* range : ranges)
         EXPECT_FALSE(link.SetDisplayRange(range)) << range;
     const char* const masses[] = {"556.3:1)app.command[chrodisplay:clear](", "556]", "(556", "556\r\n",
-                                  "55\x01" "6"};
+                                  "55\x01"
+                                  "6"};
     for (const char* mass : masses)
         EXPECT_FALSE(link.LaunchChromatogram(Chromatogram(2, 1, mass), "add")) << mass;
     EXPECT_FALSE(link.LaunchChromatogram(Chromatogram(0, 1), "add](x)app.command[y"));

@@ -77,4 +77,4 @@ TEST(EditHistoryTest, KeepsTheNewestThousandStepsAndKnowsTheSavedState)
     EXPECT_FALSE(history.IsModified());
     EXPECT_EQ(history.NextUndo(), nullptr);
 }
-}  // namespace
+}   // namespace

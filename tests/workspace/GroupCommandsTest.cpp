@@ -200,4 +200,4 @@ TEST_F(GroupCommandsTest, CheckingAGroupStoresTheMoveOfTheCheck)
     TestApp().GetOptions()->GetGroup(&stored);
     EXPECT_EQ(stored, 1);
 }
-}  // namespace
+}   // namespace

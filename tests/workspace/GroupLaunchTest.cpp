@@ -50,7 +50,7 @@ protected:
     CListManager m_lists;
     CGroupLaunch m_launch{m_lists};
 };
-}  // namespace
+}   // namespace
 
 TEST_F(GroupLaunch, SendsRangeClearThenTheCheckedChromatograms)
 {
@@ -66,7 +66,8 @@ TEST_F(GroupLaunch, TheRangeModeChoosesTheRangeCommand)
     const DWORD reset = AddExampleGroup(1);
     const DWORD keep = AddExampleGroup(0);
     const DWORD unknown = AddExampleGroup(7);
-    const Texts shown{kClear, "app.command[chrodisplay:newwindow](TIC:1)", "app.command[chrodisplay:add](MASS:556.3:1)"};
+    const Texts shown{kClear, "app.command[chrodisplay:newwindow](TIC:1)",
+                      "app.command[chrodisplay:add](MASS:556.3:1)"};
     {
         TestHostWindow host;
         EXPECT_TRUE(m_launch.LaunchGroup(reset));
@@ -177,7 +178,9 @@ TEST_F(GroupLaunch, AnInjectedMassOrRangeIsNotSent)
 // A range read from a file may hold a NUL; it must not become a shorter range or a reset.
 TEST_F(GroupLaunch, ARangeHoldingANulIsNotSent)
 {
-    DWORD group = AddGroup(2, std::string("\0" "2:15", 5));
+    DWORD group = AddGroup(2, std::string("\0"
+                                          "2:15",
+                                          5));
     AddChro(group, 0, 1, true);
     TestHostWindow host;
     EXPECT_TRUE(m_launch.LaunchGroup(group));

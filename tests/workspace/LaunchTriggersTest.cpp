@@ -130,4 +130,4 @@ TEST_F(LaunchTriggersTest, AutomateIsWrittenAtOnceAndLeavesTheListUnmodified)
     Command(ID_AUTOMATE);
     EXPECT_EQ(reg::ReadDword(reg::Tool("Options"), "Automatei"), 0u);
 }
-}  // namespace
+}   // namespace

@@ -13,7 +13,7 @@ BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM lParam)
     }
     return TRUE;
 }
-}  // namespace
+}   // namespace
 
 void PopupMenuReader::Start(DWORD timeoutMs)
 {

@@ -116,16 +116,15 @@ protected:
             Manager().GetGroup(record, group);
             out.push_back("group " + record.m_strName);
             for (const CChromatogramData& c : Records(group))
-                out.push_back(c.m_strName + "|" + std::to_string(c.m_nType) + "|" + std::to_string(c.m_nFunction)
-                              + "|" + c.m_strMass + "|" + std::to_string(c.m_nAnalogue) + "|"
-                              + (c.m_bChecked ? "1" : "0"));
+                out.push_back(c.m_strName + "|" + std::to_string(c.m_nType) + "|" + std::to_string(c.m_nFunction) + "|"
+                              + c.m_strMass + "|" + std::to_string(c.m_nAnalogue) + "|" + (c.m_bChecked ? "1" : "0"));
         }
         return out;
     }
 
     std::string m_path;
 };
-}  // namespace
+}   // namespace
 
 TEST_F(TransferCommandsTest, PasteOfAMassListShowsThePreviewAndAddsOnlyOnOK)
 {
@@ -249,7 +248,9 @@ TEST_F(TransferCommandsTest, ExportThenImportGivesBackTheList)
     const std::vector<std::string> before = ListText();
 
     ui::DialogAnswerer exporter;
-    exporter.Expect("Export", IDOK, [](HWND dialog) { CheckRadioButton(dialog, IDC_EXPORT_GROUP, IDC_EXPORT_LIST, IDC_EXPORT_LIST); })
+    exporter
+        .Expect("Export", IDOK,
+                [](HWND dialog) { CheckRadioButton(dialog, IDC_EXPORT_GROUP, IDC_EXPORT_LIST, IDC_EXPORT_LIST); })
         .Expect("Save As", IDOK, ui::TypeFileName(m_path));
     ASSERT_EQ(Run(ID_FILE_EXPORT, exporter).size(), 2u);
     const std::string bytes = ReadBytes(m_path);
@@ -273,8 +274,9 @@ TEST_F(TransferCommandsTest, ImportRefusesWhatTheCodePageOrTheNameBoxCannotHold)
 {
     const DWORD group = AddGroup("G");
     ShowList(0);
-    std::ofstream(m_path, std::ios::binary) << "\xEF\xBB\xBFName;Mass\r\n\xC3\xA9t\xC3\xA9;12\r\nOhm \xCE\xA9;13\r\nok;14\r\n"
-                                            << std::string(80, 'W') << ";15\r\n";
+    std::ofstream(m_path, std::ios::binary)
+        << "\xEF\xBB\xBFName;Mass\r\n\xC3\xA9t\xC3\xA9;12\r\nOhm \xCE\xA9;13\r\nok;14\r\n"
+        << std::string(80, 'W') << ";15\r\n";
     SPreviewSeen preview;
     ui::DialogAnswerer importer;
     importer.Expect("Open", IDOK, ui::TypeFileName(m_path)).Expect(kImportTitle, IDOK, ReadPreview(preview));

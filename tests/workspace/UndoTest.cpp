@@ -38,13 +38,14 @@ protected:
         CGroupDataHelper rec;
         for (int g = 0; Manager().GetGroupOrder(g, group); ++g) {
             Manager().GetGroup(rec, group);
-            text += "G" + std::to_string(group) + rec.m_strName + "/" + rec.m_strComment + "/" +
-                    std::to_string(rec.m_bChecked) + "[";
+            text += "G" + std::to_string(group) + rec.m_strName + "/" + rec.m_strComment + "/"
+                    + std::to_string(rec.m_bChecked) + "[";
             DWORD chro = 0;
             CChromatogramData c;
             for (int p = 0; Manager().GetChroOrder(group, p, chro); ++p) {
                 Manager().GetChromatogram(group, chro, c);
-                text += std::to_string(chro) + c.m_strName + "/" + c.m_strDescription + std::to_string(c.m_bChecked) + " ";
+                text +=
+                    std::to_string(chro) + c.m_strName + "/" + c.m_strDescription + std::to_string(c.m_bChecked) + " ";
             }
             text += "]\n";
         }
@@ -158,4 +159,4 @@ TEST_F(UndoTest, ActionsThatChangeNothingLeaveNoStepAndNoMark)
     EXPECT_FALSE(Modified());
     EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo\tCtrl+Z (grayed)");
 }
-}  // namespace
+}   // namespace

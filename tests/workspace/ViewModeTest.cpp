@@ -50,4 +50,4 @@ TEST_F(ViewModeTest, NarrowClientGivesTheChromatogramListTheWholeWidth)
     EXPECT_EQ(chros.right - chros.left, client.right);
     EXPECT_EQ(Data().m_groupList.GetColumnWidth(0), 0);
 }
-}  // namespace
+}   // namespace

@@ -84,8 +84,8 @@ protected:
         WorkspaceFixture::SetUp();
         char temp[MAX_PATH] = {};
         GetTempPathA(sizeof temp, temp);
-        m_folder = std::string(temp) + "vtfiles" + std::to_string(GetCurrentProcessId()) + "_" +
-                   std::to_string(GetTickCount());
+        m_folder = std::string(temp) + "vtfiles" + std::to_string(GetCurrentProcessId()) + "_"
+                   + std::to_string(GetTickCount());
         ASSERT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr));
         Recent() = std::make_unique<CRecentFileList>(0, "Vantrace\\Recent files", "file%d", 4, 30);
         View().SetStores(TestApp().GetOptions(), Recent().get());   // each test here starts a fresh list
@@ -405,8 +405,10 @@ TEST_F(WorkspaceFilesTest, SavePromptCancelStopsAndNoCancelOffersOnlyYesAndNo)
     // Without Cancel the box has no Cancel button, and No leaves the edits shown.
     ui::DialogAnswerer noCancel;
     bool hasCancel = true;
-    noCancel.Expect("Save File", IDNO, [&hasCancel](HWND box) { HWND button = GetDlgItem(box, IDCANCEL);
-        hasCancel = button && IsWindowVisible(button); });
+    noCancel.Expect("Save File", IDNO, [&hasCancel](HWND box) {
+        HWND button = GetDlgItem(box, IDCANCEL);
+        hasCancel = button && IsWindowVisible(button);
+    });
     ASSERT_EQ(RunAnswered(noCancel, [&] { goOn = View().PromptSaveChanges(true); }).size(), 1u);
     EXPECT_TRUE(goOn);
     EXPECT_FALSE(hasCancel);
@@ -482,12 +484,15 @@ TEST_F(WorkspaceFilesTest, TheHostsCloseOffersSaveAsAfterAFailedSave)
         ui::DialogAnswerer answer;
         answer.Expect("Save File", IDYES).Expect("Vantrace", IDOK);
         answer.Expect("Save As", saveAs, ui::TypeFileName(PathOf("kept.vtl")));
-        EXPECT_EQ(RunAnswered(answer, [hwnd] {
-                      ::PostMessageA(hwnd, s_wm_VANTRACE_CMD, 3, 0);
-                      EXPECT_TRUE(ui::PumpUntil([hwnd] { return !IsWindow(hwnd); }, 30000));
-                  }).size(), 3u);
-        EXPECT_EQ(GroupsInFile(PathOf("kept.vtl")), saveAs == IDOK ? std::vector<std::string>{"Stored"}
-                                                                    : std::vector<std::string>{});
+        EXPECT_EQ(RunAnswered(answer,
+                              [hwnd] {
+                                  ::PostMessageA(hwnd, s_wm_VANTRACE_CMD, 3, 0);
+                                  EXPECT_TRUE(ui::PumpUntil([hwnd] { return !IsWindow(hwnd); }, 30000));
+                              })
+                      .size(),
+                  3u);
+        EXPECT_EQ(GroupsInFile(PathOf("kept.vtl")),
+                  saveAs == IDOK ? std::vector<std::string>{"Stored"} : std::vector<std::string>{});
         DeleteFileA(PathOf("kept.vtl").c_str());
         MSG quit;
         PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
@@ -519,4 +524,4 @@ TEST_F(WorkspaceFilesTest, SavedFilesAppearOnTheFileMenu)
     EXPECT_EQ(itemText(ID_FILE_MRU_FILE1 + 1), "&2 " + second);
     EXPECT_FALSE(GetMenuState(file, ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED);
 }
-}  // namespace
+}   // namespace

@@ -10,7 +10,7 @@
 
 namespace {
 CWorkspaceTestApp theApp;
-}  // namespace
+}   // namespace
 
 CWorkspaceTestApp::CWorkspaceTestApp()
 {
@@ -57,7 +57,7 @@ int CWorkspaceTestFrame::OnCreate(CREATESTRUCTA*)
         return -1;
     m_workspace.SetStores(TestApp().GetOptions(), TestApp().m_pRecentFiles.get());
     return m_workspace.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{}, m_hWnd, AFX_IDW_PANE_FIRST) ? 0
-                                                                                                               : -1;
+                                                                                                                : -1;
 }
 
 void WorkspaceFixture::SetUp()

@@ -26,7 +26,7 @@ bool ParseSwitch(const std::string& text, bool& on)
     on = text == "on";
     return true;
 }
-}  // namespace
+}   // namespace
 
 const char* CHostSimOptions::Usage()
 {

@@ -9,8 +9,8 @@
 struct SScriptStep {
     enum Kind { Command, Wait, Refuse, Hang, Quit };
     Kind kind = Command;
-    int value = 0;            // the tool command (0-4), milliseconds, or 1/0 for on/off
-    std::string word;         // as written, for messages
+    int value = 0;      // the tool command (0-4), milliseconds, or 1/0 for on/off
+    std::string word;   // as written, for messages
 };
 
 // The host simulator's command line: options, then the script.
@@ -20,8 +20,8 @@ public:
     bool Parse(int argc, char** argv);
     static const char* Usage();
 
-    std::string m_strToolPath;          // empty: Vantrace.exe beside the simulator
-    std::string m_strLogPath;           // empty: standard output
+    std::string m_strToolPath;   // empty: Vantrace.exe beside the simulator
+    std::string m_strLogPath;    // empty: standard output
     bool m_bStart = true;
     bool m_bRefuse = false;
     bool m_bHang = false;

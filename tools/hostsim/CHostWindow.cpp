@@ -19,12 +19,11 @@ struct SButton {
     DWORD style;
 };
 const SButton kButtons[] = {
-    {IdShow, "Show", BS_PUSHBUTTON},         {IdHide, "Hide", BS_PUSHBUTTON},
-    {IdLaunch, "Launch", BS_PUSHBUTTON},     {IdClose, "Close", BS_PUSHBUTTON},
-    {IdRefuse, "Refuse", BS_AUTOCHECKBOX},   {IdHang, "Hang", BS_AUTOCHECKBOX},
+    {IdShow, "Show", BS_PUSHBUTTON},   {IdHide, "Hide", BS_PUSHBUTTON},       {IdLaunch, "Launch", BS_PUSHBUTTON},
+    {IdClose, "Close", BS_PUSHBUTTON}, {IdRefuse, "Refuse", BS_AUTOCHECKBOX}, {IdHang, "Hang", BS_AUTOCHECKBOX},
     {IdClear, "Clear", BS_PUSHBUTTON},
 };
-}  // namespace
+}   // namespace
 
 CHostWindow::CHostWindow(CCommandLog& log, CToolLink& tool, DWORD closeTimeoutMs)
     : m_log(log), m_tool(tool), m_dwCloseTimeoutMs(closeTimeoutMs)
@@ -41,8 +40,8 @@ bool CHostWindow::Create()
     wc.lpszClassName = kClassName;
     if (!RegisterClassA(&wc))
         return false;
-    m_hWnd = CreateWindowExA(0, kClassName, "Host simulator", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                             660, 300, nullptr, nullptr, wc.hInstance, this);
+    m_hWnd = CreateWindowExA(0, kClassName, "Host simulator", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 660,
+                             300, nullptr, nullptr, wc.hInstance, this);
     if (!m_hWnd)
         return false;
     ShowWindow(m_hWnd, SW_SHOWNORMAL);
@@ -111,9 +110,9 @@ void CHostWindow::OnCreate()
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     int x = 10;
     for (const SButton& button : kButtons) {
-        HWND control = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.style,
-                                       x, kMargin, 80, kButtonHeight, m_hWnd,
-                                       reinterpret_cast<HMENU>(INT_PTR(button.id)), GetModuleHandleA(nullptr), nullptr);
+        HWND control = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.style, x,
+                                       kMargin, 80, kButtonHeight, m_hWnd, reinterpret_cast<HMENU>(INT_PTR(button.id)),
+                                       GetModuleHandleA(nullptr), nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         x += 88;
     }

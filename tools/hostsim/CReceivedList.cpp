@@ -5,10 +5,8 @@
 bool CReceivedList::Create(HWND parent, int id)
 {
     m_hWnd = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", nullptr,
-                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT |
-                                 LBS_USETABSTOPS | LBS_NOSEL,
-                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr),
-                             nullptr);
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_USETABSTOPS | LBS_NOSEL, 0,
+                             0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr), nullptr);
     if (!m_hWnd)
         return false;
     SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);

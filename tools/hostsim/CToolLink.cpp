@@ -9,7 +9,7 @@ HWND FindToolWindow()
 {
     return FindWindowA("Vantrace", nullptr);
 }
-}  // namespace
+}   // namespace
 
 CToolLink::~CToolLink()
 {
@@ -44,8 +44,8 @@ bool CToolLink::Start(const std::string& exePath)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return false;
     CloseHandle(process.hThread);
     m_hProcess = process.hProcess;
@@ -70,8 +70,8 @@ bool CToolLink::HasProcessEnded() const
 
 bool CToolLink::WaitEnded(DWORD timeoutMs)
 {
-    return PumpUntil(nullptr, [this] { return !FindToolWindow() && (!m_hProcess || HasProcessEnded()); },
-                     timeoutMs);
+    return PumpUntil(
+        nullptr, [this] { return !FindToolWindow() && (!m_hProcess || HasProcessEnded()); }, timeoutMs);
 }
 
 void CToolLink::Terminate()

@@ -34,7 +34,8 @@ bool RunScript(const CHostSimOptions& options, CHostWindow& host, CToolLink& too
                 Say("no tool window for '%s'", step.word.c_str());
             break;
         case SScriptStep::Wait:
-            PumpUntil(nullptr, [&host] { return host.GetHwnd() == nullptr; }, static_cast<DWORD>(step.value));
+            PumpUntil(
+                nullptr, [&host] { return host.GetHwnd() == nullptr; }, static_cast<DWORD>(step.value));
             break;
         case SScriptStep::Refuse:
             host.SetRefuse(step.value != 0);
@@ -56,14 +57,15 @@ bool RunScript(const CHostSimOptions& options, CHostWindow& host, CToolLink& too
 void RunUntilClosed(CHostWindow& host, CToolLink& tool)
 {
     while (host.GetHwnd()) {
-        PumpUntil(nullptr, [&host, &tool] { return !host.GetHwnd() || tool.HasProcessEnded(); }, INFINITE - 1);
+        PumpUntil(
+            nullptr, [&host, &tool] { return !host.GetHwnd() || tool.HasProcessEnded(); }, INFINITE - 1);
         if (tool.HasProcessEnded()) {
             Say("the tool has ended");
             break;
         }
     }
 }
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -8,8 +8,8 @@ class CFileDialogS : public CFileDialog {
 public:
     static constexpr DWORD kSecuredFlag = 0x1000000;
 
-    CFileDialogS(int openFileDialog, const char* defExt, const char* fileName, unsigned long flags,
-                 const char* filter, CWnd* parent);
+    CFileDialogS(int openFileDialog, const char* defExt, const char* fileName, unsigned long flags, const char* filter,
+                 CWnd* parent);
     ~CFileDialogS() override;
 
 protected:

@@ -56,4 +56,4 @@ TEST_F(DisplayAboutTest, WithoutAVersionTextTakesTheProgramsVersionResource)
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Vantrace\nVersion " VT_VERSION_TEXT "\nCopyright (C) Fenwright");
 }
-}  // namespace
+}   // namespace

@@ -33,10 +33,10 @@ protected:
     {
         m_module = LoadLibraryA(CHostScript::DefaultPath().c_str());
         ASSERT_NE(m_module, nullptr);
-        m_isRunning = reinterpret_cast<IsRunningFn>(
-            reinterpret_cast<void*>(GetProcAddress(m_module, "IsOrvalisRunning")));
-        m_command = reinterpret_cast<CommandFn>(
-            reinterpret_cast<void*>(GetProcAddress(m_module, MAKEINTRESOURCEA(40))));
+        m_isRunning =
+            reinterpret_cast<IsRunningFn>(reinterpret_cast<void*>(GetProcAddress(m_module, "IsOrvalisRunning")));
+        m_command =
+            reinterpret_cast<CommandFn>(reinterpret_cast<void*>(GetProcAddress(m_module, MAKEINTRESOURCEA(40))));
         ASSERT_NE(m_isRunning, nullptr);
         ASSERT_NE(m_command, nullptr);
     }
@@ -50,7 +50,7 @@ protected:
     IsRunningFn m_isRunning = nullptr;
     CommandFn m_command = nullptr;
 };
-}  // namespace
+}   // namespace
 
 TEST_F(HostScriptDll, ExportsTheRunningCheckByNameAndTheCommandByOrdinalOnly)
 {
@@ -93,8 +93,8 @@ TEST_F(HostScriptDll, NoHostWithoutATopLevelHostWindow)
     EXPECT_EQ(m_command("nobody listens", 1000), 0);
 
     // A host-class window inside another window is not the host.
-    HWND frame = CreateWindowExA(0, "STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                 nullptr, nullptr);
+    HWND frame =
+        CreateWindowExA(0, "STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(frame, nullptr);
     {
         TestHostWindow child(frame);

@@ -16,7 +16,7 @@ void RegisterOnce(WNDPROC proc)
     wc.lpszClassName = kClassName;
     registered = RegisterClassA(&wc) != 0;
 }
-}  // namespace
+}   // namespace
 
 TestHostWindow::TestHostWindow(HWND parent)
 {

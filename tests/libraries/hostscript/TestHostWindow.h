@@ -13,7 +13,7 @@ public:
         WPARAM wParam = 0;
         ULONG_PTR tag = 0;
         DWORD size = 0;
-        std::string text;   // up to the first NUL within size
+        std::string text;          // up to the first NUL within size
         bool terminated = false;   // the last byte of the data is a NUL
     };
 

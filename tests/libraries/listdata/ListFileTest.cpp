@@ -25,18 +25,18 @@ std::string Dump(const CListManager& list)
         list.GetGroup(r, gid);
         list.GetNoChros(gid, n);
         list.GetChroSelection(gid, sel);
-        out += "G " + std::to_string(gid) + " " + std::to_string(r.m_dwKey) + " " + text(r.m_strName) +
-               text(r.m_strComment) + text(r.m_strBasedOn) + text(r.m_strRange) + std::to_string(r.m_bChecked) +
-               std::to_string(r.m_nRangeMode) + "/" + std::to_string(sel) + "\n";
+        out += "G " + std::to_string(gid) + " " + std::to_string(r.m_dwKey) + " " + text(r.m_strName)
+               + text(r.m_strComment) + text(r.m_strBasedOn) + text(r.m_strRange) + std::to_string(r.m_bChecked)
+               + std::to_string(r.m_nRangeMode) + "/" + std::to_string(sel) + "\n";
         for (int c = 0; c < n; ++c) {
             DWORD cid = 0;
             CChromatogramData d;
             list.GetChroOrder(gid, c, cid);
             list.GetChromatogram(gid, cid, d);
-            out += "C " + std::to_string(cid) + " " + text(d.m_strName) + text(d.m_strDescription) +
-                   text(d.m_strMass) + text(d.m_strExtra) + text(d.m_strBasedOn) + std::to_string(d.m_nType) + "/" +
-                   std::to_string(d.m_nAnalogue) + "/" + std::to_string(d.m_nFunction) +
-                   std::to_string(d.m_bChecked) + "\n";
+            out += "C " + std::to_string(cid) + " " + text(d.m_strName) + text(d.m_strDescription) + text(d.m_strMass)
+                   + text(d.m_strExtra) + text(d.m_strBasedOn) + std::to_string(d.m_nType) + "/"
+                   + std::to_string(d.m_nAnalogue) + "/" + std::to_string(d.m_nFunction) + std::to_string(d.m_bChecked)
+                   + "\n";
         }
     }
     return out;
@@ -45,7 +45,8 @@ std::string Dump(const CListManager& list)
 std::string AllBytes64K()
 {
     std::string s(65536, '\0');
-    for (size_t i = 0; i < s.size(); ++i) s[i] = static_cast<char>(i * 7 + i / 256);
+    for (size_t i = 0; i < s.size(); ++i)
+        s[i] = static_cast<char>(i * 7 + i / 256);
     return s;
 }
 
@@ -79,13 +80,12 @@ void FillAwkward(CListManager& list)
     ASSERT_TRUE(list.AddGroup(CGroupDataHelper(), gid));   // empty group, all defaults
 }
 
-const char kVersion1File[] =
-    "VANTRACE-LIST 1\n"
-    "G\t7\t3\t1\t2\t1\tBlanks\tfirst\\tsecond\t\t10.5:12\n"
-    "C\t8\t1\t0\t1\t1\tTIC F1\tTotal ion current\t\t\t\n"
-    "C\t12\t0\t2\t4\t2\tm/z 301\t\"q\" \\\\ p\t301.1\tx\tTIC F1\n"
-    "G\t9\t0\t0\t0\t0\tEmpty\t\t\t\n"
-    "END\t2\t2\n";
+const char kVersion1File[] = "VANTRACE-LIST 1\n"
+                             "G\t7\t3\t1\t2\t1\tBlanks\tfirst\\tsecond\t\t10.5:12\n"
+                             "C\t8\t1\t0\t1\t1\tTIC F1\tTotal ion current\t\t\t\n"
+                             "C\t12\t0\t2\t4\t2\tm/z 301\t\"q\" \\\\ p\t301.1\tx\tTIC F1\n"
+                             "G\t9\t0\t0\t0\t0\tEmpty\t\t\t\n"
+                             "END\t2\t2\n";
 
 class ListFileTest : public testing::Test {
 protected:
@@ -284,4 +284,4 @@ TEST_F(ListFileTest, FailedSavesLeaveTheOldFileAsItWas)
     EXPECT_FALSE(list.Save(nullptr));
     EXPECT_EQ(m_folder.Files(), std::vector<std::string>{"readonly.vtl"});
 }
-}  // namespace
+}   // namespace

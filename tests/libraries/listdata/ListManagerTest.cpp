@@ -46,8 +46,8 @@ std::string Snapshot(const CListManager& list)
         EXPECT_TRUE(list.GetGroup(rec, gid));
         EXPECT_TRUE(list.GetNoChros(gid, count));
         EXPECT_TRUE(list.GetChroSelection(gid, selection));
-        text += "G" + std::to_string(gid) + ":" + rec.m_strName + ":" + rec.m_strComment + ":" +
-                std::to_string(rec.m_bChecked) + ":" + std::to_string(selection) + "\n";
+        text += "G" + std::to_string(gid) + ":" + rec.m_strName + ":" + rec.m_strComment + ":"
+                + std::to_string(rec.m_bChecked) + ":" + std::to_string(selection) + "\n";
         for (int c = 0; c < count; ++c) {
             DWORD cid = 0;
             CChromatogramData chro;
@@ -93,10 +93,9 @@ TEST_F(ListManagerTest, AddsInOrderWithDistinctNonZeroIds)
     const std::set<DWORD> ids{m_a, m_b, m_a1, m_a2, m_a3, m_b1};
     EXPECT_EQ(ids.size(), 6u);
     EXPECT_EQ(ids.count(0), 0u);
-    EXPECT_EQ(Snapshot(m_list), "G" + std::to_string(m_a) + ":A:A comment:0:0\n C" + std::to_string(m_a1) +
-                                    ":a1:1\n C" + std::to_string(m_a2) + ":a2:0\n C" + std::to_string(m_a3) +
-                                    ":a3:1\nG" + std::to_string(m_b) + ":B:B comment:1:0\n C" +
-                                    std::to_string(m_b1) + ":b1:1\n");
+    EXPECT_EQ(Snapshot(m_list), "G" + std::to_string(m_a) + ":A:A comment:0:0\n C" + std::to_string(m_a1) + ":a1:1\n C"
+                                    + std::to_string(m_a2) + ":a2:0\n C" + std::to_string(m_a3) + ":a3:1\nG"
+                                    + std::to_string(m_b) + ":B:B comment:1:0\n C" + std::to_string(m_b1) + ":b1:1\n");
     CGroupDataHelper rec;
     ASSERT_TRUE(m_list.GetGroup(rec, m_a));
     EXPECT_EQ(rec.m_dwKey, 77u);   // the record's key is kept as given
@@ -152,10 +151,10 @@ TEST_F(ListManagerTest, MoveSwapsAdjacentChromatogramsOnly)
     EXPECT_TRUE(m_list.Move(m_a1, m_a3, m_a));   // down
     EXPECT_EQ(ChroOrder(m_a), "a2 a3 a1 ");
     const std::string before = Snapshot(m_list);
-    EXPECT_FALSE(m_list.Move(m_a2, m_a1, m_a));  // two apart
-    EXPECT_FALSE(m_list.Move(m_a2, m_a2, m_a));  // itself
-    EXPECT_FALSE(m_list.Move(m_a2, m_b1, m_a));  // another group's
-    EXPECT_FALSE(m_list.Move(m_a2, m_a3, m_b));  // wrong group
+    EXPECT_FALSE(m_list.Move(m_a2, m_a1, m_a));   // two apart
+    EXPECT_FALSE(m_list.Move(m_a2, m_a2, m_a));   // itself
+    EXPECT_FALSE(m_list.Move(m_a2, m_b1, m_a));   // another group's
+    EXPECT_FALSE(m_list.Move(m_a2, m_a3, m_b));   // wrong group
     EXPECT_FALSE(m_list.Move(m_a2, 0, m_a));
     EXPECT_FALSE(m_list.Move(0, m_a3, m_a));
     EXPECT_FALSE(m_list.Move(m_a2, m_a3, 0));
@@ -343,8 +342,8 @@ TEST_F(ListManagerTest, InsertsThatWouldClashOrMissChangeNothing)
         EXPECT_EQ(none, 0u);
     }
     const std::vector<std::vector<SChroRecord>> clashes = {
-        {{0, Chro("x")}, {m_a1, Chro("x")}},         // an id the group holds
-        {{9000, Chro("x")}, {9000, Chro("y")}},      // the same id twice
+        {{0, Chro("x")}, {m_a1, Chro("x")}},      // an id the group holds
+        {{9000, Chro("x")}, {9000, Chro("y")}},   // the same id twice
     };
     for (const auto& clash : clashes) {
         auto chros = clash;
@@ -367,7 +366,7 @@ TEST_F(ListManagerTest, MoveGroupSwapsAdjacentGroupsOnlyAndUndoesItself)
     DWORD c = 0;
     ASSERT_TRUE(m_list.AddGroup(Group("C"), c));
     const std::string before = Snapshot(m_list);
-    EXPECT_FALSE(m_list.MoveGroup(m_a, c));      // two apart
+    EXPECT_FALSE(m_list.MoveGroup(m_a, c));   // two apart
     EXPECT_FALSE(m_list.MoveGroup(m_a, m_a));
     EXPECT_FALSE(m_list.MoveGroup(m_a, 0));
     EXPECT_FALSE(m_list.MoveGroup(9999, m_b));
@@ -404,4 +403,4 @@ TEST(ListManagerScale, TenThousandGroupsAreWalkedByPosition)
     }
     EXPECT_EQ(total, 200000);
 }
-}  // namespace
+}   // namespace

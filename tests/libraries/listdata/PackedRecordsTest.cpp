@@ -10,15 +10,14 @@
 
 namespace {
 // Plain texts, escapes that shorten a text ahead of plain ones, empty texts, a CR LF line.
-const char kMixedFile[] =
-    "VANTRACE-LIST 1\n"
-    "G\t1\t0\t0\t0\t0\tFirst\t\t\t\n"
-    "C\t2\t1\t0\t1\t1\tTIC\tTotal ion current\t\t\t\n"
-    "C\t3\t0\t2\t1\t2\t\\\\\\\\\tafter two backslashes\t\\t556.3\\n\tx\\0y\tTIC\n"
-    "C\t4\t1\t1\t1\t3\t\xE9t\xE9\t\"quoted\"\t\t\t\r\n"
-    "G\t5\t0\t0\t0\t0\tSecond\t\t\t\n"
-    "C\t6\t1\t3\t2\t1\tAnalogue\t\t\t\t\\r\n"
-    "END\t2\t4\n";
+const char kMixedFile[] = "VANTRACE-LIST 1\n"
+                          "G\t1\t0\t0\t0\t0\tFirst\t\t\t\n"
+                          "C\t2\t1\t0\t1\t1\tTIC\tTotal ion current\t\t\t\n"
+                          "C\t3\t0\t2\t1\t2\t\\\\\\\\\tafter two backslashes\t\\t556.3\\n\tx\\0y\tTIC\n"
+                          "C\t4\t1\t1\t1\t3\t\xE9t\xE9\t\"quoted\"\t\t\t\r\n"
+                          "G\t5\t0\t0\t0\t0\tSecond\t\t\t\n"
+                          "C\t6\t1\t3\t2\t1\tAnalogue\t\t\t\t\\r\n"
+                          "END\t2\t4\n";
 
 std::string Texts(const CListManager& list, DWORD group, DWORD chro)
 {
@@ -26,14 +25,14 @@ std::string Texts(const CListManager& list, DWORD group, DWORD chro)
     if (!list.GetChromatogram(group, chro, rec))
         return "missing";
     return rec.m_strName + "|" + rec.m_strDescription + "|" + rec.m_strMass + "|" + rec.m_strExtra + "|"
-        + rec.m_strBasedOn;
+           + rec.m_strBasedOn;
 }
 
 class PackedRecordsTest : public testing::Test {
 protected:
     TempFolder m_folder;
 };
-}  // namespace
+}   // namespace
 
 TEST_F(PackedRecordsTest, LoadedTextsReadBackExactlyAndSurviveEditsCopiesAndMoves)
 {
@@ -62,18 +61,17 @@ TEST_F(PackedRecordsTest, LoadedTextsReadBackExactlyAndSurviveEditsCopiesAndMove
     ASSERT_TRUE(list.Save(saved.c_str()));
     std::string bytes;
     ASSERT_TRUE(ReadBytes(saved, bytes));
-    EXPECT_EQ(bytes,
-              "VANTRACE-LIST 1\n"
-              "G\t1\t0\t0\t0\t0\tFirst\t\t\t\n"
-              "C\t2\t1\t0\t1\t1\tTIC\tnow\\twith a tab\t\t\t\n"
-              "C\t4\t1\t1\t1\t3\t\xE9t\xE9\t\"quoted\"\t\t\t\n"
-              "C\t3\t0\t2\t1\t2\t\\\\\\\\\tafter two backslashes\t\\t556.3\\n\tx\\0y\tTIC\n"
-              "G\t5\t0\t0\t0\t0\tSecond\t\t\t\n"
-              "G\t7\t0\t0\t0\t0\tFirst\t\t\t\n"
-              "C\t8\t1\t0\t1\t1\tTIC\tTotal ion current\t\t\t\n"
-              "C\t9\t0\t2\t1\t2\t\\\\\\\\\tafter two backslashes\t\\t556.3\\n\tx\\0y\tTIC\n"
-              "C\t10\t1\t1\t1\t3\t\xE9t\xE9\t\"quoted\"\t\t\t\n"
-              "END\t3\t6\n");
+    EXPECT_EQ(bytes, "VANTRACE-LIST 1\n"
+                     "G\t1\t0\t0\t0\t0\tFirst\t\t\t\n"
+                     "C\t2\t1\t0\t1\t1\tTIC\tnow\\twith a tab\t\t\t\n"
+                     "C\t4\t1\t1\t1\t3\t\xE9t\xE9\t\"quoted\"\t\t\t\n"
+                     "C\t3\t0\t2\t1\t2\t\\\\\\\\\tafter two backslashes\t\\t556.3\\n\tx\\0y\tTIC\n"
+                     "G\t5\t0\t0\t0\t0\tSecond\t\t\t\n"
+                     "G\t7\t0\t0\t0\t0\tFirst\t\t\t\n"
+                     "C\t8\t1\t0\t1\t1\tTIC\tTotal ion current\t\t\t\n"
+                     "C\t9\t0\t2\t1\t2\t\\\\\\\\\tafter two backslashes\t\\t556.3\\n\tx\\0y\tTIC\n"
+                     "C\t10\t1\t1\t1\t3\t\xE9t\xE9\t\"quoted\"\t\t\t\n"
+                     "END\t3\t6\n");
 
     // Another file replaces the text the old records borrowed from; the new ones read right.
     ASSERT_TRUE(WriteBytes(path, "VANTRACE-LIST 1\nG\t1\t0\t0\t0\t0\tOther\t\t\t\n"
@@ -141,7 +139,8 @@ TEST_F(PackedRecordsTest, RawCarriageReturnsAndNulsInALoadedTextAreEscapedWhenSa
     ASSERT_TRUE(list.Save(saved.c_str()));
     std::string bytes;
     ASSERT_TRUE(ReadBytes(saved, bytes));
-    EXPECT_EQ(bytes, "VANTRACE-LIST 1\nG\t1\t0\t0\t0\t0\tG\t\t\t\nC\t2\t1\t0\t1\t1\ta\\rb\tn\\0l\t\t\t\\r\nEND\t1\t1\n");
+    EXPECT_EQ(bytes,
+              "VANTRACE-LIST 1\nG\t1\t0\t0\t0\t0\tG\t\t\t\nC\t2\t1\t0\t1\t1\ta\\rb\tn\\0l\t\t\t\\r\nEND\t1\t1\n");
     CListManager again;
     ASSERT_TRUE(again.Load(saved.c_str()));
     EXPECT_EQ(Texts(again, 1, 2), Texts(list, 1, 2));

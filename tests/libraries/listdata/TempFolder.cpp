@@ -29,9 +29,11 @@ std::vector<std::string> TempFolder::Files() const
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return names;
@@ -47,7 +49,8 @@ bool WriteBytes(const std::string& path, const std::string& bytes)
 bool ReadBytes(const std::string& path, std::string& bytes)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }

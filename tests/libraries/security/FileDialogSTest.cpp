@@ -22,7 +22,9 @@ TEST(FileDialogSTest, OpenWithTheLibraryBitAnswersThroughItsControls)
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     const std::string path = std::string(folder) + "vt_secured.vtl";
-    { std::ofstream(path) << "x"; }
+    {
+        std::ofstream(path) << "x";
+    }
     ProbeDialogS dialog(1, "vtl", nullptr, 0x1081808, "Vantrace settings files (*.vtl)|*.vtl||", nullptr);
     EXPECT_EQ(dialog.FlagsSeen(), 0x81808u);
     ui::DialogAnswerer answerer;
@@ -35,4 +37,4 @@ TEST(FileDialogSTest, OpenWithTheLibraryBitAnswersThroughItsControls)
     EXPECT_EQ(save.FlagsSeen(), 0x6u);
     DeleteFileA(path.c_str());
 }
-}  // namespace
+}   // namespace

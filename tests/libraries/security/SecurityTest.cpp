@@ -34,7 +34,8 @@ std::vector<std::string> AuditLines()
     std::vector<std::string> lines;
     std::ifstream in(AuditLogPath().c_str(), std::ios::binary);
     std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
+    while (std::getline(in, line))
+        lines.push_back(line);
     return lines;
 }
 
@@ -50,14 +51,8 @@ protected:
         reg::Remove(kKey);
         DeleteFileW(AuditLogPath().c_str());
     }
-    static void SetString(const char* name, const char* value)
-    {
-        ASSERT_TRUE(reg::WriteText(kKey, name, value));
-    }
-    static void SetDword(const char* name, DWORD value)
-    {
-        ASSERT_TRUE(reg::WriteDword(kKey, name, value));
-    }
+    static void SetString(const char* name, const char* value) { ASSERT_TRUE(reg::WriteText(kKey, name, value)); }
+    static void SetDword(const char* name, DWORD value) { ASSERT_TRUE(reg::WriteDword(kKey, name, value)); }
 };
 
 TEST_F(SecurityTest, DeniedRightsAreReadAtEveryEnquiry)
@@ -66,11 +61,11 @@ TEST_F(SecurityTest, DeniedRightsAreReadAtEveryEnquiry)
     SetString("DeniedRights", "17, 3218,5");
     EXPECT_EQ(SecurityEnquireNoAudit(0, 3218), 0);
     EXPECT_EQ(SecurityEnquire(0, 3218, 0), 0);
-    EXPECT_NE(SecurityEnquireNoAudit(0, 321), 0);    // a prefix of a denied code is another right
+    EXPECT_NE(SecurityEnquireNoAudit(0, 321), 0);   // a prefix of a denied code is another right
     EXPECT_NE(SecurityEnquireNoAudit(0, 32180), 0);
     EXPECT_EQ(SecurityEnquireNoAudit(0, 5), 0);
     SetString("DeniedRights", "17");
-    EXPECT_NE(SecurityEnquire(0, 3218, 0), 0);       // the change counts at the next call
+    EXPECT_NE(SecurityEnquire(0, 3218, 0), 0);   // the change counts at the next call
     SetString("DeniedRights", "");
     EXPECT_NE(SecurityEnquireNoAudit(0, 17), 0);
 }
@@ -143,11 +138,13 @@ TEST(FileFindSTest, FindsOnlyFilesThatCanBeRead)
     const std::string path = std::string(folder) + "vt_findfile_" + std::to_string(GetCurrentProcessId()) + ".vtl";
     CFileFindS find;
     EXPECT_EQ(find.FindFile(path.c_str(), 0), 0);
-    { std::ofstream(path) << "x"; }
+    {
+        std::ofstream(path) << "x";
+    }
     EXPECT_NE(find.FindFile(path.c_str(), 0), 0);
     EXPECT_EQ(find.FindFile(folder, 0), 0);   // a folder is no file
     EXPECT_EQ(find.FindFile("", 0), 0);
     EXPECT_EQ(find.FindFile(nullptr, 0), 0);
     DeleteFileA(path.c_str());
 }
-}  // namespace
+}   // namespace

@@ -11,9 +11,9 @@
 
 namespace {
 constexpr UINT kSep = ID_SEPARATOR;
-const std::vector<UINT> kResourceOrder = {
-    ID_FILE_OPEN, ID_FILE_SAVE, kSep, ID_VIEW_MINIMISE, kSep, ID_GROUP_ADD, ID_GROUP_DELETE, kSep,
-    ID_CHRO_ADD, ID_CHRO_DELETE, kSep, ID_AUTOMATE, kSep, ID_GROUP_PREVIOUS, ID_GROUP_NEXT};
+const std::vector<UINT> kResourceOrder = {ID_FILE_OPEN, ID_FILE_SAVE,    kSep, ID_VIEW_MINIMISE,  kSep,
+                                          ID_GROUP_ADD, ID_GROUP_DELETE, kSep, ID_CHRO_ADD,       ID_CHRO_DELETE,
+                                          kSep,         ID_AUTOMATE,     kSep, ID_GROUP_PREVIOUS, ID_GROUP_NEXT};
 
 // Colour of one pixel of an image list's image, drawn transparently over white.
 COLORREF PixelOf(HIMAGELIST list, int image, int x, int y)
@@ -39,10 +39,10 @@ protected:
     {
         const RECT rc{0, 0, 600, 200};
         ASSERT_TRUE(m_frame.CreateEx(0, nullptr, "Toolbar test", WS_OVERLAPPEDWINDOW, rc, nullptr, 0));
-        ASSERT_TRUE(m_bar.CreateEx(&m_frame, TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TRANSPARENT,
-                                   WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_FLYBY | CBRS_SIZE_DYNAMIC |
-                                       CBRS_TOOLTIPS,
-                                   RECT{}, AFX_IDW_TOOLBAR));
+        ASSERT_TRUE(
+            m_bar.CreateEx(&m_frame, TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TRANSPARENT,
+                           WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_FLYBY | CBRS_SIZE_DYNAMIC | CBRS_TOOLTIPS,
+                           RECT{}, AFX_IDW_TOOLBAR));
     }
 
     bool Load(unsigned toolbar = IDR_TOOLBAR, unsigned normal = IDB_TOOLBAR_NORMAL, unsigned hot = IDB_TOOLBAR_HOT,
@@ -196,16 +196,16 @@ TEST_F(ToolBarPlusTest, HidesLeadingTrailingAndAdjacentSeparators)
     Hide(ID_FILE_SAVE);
     m_bar.TidySeparators();
     EXPECT_TRUE(HiddenAt(2)) << "leading separator";
-    EXPECT_EQ(Visible(), (std::vector<UINT>{ID_VIEW_MINIMISE, kSep, ID_GROUP_ADD, ID_GROUP_DELETE, kSep, ID_CHRO_ADD,
-                                            ID_CHRO_DELETE, kSep, ID_AUTOMATE, kSep, ID_GROUP_PREVIOUS, ID_GROUP_NEXT}));
+    EXPECT_EQ(Visible(),
+              (std::vector<UINT>{ID_VIEW_MINIMISE, kSep, ID_GROUP_ADD, ID_GROUP_DELETE, kSep, ID_CHRO_ADD,
+                                 ID_CHRO_DELETE, kSep, ID_AUTOMATE, kSep, ID_GROUP_PREVIOUS, ID_GROUP_NEXT}));
 
     Hide(ID_GROUP_PREVIOUS);
     Hide(ID_GROUP_NEXT);
     Hide(ID_CHRO_ADD);
     Hide(ID_CHRO_DELETE);
     m_bar.TidySeparators();
-    EXPECT_EQ(Visible(),
-              (std::vector<UINT>{ID_VIEW_MINIMISE, kSep, ID_GROUP_ADD, ID_GROUP_DELETE, kSep, ID_AUTOMATE}));
+    EXPECT_EQ(Visible(), (std::vector<UINT>{ID_VIEW_MINIMISE, kSep, ID_GROUP_ADD, ID_GROUP_DELETE, kSep, ID_AUTOMATE}));
     EXPECT_TRUE(HiddenAt(12)) << "trailing separator";
 
     // Shown again, the buttons get their separators back.
@@ -214,4 +214,4 @@ TEST_F(ToolBarPlusTest, HidesLeadingTrailingAndAdjacentSeparators)
     m_bar.TidySeparators();
     EXPECT_EQ(Visible(), kResourceOrder);
 }
-}  // namespace
+}   // namespace
