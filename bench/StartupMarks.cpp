@@ -2,7 +2,7 @@
 // the same clock in every process) goes into a block of shared memory that the benchmark
 // driver created under a fixed name. Windows created meanwhile are marked too, by a CBT
 // hook, so that the steps that create many show where their time goes.
-#include "../src/app/StartupMarks.h"
+#include "StartupMarks.h"
 #include "StartupTimeline.h"
 
 #include <windows.h>

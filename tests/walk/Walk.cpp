@@ -2,7 +2,7 @@
 
 #include "WalkActions.h"
 #include "WorkspaceFixture.h"
-#include "../../src/resources/resource.h"
+#include "resource.h"
 
 #include <cstdio>
 #include <deque>

@@ -5,7 +5,7 @@
 #include "Pump.h"
 #include "WalkAnswers.h"
 #include "WorkspaceFixture.h"
-#include "../../src/resources/resource.h"
+#include "resource.h"
 
 #include <commctrl.h>
 

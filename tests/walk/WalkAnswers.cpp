@@ -1,7 +1,7 @@
 #include "WalkAnswers.h"
 
 #include "DialogDriver.h"
-#include "../../src/resources/resource.h"
+#include "resource.h"
 
 namespace walk {
 std::string Name(Step& s, const char* prefix)

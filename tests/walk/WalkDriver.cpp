@@ -3,7 +3,7 @@
 #include "CCmdUI.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
-#include "../../src/resources/resource.h"
+#include "resource.h"
 
 #include <commctrl.h>
 
