@@ -23,13 +23,13 @@ protected:
     }
     void TearDown() override
     {
-        RemoveFolder();
+        RemoveFolder(m_folder);
         WorkspaceFixture::TearDown();
     }
     // A walk from a fresh, untitled list with Automate off, in an empty folder.
     std::string WalkFrom(std::uint64_t seed, int steps, int progressEvery = 0)
     {
-        RemoveFolder();
+        RemoveFolder(m_folder);
         CreateDirectoryA(m_folder.c_str(), nullptr);
         TestApp().GetOptions()->SetAutomate(false);
         Data().m_bAutomate = false;
@@ -40,21 +40,6 @@ protected:
         walk::WalkDriver driver(m_frame, m_folder);
         return walk::RunWalk(driver, seed, steps, progressEvery);
     }
-    void RemoveFolder()
-    {
-        WIN32_FIND_DATAA found{};
-        HANDLE find = FindFirstFileA((m_folder + "\\*").c_str(), &found);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string path = m_folder + "\\" + found.cFileName;
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            } while (FindNextFileA(find, &found));
-            FindClose(find);
-        }
-        RemoveDirectoryA(m_folder.c_str());
-    }
-
     std::string m_folder;
 };
 

@@ -94,17 +94,7 @@ protected:
     {
         View().SetStores(TestApp().GetOptions(), nullptr);
         Recent().reset();
-        WIN32_FIND_DATAA found{};
-        HANDLE find = FindFirstFileA((m_folder + "\\*").c_str(), &found);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string path = m_folder + "\\" + found.cFileName;
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            } while (FindNextFileA(find, &found));
-            FindClose(find);
-        }
-        RemoveDirectoryA(m_folder.c_str());
+        RemoveFolder(m_folder);
         WorkspaceFixture::TearDown();
     }
 

@@ -84,6 +84,8 @@ protected:
     // The selected row (-1 when none), and the focused row (-1 when none).
     static int SelectedRow(HWND list);
     static int FocusedRow(HWND list);
+    // A test's folder removed with every file in it, read-only ones too.
+    static void RemoveFolder(const std::string& folder);
     // The names of a group's chromatograms, and of the groups, in the manager's order.
     std::vector<std::string> ManagerChroNames(DWORD group);
     std::vector<std::string> ManagerGroupNames();
