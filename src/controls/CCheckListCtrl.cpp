@@ -2,6 +2,8 @@
 
 #include "resource.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kImageWidth = 20;
 constexpr COLORREF kTransparent = RGB(0xFF, 0x00, 0xFF);
@@ -15,6 +17,10 @@ const MessageMap* CCheckListCtrl::GetThisMessageMap()
         msg::Mouse<&CCheckListCtrl::OnMouseMove>(WM_MOUSEMOVE),
         msg::ReflectNotify<&CCheckListCtrl::OnReselect>(NM_CLICK),
         msg::ReflectNotify<&CCheckListCtrl::OnReselect>(NM_RCLICK),
+        msg::Message<&CCheckListCtrl::OnDeleteAllItems>(LVM_DELETEALLITEMS),
+        msg::ReflectNotify<&CCheckListCtrl::OnGetDispInfo>(LVN_GETDISPINFOA),
+        msg::ReflectNotify<&CCheckListCtrl::OnFindItem>(LVN_ODFINDITEMA),
+        msg::ReflectNotify<&CCheckListCtrl::OnFindItem>(LVN_ODFINDITEMW),
     };
     static const MessageMap map = MakeMessageMap(&CListCtrl::GetThisMessageMap, entries);
     return &map;
@@ -32,12 +38,19 @@ CCheckListCtrl::~CCheckListCtrl()
     DestroyWindow();
 }
 
+BOOL CCheckListCtrl::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    cs.style |= LVS_OWNERDATA;
+    return CListCtrl::PreCreateWindow(cs);
+}
+
 // Full-row selection alone, two columns of half the creation width, the icon and state
-// image lists.
+// image lists; the check marks are this object's to give.
 int CCheckListCtrl::OnCreate(CREATESTRUCTA* cs)
 {
     if (Default() == -1)
         return -1;
+    SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK);
     SetExtendedStyle(LVS_EX_FULLROWSELECT);
     InsertColumn(0, m_pszFirstColumn, LVCFMT_LEFT, cs->cx / 2);
     InsertColumn(1, m_pszSecondColumn, LVCFMT_LEFT, cs->cx / 2);
@@ -69,6 +82,100 @@ void CCheckListCtrl::OnMouseMove(UINT, POINT)
 void CCheckListCtrl::ClearItems()
 {
     DeleteAllItems();
+}
+
+LRESULT CCheckListCtrl::OnDeleteAllItems(WPARAM, LPARAM)
+{
+    m_rows.clear();
+    return Default();
+}
+
+DWORD_PTR CCheckListCtrl::GetItemData(int nItem) const
+{
+    return IsRow(nItem) ? m_rows[nItem].data : 0;
+}
+
+std::string CCheckListCtrl::GetItemText(int nItem, int nSubItem) const
+{
+    if (!IsRow(nItem) || nSubItem < 0 || nSubItem > 1)
+        return std::string();
+    return nSubItem == 0 ? m_rows[nItem].first : m_rows[nItem].second;
+}
+
+BOOL CCheckListCtrl::SetCheck(int nItem, BOOL checked)
+{
+    if (!IsRow(nItem))
+        return FALSE;
+    if (m_rows[nItem].checked != (checked != FALSE)) {
+        m_rows[nItem].checked = checked != FALSE;
+        SendMessage(LVM_REDRAWITEMS, nItem, nItem);
+    }
+    return TRUE;
+}
+
+BOOL CCheckListCtrl::GetCheck(int nItem) const
+{
+    return IsRow(nItem) && m_rows[nItem].checked;
+}
+
+void CCheckListCtrl::SyncItemCount()
+{
+    SendMessage(LVM_SETITEMCOUNT, m_rows.size(), LVSICF_NOSCROLL);
+}
+
+LRESULT CCheckListCtrl::OnGetDispInfo(NMHDR* header)
+{
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if (!IsRow(item.iItem))
+        return 0;
+    const SRow& row = m_rows[item.iItem];
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        const std::string& text = item.iSubItem == 0 ? row.first : item.iSubItem == 1 ? row.second : std::string();
+        lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+    }
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = 0;   // the play button
+    if (item.mask & LVIF_STATE) {
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(row.checked ? 2 : 1);
+        item.stateMask |= LVIS_STATEIMAGEMASK;
+    }
+    return 0;
+}
+
+// From the start row on (round to it again with LVFI_WRAP): a row whose name starts with
+// the text (LVFI_PARTIAL) or is the text (LVFI_STRING), either case, or holds the data
+// (LVFI_PARAM); the row, or -1.
+LRESULT CCheckListCtrl::OnFindItem(NMHDR* header)
+{
+    const auto* find = reinterpret_cast<NMLVFINDITEMA*>(header);
+    const UINT flags = find->lvfi.flags;
+    std::string wanted;
+    if (flags & (LVFI_STRING | LVFI_PARTIAL)) {
+        if (!find->lvfi.psz)
+            return -1;
+        if (header->code == LVN_ODFINDITEMW) {
+            const auto* wide = reinterpret_cast<const wchar_t*>(find->lvfi.psz);
+            char text[MAX_PATH] = {};
+            if (!WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr))
+                return -1;
+            wanted = text;
+        } else {
+            wanted = find->lvfi.psz;
+        }
+    }
+    const int count = GetItemCount();
+    const int start = find->iStart >= 0 && find->iStart < count ? find->iStart : 0;
+    const int span = (flags & LVFI_WRAP) ? count : count - start;
+    for (int i = 0; i < span; ++i) {
+        const int row = (start + i) % count;
+        const std::string& name = m_rows[row].first;
+        const bool found = (flags & LVFI_PARAM)     ? m_rows[row].data == static_cast<DWORD>(find->lvfi.lParam)
+                           : (flags & LVFI_PARTIAL) ? _strnicmp(name.c_str(), wanted.c_str(), wanted.size()) == 0
+                                                    : _stricmp(name.c_str(), wanted.c_str()) == 0;
+        if (found)
+            return row;
+    }
+    return -1;
 }
 
 bool CCheckListCtrl::GetSelectedItem(int& nItem) const
@@ -146,7 +253,7 @@ void CCheckListCtrl::SetSelectedAndFocused(int nItem)
 
 void CCheckListCtrl::BeginRebuild()
 {
-    DeleteAllItems();
+    ClearItems();
     m_bRebuilding = true;
     m_nLastInserted = -1;
 }
@@ -154,23 +261,25 @@ void CCheckListCtrl::BeginRebuild()
 void CCheckListCtrl::EndRebuild()
 {
     m_bRebuilding = false;
+    SyncItemCount();
     if (m_nLastInserted >= 0)
         SetSelectedAndFocused(m_nLastInserted);
 }
 
-// One insert carries the text, icon, data, check mark and selection, so that the list view
-// handles and notifies one change per row rather than four.
+// A position past the end appends, as a list view's own insert does. During a rebuild the
+// list view hears of the rows once, at its end.
 int CCheckListCtrl::InsertRow(int nItem, const char* first, const char* second, DWORD data, bool checked)
 {
-    const UINT selection = m_bRebuilding ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
-    const int row = InsertItem(LVIF_TEXT | LVIF_STATE | LVIF_IMAGE | LVIF_PARAM, nItem, first,
-                               selection | INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), selection | LVIS_STATEIMAGEMASK, 0,
-                               static_cast<LPARAM>(data));
-    if (row < 0)
+    if (nItem < 0)
         return -1;
-    SetItemText(row, 1, second);
-    if (m_bRebuilding)
+    const int row = std::min(nItem, GetItemCount());
+    m_rows.insert(m_rows.begin() + row, SRow{first ? first : "", second ? second : "", data, checked});
+    if (m_bRebuilding) {
         m_nLastInserted = row;
+        return row;
+    }
+    SyncItemCount();
+    SetSelectedAndFocused(row);
     return row;
 }
 

@@ -10,14 +10,6 @@ const MessageMap* CChroListCtrl::GetThisMessageMap()
         msg::ReflectNotify<&CChroListCtrl::OnDoubleClick>(NM_DBLCLK),
         msg::ReflectNotify<&CChroListCtrl::OnKeyDown>(LVN_KEYDOWN),
         msg::Message<&CChroListCtrl::OnDeleteAllItems>(LVM_DELETEALLITEMS),
-        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_INSERTITEMA),
-        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_INSERTITEMW),
-        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_SETITEMA),
-        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_SETITEMW),
-        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_DELETEITEM),
-        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_SORTITEMS),
-        msg::Message<&CChroListCtrl::OnRowsChanged>(LVM_SORTITEMSEX),
-        msg::Message<&CChroListCtrl::OnRowsChanged>(WM_NCDESTROY),
     };
     static const MessageMap map = MakeMessageMap(&CCheckListCtrl::GetThisMessageMap, entries);
     return &map;
@@ -29,9 +21,7 @@ CChroListCtrl::~CChroListCtrl() = default;
 
 BOOL CChroListCtrl::AddItem(int nItem, const char* name, const char* description, DWORD data, bool checked)
 {
-    m_bAdding = true;
     const int row = InsertRow(nItem, name, description, data, checked);
-    m_bAdding = false;
     if (row < 0)
         return FALSE;
     m_dataIndex.Add(data);
@@ -169,22 +159,9 @@ LRESULT CChroListCtrl::OnKeyDown(NMHDR* header)
     return 0;
 }
 
-LRESULT CChroListCtrl::OnRowsChanged(WPARAM, LPARAM)
+LRESULT CChroListCtrl::OnDeleteAllItems(WPARAM wParam, LPARAM lParam)
 {
-    if (!m_bAdding) {
-        m_dataIndex.Invalidate();
-        m_nLastAdded = -1;
-    }
-    return Default();
-}
-
-LRESULT CChroListCtrl::OnDeleteAllItems(WPARAM, LPARAM)
-{
-    const LRESULT result = Default();
-    if (result)
-        m_dataIndex.Reset();
-    else
-        m_dataIndex.Invalidate();
+    m_dataIndex.Reset();
     m_nLastAdded = -1;
-    return result;
+    return CCheckListCtrl::OnDeleteAllItems(wParam, lParam);
 }

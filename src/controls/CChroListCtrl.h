@@ -11,7 +11,7 @@ public:
     CChroListCtrl();
     ~CChroListCtrl() override;
 
-    // Inserts a selected, focused row at nItem; FALSE when the list view refused the row.
+    // Inserts a selected, focused row at nItem; FALSE for a negative position.
     BOOL AddItem(int nItem, const char* name, const char* description, DWORD data, bool checked);
     void CountItems(int& count) const;
     bool HasItems(int& count) const;
@@ -33,12 +33,9 @@ private:
     void OnRButtonDown(UINT, POINT);
     LRESULT OnDoubleClick(NMHDR*);
     LRESULT OnKeyDown(NMHDR* header);
-    // Row insertions, changes and deletions that did not come from AddItem.
-    LRESULT OnRowsChanged(WPARAM, LPARAM);
-    LRESULT OnDeleteAllItems(WPARAM, LPARAM);
+    LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
 
     CItemDataIndex m_dataIndex;
     int m_nLastAdded = -1;       // the row the last AddItem inserted, while still known
     DWORD m_lastAddedData = 0;   // ... and the data it holds
-    bool m_bAdding = false;
 };

@@ -4,21 +4,21 @@
 
 #include <unordered_map>
 
-// How many rows of a list hold each item data value, kept while every change to the rows
-// is known. It lets a look-up by data answer at once for a value that no row or exactly
-// one row holds; after a change it did not see, it knows nothing until the next reset.
+// How many rows of a list hold each item data value, kept by the list that owns the rows. It
+// lets a look-up by data answer at once for a value that no row or exactly one row holds.
 class CItemDataIndex {
 public:
-    // The list is empty and every later change will be reported.
-    void Reset();
-    // A change was not reported: nothing is known until the next Reset.
-    void Invalidate();
+    // The list is empty.
+    void Reset() { m_counts.clear(); }
     // A row with this data was added.
-    void Add(DWORD data);
-    // How many rows hold data, or -1 when that is not known.
-    int Count(DWORD data) const;
+    void Add(DWORD data) { ++m_counts[data]; }
+    // How many rows hold data.
+    int Count(DWORD data) const
+    {
+        const auto found = m_counts.find(data);
+        return found == m_counts.end() ? 0 : found->second;
+    }
 
 private:
     std::unordered_map<DWORD, int> m_counts;
-    bool m_bValid = false;
 };

@@ -255,11 +255,10 @@ TEST_F(GroupListTest, GetFirstCheckedItemData)
 
 TEST_F(GroupListTest, SelectAfterDeleteLeavesTheFocusAlone)
 {
-    Fill(3, -1);
-    m_list.SetItemState(2, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    Fill(2, -1);   // three rows, the last one deleted
+    m_list.SetItemState(1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     m_list.SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
     int row = 2;
-    m_list.DeleteItem(row);
     EXPECT_TRUE(m_list.SelectAfterDelete(2, row));
     EXPECT_EQ(row, 1);
     EXPECT_EQ(SelectedRows(m_list), Rows{1});
@@ -310,7 +309,8 @@ TEST_F(GroupListTest, AutoSizeColumnsTakesTheSmallerWidthFromColumnOne)
 
     // A comment longer than the room left: the column takes the room left.
     const std::string longText(150, 'C');
-    m_list.SetItemText(0, 1, longText.c_str());
+    m_list.ClearItems();
+    m_list.AddItem(0, 1, "g", longText.c_str(), false);
     m_list.SetColumnWidth(1, LVSCW_AUTOSIZE);
     ASSERT_GT(m_list.GetColumnWidth(1), fill);
     m_list.SetColumnWidth(1, 40);

@@ -59,7 +59,8 @@ TEST(ListWithoutParent, InputPostsNothing)
         ui::PumpPending();
         EXPECT_EQ(CQueueWatch::s_seen, Names{}) << c.list;
         // The press on the box was handled: the chromatogram's check toggled, the group's moved.
-        EXPECT_EQ(Checks(*list), (Marks{false, true})) << c.list;
+        // (With no parent, the list view itself cannot be asked for the marks.)
+        EXPECT_EQ((Marks{list->GetCheck(0) != FALSE, list->GetCheck(1) != FALSE}), (Marks{false, true})) << c.list;
     }
 }
 }   // namespace
