@@ -269,6 +269,18 @@ TEST_F(GroupListTest, SelectAfterDeleteLeavesTheFocusAlone)
     EXPECT_FALSE(m_list.SelectAfterDelete(0, row));
 }
 
+// The list view finds rows by the letters typed through the list, which holds the names.
+TEST_F(GroupListTest, TypedLettersSelectTheNextRowWhoseNameStartsWithThem)
+{
+    for (const char* name : {"Lipids", "Peptides", "Pesticides", "Blanks"})
+        ASSERT_TRUE(m_list.AddItem(m_list.GetItemCount(), 1, name, "", false));
+    m_list.SelectItem(0);
+    for (char key : std::string("PES"))
+        ui::PressKey(m_list, key);
+    EXPECT_EQ(SelectedRows(m_list), Rows{2});
+    EXPECT_EQ(FocusedRow(m_list), 2);
+}
+
 TEST_F(GroupListTest, SelectItemTakesTheFocusOnlyWhenTheMainWindowShows)
 {
     Fill(3, -1);
