@@ -5,6 +5,7 @@
 #include "Registry.h"
 #include "TestHostWindow.h"
 #include "ToolProcess.h"
+#include "VantraceVersion.h"
 
 #include "resource.h"
 
@@ -101,6 +102,21 @@ TEST_F(FrameCommandTest, HostRequestWithAutomateOffSendsOneTotalIonCurrentTrace)
     ui::PumpFor(200);
     ASSERT_EQ(m_host.Texts().size(), 1u);
     EXPECT_EQ(m_host.Texts()[0], "app.command[chrodisplay:add](TIC:1)");
+}
+
+// The About box reads the program's version resource through a DLL loaded only then.
+TEST_F(FrameCommandTest, AboutBoxShowsTheProgramsVersion)
+{
+    m_tool.SendCommand(1);
+    m_tool.PostFrameCommand(ID_APP_ABOUT);
+    HWND about = nullptr;
+    for (int i = 0; i < 100 && !about; ++i) {
+        ui::PumpFor(50);
+        about = ui::FindDialog("About Vantrace", GetProcessId(m_tool.Process()));
+    }
+    ASSERT_NE(about, nullptr);
+    EXPECT_NE(ui::StaticTexts(about).find("Version " VT_VERSION_TEXT), std::string::npos) << ui::StaticTexts(about);
+    ui::PressButton(about, IDOK);
 }
 
 // The host's close waits while a modal dialog of the tool is open (the frame is disabled
