@@ -18,6 +18,32 @@ const char kWorkspaceClass[] = "VantraceWorkspace";
 const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS
                          | LVS_ALIGNLEFT | LVS_NOSORTHEADER;
 const UINT kListId = 1;
+
+// Column and size changes to both lists with their redraw off. A list view lays out its
+// header after every such change while it redraws, and under Wine each of those moves costs
+// four round trips to the server: hundreds in one start. Redrawn again, each list lays its
+// header out once.
+class CListsLayout {
+public:
+    CListsLayout(CListCtrl& first, CListCtrl& second) : m_first(first), m_second(second)
+    {
+        m_first.SetRedraw(FALSE);
+        m_second.SetRedraw(FALSE);
+    }
+    ~CListsLayout()
+    {
+        for (CListCtrl* list : {&m_first, &m_second}) {
+            list->SetRedraw(TRUE);
+            list->Invalidate();
+        }
+    }
+    CListsLayout(const CListsLayout&) = delete;
+    CListsLayout& operator=(const CListsLayout&) = delete;
+
+private:
+    CListCtrl& m_first;
+    CListCtrl& m_second;
+};
 }   // namespace
 
 const MessageMap* CWorkspaceView::GetThisMessageMap()
@@ -168,6 +194,7 @@ void CWorkspaceView::OnSize(UINT, int, int)
         if (rc.left || rc.top || rc.right || rc.bottom)
             list.MoveWindow(rc, TRUE);
     };
+    CListsLayout layout(groups, chros);
     place(groups, groupRect);
     place(chros, chroRect);
     groups.SetColumnWidths(colWidth);
@@ -180,20 +207,23 @@ void CWorkspaceView::ApplyViewMode(bool mini)
     CChroListCtrl& chros = m_pData->m_chroList;
     int selected = 0;
     groups.GetSelectedItem(selected);
-    if (mini) {
-        groups.DeleteColumn(1);
-        chros.DeleteColumn(1);
-    } else if (groups.GetColumnWidth(0) > 0) {
-        // Only a list that lost its second column in Mini view gets it back: the frame may
-        // have laid the lists out before the first switch, and a list that still has both
-        // columns must not gain a third.
-        if (groups.GetHeaderItemCount() < 2)
-            groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
-        if (chros.GetHeaderItemCount() < 2)
-            chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
+    {
+        CListsLayout layout(groups, chros);
+        if (mini) {
+            groups.DeleteColumn(1);
+            chros.DeleteColumn(1);
+        } else if (groups.GetColumnWidth(0) > 0) {
+            // Only a list that lost its second column in Mini view gets it back: the frame may
+            // have laid the lists out before the first switch, and a list that still has both
+            // columns must not gain a third.
+            if (groups.GetHeaderItemCount() < 2)
+                groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
+            if (chros.GetHeaderItemCount() < 2)
+                chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
+        }
+        groups.AutoSizeColumns();
+        chros.AutoSizeColumns();
     }
-    groups.AutoSizeColumns();
-    chros.AutoSizeColumns();
     RefreshChromatogramList();
     RefreshGroupList();
     groups.SelectItem(selected);
