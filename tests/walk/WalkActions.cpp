@@ -4,6 +4,7 @@
 #include "PopupMenuReader.h"
 #include "Pump.h"
 #include "WalkAnswers.h"
+#include "WalkFileActions.h"
 #include "WorkspaceFixture.h"
 #include "resource.h"
 
@@ -18,7 +19,6 @@ const int kMaxGroups = 10;   // rows beyond the visible ones could not be presse
 const int kMaxChros = 12;
 const char kNameEmpty[] = "Chromatogram name is empty";
 const char kGroupNameEmpty[] = "Group name is empty";
-const char kWriteFailure[] = "Unable to write to file. Please ensure file is not read only.";
 
 int ChroRows(Step& s)
 {
@@ -406,150 +406,6 @@ void RunRightClick(Step& s)
     });
     if (!opened)
         s.problem += "no context menu opened\n";
-}
-
-// ---- files ----
-
-// Save through the has-changed prompt or the Save command: the windows of a successful
-// save of the current list, and the model after it.
-void ExpectSave(Step& s, std::vector<Window>& windows, bool& cancelled)
-{
-    ModelState& m = s.expected;
-    cancelled = false;
-    if (m.fileName == "Untitled.vtl" || m.pathName.empty()) {
-        const std::string name = "walk" + std::to_string(s.number) + ".vtl";
-        const std::string path = s.ui.PathOf(name);
-        windows.push_back({"Save As", IDOK, TypeFileName(path), ""});
-        m.Saved(path, name);
-    } else {
-        m.Saved(m.pathName, m.fileName);
-    }
-}
-
-// The file just saved holds the model's list.
-void CheckSavedFile(Step& s)
-{
-    ListData onDisk;
-    if (!WalkDriver::LoadFile(s.expected.pathName, onDisk))
-        s.problem += "the saved file " + s.expected.pathName + " cannot be loaded\n";
-    else if (!(onDisk == s.expected.files[s.expected.pathName]))
-        s.problem += "the saved file holds\n" + Describe(onDisk) + "the model saved\n"
-                     + Describe(s.expected.files[s.expected.pathName]);
-}
-
-void RunSave(Step& s)
-{
-    std::vector<Window> windows;
-    bool cancelled = false;
-    const bool asks = s.expected.fileName == "Untitled.vtl" || s.expected.pathName.empty();
-    if (asks && s.rng.Chance(20)) {
-        windows.push_back({"Save As", IDCANCEL, {}, ""});
-        cancelled = true;
-    } else {
-        ExpectSave(s, windows, cancelled);
-    }
-    s.did = cancelled ? "Save As cancelled" : "to " + s.expected.fileName;
-    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_SAVE); });
-    if (!cancelled)
-        CheckSavedFile(s);
-}
-
-void RunSaveAs(Step& s)
-{
-    if (s.rng.Chance(15)) {
-        s.did = "cancelled";
-        s.problem = s.ui.Run({{"Save As", IDCANCEL, {}, ""}}, [&] { s.ui.Command(ID_FILE_SAVE_AS); });
-        return;
-    }
-    const std::string name = "walk" + std::to_string(s.number) + ".vtl";
-    const std::string path = s.ui.PathOf(name);
-    s.did = "to " + name;
-    s.problem = s.ui.Run({{"Save As", IDOK, TypeFileName(path), ""}}, [&] { s.ui.Command(ID_FILE_SAVE_AS); });
-    s.expected.Saved(path, name);
-    CheckSavedFile(s);
-}
-
-int WeightFailedSave(Step& s)
-{
-    return s.expected.fileName != "Untitled.vtl" && !s.expected.pathName.empty() ? 1 : 0;
-}
-
-// The current file made read-only: the save is refused and the file stays as it was.
-void RunFailedSave(Step& s)
-{
-    const std::string path = s.expected.pathName;
-    const std::string before = WalkDriver::ReadBytes(path);
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    s.did = "to read-only " + s.expected.fileName;
-    s.problem = s.ui.Run({{"Vantrace", IDOK, {}, kWriteFailure}}, [&] { s.ui.Command(ID_FILE_SAVE); });
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (WalkDriver::ReadBytes(path) != before)
-        s.problem += "the failed save changed " + path + "\n";
-}
-
-enum class SaveFirst { None, Saved, Stopped };
-
-// The has-changed prompt of New and Open: No goes on, Yes saves first. A save that does not
-// happen (its Save As cancelled) stops the command with nothing changed.
-SaveFirst ExpectSaveFirst(Step& s, std::vector<Window>& windows)
-{
-    if (!s.expected.modified)
-        return SaveFirst::None;
-    const std::string text = s.expected.fileName + " has changed. Do you want to save changes?";
-    if (s.rng.Chance(50)) {
-        windows.push_back({"Save File", IDNO, {}, text});
-        s.did += "No to saving, ";
-        return SaveFirst::None;
-    }
-    windows.push_back({"Save File", IDYES, {}, text});
-    const bool asks = s.expected.fileName == "Untitled.vtl" || s.expected.pathName.empty();
-    if (asks && s.rng.Chance(30)) {
-        windows.push_back({"Save As", IDCANCEL, {}, ""});
-        s.did += "Save As cancelled, stopped";
-        return SaveFirst::Stopped;
-    }
-    bool cancelled = false;
-    ExpectSave(s, windows, cancelled);
-    s.did += "saved to " + s.expected.fileName + ", ";
-    return SaveFirst::Saved;
-}
-
-void RunNew(Step& s)
-{
-    std::vector<Window> windows;
-    const SaveFirst first = ExpectSaveFirst(s, windows);
-    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_NEW); });
-    if (first == SaveFirst::Saved)
-        CheckSavedFile(s);
-    if (first != SaveFirst::Stopped)
-        s.expected.Cleared();
-}
-
-int WeightOpen(Step& s)
-{
-    return s.expected.files.empty() ? 0 : 2;
-}
-
-void RunOpen(Step& s)
-{
-    std::vector<Window> windows;
-    const SaveFirst first = ExpectSaveFirst(s, windows);
-    const bool cancel = first == SaveFirst::Stopped || s.rng.Chance(15);
-    auto file = s.expected.files.begin();
-    std::advance(file, s.rng.Below(static_cast<int>(s.expected.files.size())));
-    const std::string path = file->first;
-    if (first != SaveFirst::Stopped)   // a stopped command opens no Open dialog
-        windows.push_back({"Open", cancel ? IDCANCEL : IDOK, cancel ? nullptr : TypeFileName(path), ""});
-    s.did += cancel ? "cancelled" : path.substr(path.find_last_of('\\') + 1);
-    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_OPEN); });
-    if (first == SaveFirst::Saved)
-        CheckSavedFile(s);
-    if (!cancel) {
-        s.expected.list = s.expected.files[path];
-        s.expected.pathName = path;
-        s.expected.fileName = path.substr(path.find_last_of('\\') + 1);
-        s.expected.Forget();
-    }
 }
 
 int Always(Step&)
