@@ -130,8 +130,8 @@ LRESULT CCheckListCtrl::OnGetDispInfo(NMHDR* header)
         return 0;
     const SRow& row = m_rows[item.iItem];
     if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-        const std::string& text = item.iSubItem == 0 ? row.first : item.iSubItem == 1 ? row.second : std::string();
-        lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+        const char* text = item.iSubItem == 0 ? row.first.c_str() : item.iSubItem == 1 ? row.second.c_str() : "";
+        lstrcpynA(item.pszText, text, item.cchTextMax);
     }
     if (item.mask & LVIF_IMAGE)
         item.iImage = 0;   // the play button
