@@ -1,6 +1,7 @@
 // The chromatogram table reader and writer and the clipboard record codec: plain C++, run
 // natively and under Wine. Tables of inputs, and round trips through the writers and
 // through the reformatting a spreadsheet does.
+#include "TestChro.h"
 #include "CChroTableReader.h"
 #include "CChroTableWriter.h"
 #include "CDelimitedReader.h"
@@ -42,19 +43,6 @@ struct SCase {
     std::string text;
     std::vector<std::string> expected;
 };
-
-CChromatogramData Chro(const std::string& name, int type, int function, const std::string& mass, int channel,
-                       bool checked)
-{
-    CChromatogramData chro;
-    chro.m_strName = name;
-    chro.m_nType = type;
-    chro.m_nFunction = function;
-    chro.m_strMass = mass;
-    chro.m_nAnalogue = channel;
-    chro.m_bChecked = checked;
-    return chro;
-}
 
 void ExpectSameFields(const CChromatogramData& a, const CChromatogramData& b)
 {

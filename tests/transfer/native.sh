@@ -11,7 +11,7 @@ sources=("$root/tests/transfer/TransferReaderTest.cpp" "$root/src/transfer/CChro
          "$root/src/transfer/ChroRecordCodec.cpp" "$root/src/transfer/TableColumns.cpp"
          "$root/src/dialogs/ChroRules.cpp")
 target="$out/test_transfer_native"
-if [ ! -x "$target" ] || [ -n "$(find "${sources[@]}" "$root/src/transfer" -newer "$target" -name '*.[ch]*' | head -1)" ]; then
+if [ ! -x "$target" ] || [ -n "$(find "${sources[@]}" "$root/src/transfer" "$root/tests/transfer" -newer "$target" -name '*.[ch]*' | head -1)" ]; then
     clang++ -std=c++20 -O1 -Wall -Wextra -Werror -I"$root/src/transfer" -I"$root/src/dialogs" \
         -I"$root/libraries/listdata" "${sources[@]}" -lgtest -lgtest_main -pthread -o "$target"
 fi

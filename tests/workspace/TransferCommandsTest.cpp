@@ -1,5 +1,6 @@
 // Chromatograms in and out through the real commands: the real clipboard, the real preview,
 // export choice and file dialogs answered through their controls, and real files.
+#include "TestChro.h"
 #include "DialogAnswerer.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
@@ -65,19 +66,6 @@ ui::DialogAnswerer::Action ReadPreview(SPreviewSeen& seen, int nameColumn = 0)
         }
         seen.okEnabled = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
     };
-}
-
-CChromatogramData Chro(const std::string& name, int type, int function, const std::string& mass, int channel,
-                       bool checked)
-{
-    CChromatogramData chro;
-    chro.m_strName = name;
-    chro.m_nType = type;
-    chro.m_nFunction = function;
-    chro.m_strMass = mass;
-    chro.m_nAnalogue = channel;
-    chro.m_bChecked = checked;
-    return chro;
 }
 
 class TransferCommandsTest : public WorkspaceFixture {
