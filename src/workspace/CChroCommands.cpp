@@ -230,13 +230,13 @@ void CChroCommands::OnUpdateMoveCommands(CCmdUI* pCmdUI)
 }
 
 // Called when a chromatogram's check box was toggled by mouse or space bar.
-LRESULT CChroCommands::OnChroCheck(WPARAM, LPARAM)
+LRESULT CChroCommands::OnChroCheck(WPARAM, LPARAM lParam)
 {
     CChroListCtrl& chros = m_view.ChroList();
     const DWORD groupId = SelectedGroup(m_view);
-    DWORD chroId = 0;
-    chros.GetCurrentItemData(chroId);
-    const bool checked = chros.IsCurrentItemChecked();
+    const SListNotify what = chros.Notification(lParam, true);
+    const DWORD chroId = what.id;
+    const bool checked = what.checked;
     // A toggle that changes no record (no row, or the mark the record has) is no edit.
     CChromatogramData record;
     if (m_document.Manager().GetChromatogram(groupId, chroId, record)) {

@@ -30,7 +30,7 @@ private:
     void OnDeleteChromatogram();
     void OnUpdateChroCommands(CCmdUI* pCmdUI);
     void OnUpdateMoveCommands(CCmdUI* pCmdUI);
-    LRESULT OnChroCheck(WPARAM, LPARAM);
+    LRESULT OnChroCheck(WPARAM, LPARAM lParam);
     LRESULT OnChroDeleteKey(WPARAM, LPARAM);
     LRESULT OnChroContextMenu(WPARAM, LPARAM);
 

@@ -195,13 +195,20 @@ bool CGroupCommands::DeleteGroup(DWORD groupId)
     return m_document.ApplyEdit(std::move(step));
 }
 
-// Called when the user has moved the group check mark to another group.
-LRESULT CGroupCommands::OnGroupCheck(WPARAM, LPARAM)
+// Called when the user has moved the group check mark to another group: the payload names
+// the group and its mark. A message posted without one finds the checked group in the list.
+LRESULT CGroupCommands::OnGroupCheck(WPARAM, LPARAM lParam)
 {
     CGroupListCtrl& groups = m_view.GroupList();
     DWORD groupId = 0;
-    const bool found = groups.GetFirstCheckedItemData(groupId);
-    const bool checked = found && groups.IsCurrentItemChecked();
+    bool checked = false;
+    if (const SListNotify* what = groups.NotifyOf(lParam)) {
+        groupId = what->id;
+        checked = what->checked;
+    } else {
+        const bool found = groups.GetFirstCheckedItemData(groupId);
+        checked = found && groups.IsCurrentItemChecked();
+    }
     const CListManager& manager = m_document.Manager();
     // The list has cleared every other mark; clear them in the records too, or the group
     // checked before would still count as checked at the next refresh, save or host request.

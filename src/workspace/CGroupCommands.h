@@ -34,7 +34,7 @@ private:
     void OnMoveGroupDown() { MoveGroup(+1); }
     void OnUpdateGroupCommands(CCmdUI* pCmdUI);
     void OnUpdateMoveGroup(CCmdUI* pCmdUI);
-    LRESULT OnGroupCheck(WPARAM, LPARAM);
+    LRESULT OnGroupCheck(WPARAM, LPARAM lParam);
     LRESULT OnGroupDeleteKey(WPARAM, LPARAM);
     LRESULT OnGroupContextMenu(WPARAM, LPARAM);
     // The selected group row and whether it can move that way.

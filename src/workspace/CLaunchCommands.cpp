@@ -42,22 +42,21 @@ bool CLaunchCommands::LaunchChromatogram(DWORD groupId, DWORD chroId, const char
     return CGroupLaunch(m_document.Manager()).LaunchChromatogram(groupId, chroId, kind);
 }
 
-void CLaunchCommands::LaunchSelectedGroup()
+// The group row picked, when the chromatogram list shows rows.
+void CLaunchCommands::LaunchSelectedGroup(const SListNotify& what)
 {
-    DWORD groupId = 0;
-    m_view.GroupList().GetSelectedItemData(groupId);
     int rows = 0;
     if (m_view.ChroList().HasItems(rows))
-        LaunchGroup(groupId);
+        LaunchGroup(what.id);
 }
 
-void CLaunchCommands::LaunchSelectedChromatogram()
+// The chromatogram row picked, in the selected group.
+void CLaunchCommands::LaunchSelectedChromatogram(const SListNotify& what)
 {
     DWORD groupId = 0;
     m_view.GroupList().GetSelectedItemData(groupId);
-    DWORD chroId = 0;
-    if (m_view.ChroList().GetSelectedItemData(chroId))
-        LaunchChromatogram(groupId, chroId, "default");
+    if (what.row >= 0)
+        LaunchChromatogram(groupId, what.id, "default");
 }
 
 // The checked group is launched when the host asks, if Visible and Automate are both on.
@@ -87,15 +86,15 @@ void CLaunchCommands::LaunchForHost()
     link.LaunchChromatogram(record, "add");
 }
 
-LRESULT CLaunchCommands::OnGroupLaunch(WPARAM, LPARAM)
+LRESULT CLaunchCommands::OnGroupLaunch(WPARAM, LPARAM lParam)
 {
-    LaunchSelectedGroup();
+    LaunchSelectedGroup(m_view.GroupList().Notification(lParam));
     return 0;
 }
 
-LRESULT CLaunchCommands::OnChroLaunch(WPARAM, LPARAM)
+LRESULT CLaunchCommands::OnChroLaunch(WPARAM, LPARAM lParam)
 {
-    LaunchSelectedChromatogram();
+    LaunchSelectedChromatogram(m_view.ChroList().Notification(lParam));
     return 0;
 }
 

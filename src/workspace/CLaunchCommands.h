@@ -8,6 +8,7 @@ class CAppOptions;
 class CCmdUI;
 class CListDocument;
 class CWorkspaceView;
+struct SListNotify;
 
 // The launch triggers: the group and chromatogram lists, the host's request, Next group,
 // Previous group and the Automate switch, whose copy it keeps.
@@ -29,13 +30,13 @@ public:
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
 private:
-    void LaunchSelectedGroup();
-    void LaunchSelectedChromatogram();
+    void LaunchSelectedGroup(const SListNotify& what);
+    void LaunchSelectedChromatogram(const SListNotify& what);
     bool AutoLaunchActiveGroup();
     // Launches a group after stepping the selected group row by delta (Next +1, Previous -1).
     void LaunchNeighbourGroup(int delta);
-    LRESULT OnGroupLaunch(WPARAM, LPARAM);
-    LRESULT OnChroLaunch(WPARAM, LPARAM);
+    LRESULT OnGroupLaunch(WPARAM, LPARAM lParam);
+    LRESULT OnChroLaunch(WPARAM, LPARAM lParam);
     void OnNextGroup() { LaunchNeighbourGroup(+1); }
     void OnPreviousGroup() { LaunchNeighbourGroup(-1); }
     void OnAutomate();

@@ -44,6 +44,21 @@ private:
     CListCtrl& m_second;
 };
 
+// The chromatogram row picked (none: the first) becomes the row the list manager and the
+// options remember for the selected group.
+void SyncSelection(const CGroupListCtrl& groups, const CChroListCtrl& chros, CListManager& manager,
+                   CAppOptions& options, int row)
+{
+    DWORD groupId = 0;
+    groups.GetSelectedItemData(groupId);
+    int rows = 0;
+    if (!chros.HasItems(rows))
+        return;
+    const int index = row >= 0 ? row : 0;
+    manager.SetChroSelection(groupId, index);
+    options.SetChromatogram(index);
+}
+
 // Selects and focuses the group's row, or no row, without moving the keyboard focus.
 void SelectGroupRow(CGroupListCtrl& groups, const CListManager& manager, DWORD groupId)
 {
@@ -264,33 +279,27 @@ void CWorkspaceView::IsModified(bool& modified) const
     modified = m_document.IsModified();
 }
 
-LRESULT CWorkspaceView::OnGroupUpdate(WPARAM, LPARAM)
+// Called when the user picked a group (mouse, Up, Down); a press on its icon launches it.
+LRESULT CWorkspaceView::OnGroupUpdate(WPARAM, LPARAM lParam)
 {
-    CGroupListCtrl& groups = m_groupList;
-    int selected = 0;
-    groups.GetSelectedItem(selected);
-    m_pOptions->SetGroup(selected);
+    const SListNotify what = m_groupList.Notification(lParam);
+    m_pOptions->SetGroup(what.row >= 0 ? what.row : 0);
     RefreshChromatogramList();
     int rows = 0;
-    if (groups.IsCursorOnItemIcon() && m_chroList.HasItems(rows)) {
-        DWORD groupId = 0;
-        groups.GetSelectedItemData(groupId);
-        m_launch.LaunchGroup(groupId);
-    }
+    if (what.onIcon && m_chroList.HasItems(rows))
+        m_launch.LaunchGroup(what.id);
     return 1;
 }
 
 // Whatever moved the group selection, the chromatogram list shows the selected group, and
 // the chromatogram commands, which act on the selected group, act on the one shown.
-LRESULT CWorkspaceView::OnGroupSelected(WPARAM, LPARAM)
+LRESULT CWorkspaceView::OnGroupSelected(WPARAM, LPARAM lParam)
 {
-    DWORD groupId = 0;
-    m_groupList.GetSelectedItemData(groupId);
-    if (groupId == m_shownGroupId)
+    const SListNotify what = m_groupList.Notification(lParam);
+    if (what.id == m_shownGroupId)
         return 0;
-    int row = 0;
-    if (m_groupList.GetSelectedItem(row))
-        m_pOptions->SetGroup(row);
+    if (what.row >= 0)
+        m_pOptions->SetGroup(what.row);
     RefreshChromatogramList();
     return 0;
 }
@@ -317,15 +326,7 @@ void CWorkspaceView::FocusChromatogramList()
 
 void CWorkspaceView::SyncChromatogramSelection()
 {
-    DWORD groupId = 0;
-    m_groupList.GetSelectedItemData(groupId);
-    int index = 0;
-    m_chroList.GetSelectedItem(index);
-    int rows = 0;
-    if (!m_chroList.HasItems(rows))
-        return;
-    m_document.Manager().SetChroSelection(groupId, index);
-    m_pOptions->SetChromatogram(index);
+    SyncSelection(m_groupList, m_chroList, m_document.Manager(), *m_pOptions, m_chroList.SelectedRow());
 }
 
 // The rows the options remember, or the first rows when those are gone.
@@ -347,9 +348,9 @@ void CWorkspaceView::ShowWithStoredSelection()
 }
 
 // Called when the user may have picked another chromatogram row (click, Up, Down).
-LRESULT CWorkspaceView::OnChroUpdate(WPARAM, LPARAM)
+LRESULT CWorkspaceView::OnChroUpdate(WPARAM, LPARAM lParam)
 {
-    SyncChromatogramSelection();
+    SyncSelection(m_groupList, m_chroList, m_document.Manager(), *m_pOptions, m_chroList.Notification(lParam).row);
     return 1;
 }
 
