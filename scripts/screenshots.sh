@@ -12,7 +12,7 @@ fi
 export WINEPREFIX="$root/build/wineprefix-shots"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-WINE=/usr/lib/wine/wine64
+source "$root/scripts/wine-path.sh"
 trap 'bash "$root/scripts/wine-prefix.sh" stop "$WINEPREFIX"' EXIT
 bash "$root/scripts/wine-prefix.sh" setup "$WINEPREFIX" x11
 

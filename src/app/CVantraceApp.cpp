@@ -46,7 +46,7 @@ BOOL CVantraceApp::InitInstance()
     StartupMark("instance mutex");
     if (!InitInstancePart1(0, nullptr))
         return FALSE;
-    StartupMark("logon, part 1");
+    StartupMark("logon, first step");
     SetRegistryKey("Fenwright");
     CreateStores();
     StartupMark("settings stores");
@@ -63,7 +63,7 @@ BOOL CVantraceApp::InitInstance()
     tagOVERIDE_LOGIN_CALLBACK_STRUCT noOverride{};
     if (!InitInstancePart2(noOverride))
         return FALSE;
-    StartupMark("logon, part 2");
+    StartupMark("logon, second step");
 
     frame->SwitchViewMode(frame->m_bMini);   // the stored placement decides visibility
     StartupMark("view mode and placement");

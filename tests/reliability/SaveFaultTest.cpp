@@ -2,6 +2,8 @@
 // refused save leaves the old file byte for byte and says so.
 #include "ChildProcess.h"
 #include "SampleLists.h"
+#include "FileBytes.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,46 +15,6 @@
 namespace {
 const int kGroups = 300;
 const int kChros = 30;
-
-// A fresh folder for one test, removed with what it holds.
-class Folder {
-public:
-    Folder()
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        m_path = std::string(temp) + "vtrel" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(s_count++);
-        CreateDirectoryA(m_path.c_str(), nullptr);
-    }
-    ~Folder()
-    {
-        for (const std::string& name : Files()) {
-            SetFileAttributesA(Path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(Path(name).c_str());
-        }
-        RemoveDirectoryA(m_path.c_str());
-    }
-    std::string Path(const std::string& name) const { return m_path + "\\" + name; }
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE find = FindFirstFileA(Path("*").c_str(), &found);
-        if (find == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(found.cFileName);
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-        return names;
-    }
-
-private:
-    static int s_count;
-    std::string m_path;
-};
-int Folder::s_count = 0;
 
 std::string Bytes(int seed, int groups, int chros)
 {
@@ -80,7 +42,7 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
     ASSERT_NE(first, second);
 
     // The span the kill moments cover: about two saves of the large list, timed here.
-    Folder timing;
+    TempFolder timing;
     CListManager large;
     SampleLists::Build(large, 1, kGroups, kChros);
     const DWORD start = GetTickCount();
@@ -90,17 +52,17 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
 
     // One folder; the kills go to two targets by turns, beside a temporary file that is not
     // the tool's (named as the system's temporary files are).
-    Folder folder;
+    TempFolder folder;
     const std::string targets[2] = {folder.Path("list.vtl"), folder.Path("other.vtl")};
     const std::string foreign = folder.Path("vtl1A2B.tmp");
-    ASSERT_TRUE(SampleLists::WriteFileBytes(foreign, "not ours"));
+    ASSERT_TRUE(WriteBytes(foreign, "not ours"));
     const int kills = KillCount();
     int keptOld = 0;
     int keptNew = 0;
     int left[2] = {0, 0};
     for (int i = 0; i < kills; ++i) {
         const std::string& path = targets[i % 2];
-        ASSERT_TRUE(SampleLists::WriteFileBytes(path, old));
+        ASSERT_TRUE(WriteBytes(path, old));
         const size_t filesBefore = folder.Files().size();
         NamedEvent ready("vtrel.save");
         ChildProcess child;
@@ -111,7 +73,7 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
         ASSERT_TRUE(child.Kill());
 
         std::string now;
-        ASSERT_TRUE(SampleLists::ReadFileBytes(path, now)) << "kill " << i << ": the list file is missing";
+        ASSERT_TRUE(ReadBytes(path, now)) << "kill " << i << ": the list file is missing";
         ASSERT_TRUE(now == old || now == first || now == second)
             << "kill " << i << " after " << span * i / kills << " ms: " << now.size() << " bytes, neither file";
         CListManager loaded;
@@ -137,23 +99,23 @@ TEST(SaveUnderFaults, ARefusedSaveLeavesTheOldFileAndReturnsFalse)
     SampleLists::Build(lists, 1, 50, 5);
     std::string now;
 
-    Folder readOnly;
+    TempFolder readOnly;
     const std::string locked = readOnly.Path("locked.vtl");
-    ASSERT_TRUE(SampleLists::WriteFileBytes(locked, old));
+    ASSERT_TRUE(WriteBytes(locked, old));
     ASSERT_TRUE(SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(lists.Save(locked.c_str()));
-    EXPECT_TRUE(SampleLists::ReadFileBytes(locked, now) && now == old) << "read-only target changed";
+    EXPECT_TRUE(ReadBytes(locked, now) && now == old) << "read-only target changed";
     EXPECT_EQ(readOnly.Files().size(), 1u) << "a temporary file was left";
 
-    Folder parent;
+    TempFolder parent;
     const std::string missing = parent.Path("no such folder\\list.vtl");
     EXPECT_FALSE(lists.Save(missing.c_str()));
     EXPECT_EQ(GetFileAttributesA(parent.Path("no such folder").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(parent.Files().empty());
 
-    Folder held;
+    TempFolder held;
     const std::string busy = held.Path("busy.vtl");
-    ASSERT_TRUE(SampleLists::WriteFileBytes(busy, old));
+    ASSERT_TRUE(WriteBytes(busy, old));
     NamedEvent ready("vtrel.hold");
     NamedEvent release("vtrel.release");
     ChildProcess holder;
@@ -164,10 +126,10 @@ TEST(SaveUnderFaults, ARefusedSaveLeavesTheOldFileAndReturnsFalse)
     DWORD exitCode = 1;
     ASSERT_TRUE(holder.Wait(30000, exitCode));
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_TRUE(SampleLists::ReadFileBytes(busy, now) && now == old) << "file held by another process changed";
+    EXPECT_TRUE(ReadBytes(busy, now) && now == old) << "file held by another process changed";
     EXPECT_EQ(held.Files().size(), 1u) << "a temporary file was left";
 
     // Once the other process lets go, the same save goes through.
     EXPECT_TRUE(lists.Save(busy.c_str()));
-    EXPECT_TRUE(SampleLists::ReadFileBytes(busy, now) && now != old);
+    EXPECT_TRUE(ReadBytes(busy, now) && now != old);
 }

@@ -2,6 +2,7 @@
 // stay right through edits, copies, moves and removals, through escapes that shorten the
 // texts before them, through a later load, and through saves of records of any size.
 #include "CListManager.h"
+#include "FileBytes.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
