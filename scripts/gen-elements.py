@@ -59,19 +59,24 @@ def text():
         "constexpr SIsotope kIsotopes[] = {",
     ]
     rows = []
+    isotope_rows = []
     index = 0
     for element, isotopes in elements:
         main = max(isotopes, key=lambda i: i.abundance)
         first = index
         for iso in isotopes:
-            lines.append("    {%d, %d, %r, %r}, // %d%s" % (element.number, iso.isotope, float(iso.mass),
-                                                        float(iso.abundance), iso.isotope, element.symbol))
+            isotope_rows.append(("    {%d, %d, %r, %r}," % (element.number, iso.isotope, float(iso.mass),
+                                                           float(iso.abundance)),
+                                 "%d%s" % (iso.isotope, element.symbol)))
             if iso is main:
                 main_index = index
             index += 1
         rows.append('    {"%s", %d, %d, %r, %d, %d, %d},'
                     % (element.symbol, element.number, main.isotope, float(main.mass), main_index, first,
                        len(isotopes)))
+    # Comments aligned as clang-format aligns them, so that formatting leaves the file as it is.
+    width = max(len(row) for row, _ in isotope_rows) + 3
+    lines += ["%s// %s" % (row.ljust(width), name) for row, name in isotope_rows]
     lines += [
         "};",
         "",
@@ -82,7 +87,7 @@ def text():
     lines += rows
     lines += [
         "};",
-        "} // namespace",
+        "}   // namespace",
         "",
         "std::span<const SIsotope> CElementTable::Isotopes()",
         "{",

@@ -3,30 +3,28 @@
 #include "CFormula.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 using namespace chem_text;
 
 namespace {
 // Names of common adduct parts that are not formulas as written, or are written otherwise.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kNames{{
-    {"HCOO", "CHO2"},      // formate
-    {"FA", "CH2O2"},       // formic acid
-    {"CH3COO", "C2H3O2"},  // acetate
-    {"Hac", "C2H4O2"},     // acetic acid
-    {"HAc", "C2H4O2"},
-    {"ACN", "C2H3N"},      // acetonitrile
-    {"MeOH", "CH4O"},      // methanol
-    {"DMSO", "C2H6OS"},    // dimethyl sulfoxide
-    {"IsoProp", "C3H8O"},  // isopropanol
-    {"TFA", "C2HF3O2"},    // trifluoroacetic acid
-}};
+constexpr std::pair<std::string_view, std::string_view> kNames[] = {
+    {"HCOO", "CHO2"},                         // formate
+    {"FA", "CH2O2"},                          // formic acid
+    {"CH3COO", "C2H3O2"},                     // acetate
+    {"Hac", "C2H4O2"},                        // acetic acid
+    {"HAc", "C2H4O2"},    {"ACN", "C2H3N"},   // acetonitrile
+    {"MeOH", "CH4O"},                         // methanol
+    {"DMSO", "C2H6OS"},                       // dimethyl sulfoxide
+    {"IsoProp", "C3H8O"},                     // isopropanol
+    {"TFA", "C2HF3O2"},                       // trifluoroacetic acid
+};
 
-constexpr std::array<std::string_view, 20> kCommon{
-    "[M+H]+",   "[M+Na]+",     "[M+K]+",     "[M+NH4]+",     "[M+2H]2+",    "[M+3H]3+", "[2M+H]+",
-    "[2M+Na]+", "[M+H-H2O]+",  "[M+ACN+H]+", "[M]+",         "[M-H]-",      "[M+Cl]-",  "[M+HCOO]-",
-    "[M+CH3COO]-", "[M-2H]2-", "[2M-H]-",    "[M-H2O-H]-",   "[M+Br]-",     "[M]-",
+constexpr std::string_view kCommon[] = {
+    "[M+H]+",      "[M+Na]+",    "[M+K]+",     "[M+NH4]+",   "[M+2H]2+", "[M+3H]3+", "[2M+H]+",
+    "[2M+Na]+",    "[M+H-H2O]+", "[M+ACN+H]+", "[M]+",       "[M-H]-",   "[M+Cl]-",  "[M+HCOO]-",
+    "[M+CH3COO]-", "[M-2H]2-",   "[2M-H]-",    "[M-H2O-H]-", "[M+Br]-",  "[M]-",
 };
 
 std::string_view FormulaOfName(std::string_view name)
@@ -36,7 +34,7 @@ std::string_view FormulaOfName(std::string_view name)
             return formula;
     return {};
 }
-} // namespace
+}   // namespace
 
 CAdduct CAdduct::Read(std::string_view text)
 {

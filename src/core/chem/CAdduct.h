@@ -12,9 +12,9 @@
 struct SAdductPart {
     int sign = 1;
     int count = 1;
-    std::string name;        // as written: a common name (FA, ACN) or a formula
-    CAtomCounts atoms;       // of one of it
-    int position = 0;        // of its sign in the adduct text, from 1
+    std::string name;    // as written: a common name (FA, ACN) or a formula
+    CAtomCounts atoms;   // of one of it
+    int position = 0;    // of its sign in the adduct text, from 1
 };
 
 // An ion form written [nM±X±Y...]z±: n molecules (n = 1 when left out), the parts added

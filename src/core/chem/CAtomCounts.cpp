@@ -4,10 +4,7 @@
 
 #include <cstdlib>
 
-CAtomCounts::CAtomCounts()
-    : m_counts(CElementTable::Isotopes().size(), 0)
-{
-}
+CAtomCounts::CAtomCounts() : m_counts(CElementTable::Isotopes().size(), 0) {}
 
 bool CAtomCounts::Add(int isotope, int64_t count)
 {

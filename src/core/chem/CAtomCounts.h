@@ -30,6 +30,8 @@ public:
     // An isotope as a formula names it: "C" for the most abundant, else "[13C]".
     static std::string IsotopeName(int isotope);
 
+    bool operator==(const CAtomCounts& other) const = default;
+
 private:
     std::vector<int64_t> m_counts;
 };

@@ -21,7 +21,7 @@ SlotArray MakeSlots()
         slots[static_cast<size_t>(Slot(elements[i].symbol[0], elements[i].symbol[1]))] = static_cast<int16_t>(i);
     return slots;
 }
-} // namespace
+}   // namespace
 
 const SElement* CElementTable::FindElement(std::string_view symbol)
 {

@@ -5,10 +5,10 @@
 
 // An isotope with a natural abundance.
 struct SIsotope {
-    int number = 0;          // atomic number
+    int number = 0;   // atomic number
     int massNumber = 0;
-    double mass = 0;         // u
-    double abundance = 0;    // percent of the element's atoms
+    double mass = 0;        // u
+    double abundance = 0;   // percent of the element's atoms
 };
 
 // An element with a natural abundance: its most abundant isotope, and where its isotopes
@@ -16,9 +16,9 @@ struct SIsotope {
 struct SElement {
     const char* symbol = "";
     int number = 0;
-    int massNumber = 0;      // of the most abundant isotope
-    double mass = 0;         // of the most abundant isotope, u
-    int mainIsotope = 0;     // index of the most abundant isotope in Isotopes()
+    int massNumber = 0;    // of the most abundant isotope
+    double mass = 0;       // of the most abundant isotope, u
+    int mainIsotope = 0;   // index of the most abundant isotope in Isotopes()
     int firstIsotope = 0;
     int isotopeCount = 0;
 };

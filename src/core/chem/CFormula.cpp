@@ -16,14 +16,13 @@ struct SAtoms {
 // What is read inside one pair of parentheses (or at the top).
 struct SLevel {
     std::vector<SAtoms> atoms;
-    int64_t total = 0;       // the sum of the counts, within CAtomCounts::kMaxAtoms
-    size_t open = 0;         // where its "(" stands
+    int64_t total = 0;   // the sum of the counts, within CAtomCounts::kMaxAtoms
+    size_t open = 0;     // where its "(" stands
 };
 
 class CFormulaReading {
 public:
-    CFormulaReading(std::string_view text, SChemError& error)
-        : m_text(text), m_error(error)
+    CFormulaReading(std::string_view text, SChemError& error) : m_text(text), m_error(error)
     {
         m_levels.emplace_back();
     }
@@ -67,6 +66,9 @@ public:
         for (const SAtoms& a : m_levels.back().atoms)
             if (!atoms.Add(a.isotope, a.count))
                 return Fail(m_error, first, "formula has too many atoms");
+        if (charge > atoms.Protons())
+            return Fail(m_error, bodyEnd,
+                        "the formula has fewer than " + std::to_string(charge) + " electrons to lose");
         for (size_t i = first; i < bodyEnd; ++i)
             if (!IsSpace(m_text[i]))
                 body += m_text[i];
@@ -168,7 +170,8 @@ private:
         const std::string_view symbol = m_text.substr(start, m_pos - start);
         const SElement* element = CElementTable::FindElement(symbol);
         if (element == nullptr)
-            Fail(m_error, start, "unknown element " + std::string(symbol.substr(0, 12)) + (symbol.size() > 12 ? "..." : ""));
+            Fail(m_error, start,
+                 "unknown element " + std::string(symbol.substr(0, 12)) + (symbol.size() > 12 ? "..." : ""));
         return element;
     }
 
@@ -223,7 +226,7 @@ private:
     size_t m_pos = 0;
     std::vector<SLevel> m_levels;
 };
-} // namespace
+}   // namespace
 
 CFormula CFormula::Read(std::string_view text)
 {

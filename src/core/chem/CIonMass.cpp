@@ -30,7 +30,7 @@ int RemovingPart(const CAdduct& adduct, int isotope)
             return part.position;
     return 1;
 }
-} // namespace
+}   // namespace
 
 SIonMass CIonMass::Compute(std::string_view formula, std::string_view adduct)
 {
@@ -60,7 +60,8 @@ SIonMass CIonMass::Compute(const CFormula& formula, const CAdduct& adduct)
     const std::string molecules = (adduct.Multimer() > 1 ? std::to_string(adduct.Multimer()) : "") + "M";
     if (const int missing = ion.FirstNegative(); missing >= 0)
         return RefusedInAdduct(RemovingPart(adduct, missing), "the adduct takes away more "
-                                   + CAtomCounts::IsotopeName(missing) + " than " + molecules + " holds");
+                                                                  + CAtomCounts::IsotopeName(missing) + " than "
+                                                                  + molecules + " holds");
     if (ion.IsEmpty())
         return RefusedInAdduct(1, "the adduct takes away all of " + molecules);
     if (z > ion.Protons())
@@ -77,15 +78,17 @@ SIonMass CIonMass::Compute(const CFormula& formula, const CAdduct& adduct)
 
 SIonMass CIonMass::ReadCell(std::string_view cell)
 {
-    // The adduct is the last "[" that opens "[M", "[2M" ...; a "[" before it, or one
-    // that holds an isotope ("[13C]"), belongs to the formula.
+    // The adduct starts at the first "[" that opens "[M", "[2M" ...: a formula never holds
+    // that, and an isotope's "[" ("[13C]") may stand in the formula and in the adduct.
     size_t split = cell.size();
-    if (const size_t open = cell.rfind('['); open != std::string_view::npos) {
+    for (size_t open = cell.find('['); open != std::string_view::npos; open = cell.find('[', open + 1)) {
         size_t pos = SkipSpaces(cell, open + 1);
         while (pos < cell.size() && IsDigit(cell[pos]))
             ++pos;
-        if (pos < cell.size() && cell[pos] == 'M')
+        if (pos < cell.size() && cell[pos] == 'M') {
             split = open;
+            break;
+        }
     }
     SIonMass ion = Compute(cell.substr(0, split), cell.substr(split));
     if (!ion.ok && ion.errorInAdduct)

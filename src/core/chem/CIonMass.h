@@ -10,12 +10,12 @@
 // The m/z of a formula in an ion form, or why it cannot be given.
 struct SIonMass {
     bool ok = false;
-    double neutralMass = 0;      // of the formula's atoms as written, u
-    int charge = 0;              // the ion's
+    double neutralMass = 0;   // of the formula's atoms as written, u
+    int charge = 0;           // the ion's
     double mz = 0;
-    std::string name;            // "C8H10N4O2 [M+H]+"
+    std::string name;   // "C8H10N4O2 [M+H]+"
     SChemError error;
-    bool errorInAdduct = false;  // the error's position is in the adduct's text
+    bool errorInAdduct = false;   // the error's position is in the adduct's text
 };
 
 // Turns a formula and an adduct into the ion's m/z:

@@ -61,8 +61,9 @@ bool ReadCount(std::string_view text, size_t& pos, int64_t limit, int64_t& value
         if (number <= limit)
             number = number * 10 + (text[pos] - '0');
     if (number > limit)
-        return Fail(error, start, "number " + std::string(text.substr(start, pos - start).substr(0, 12))
-                                      + (pos - start > 12 ? "..." : "") + " is too large");
+        return Fail(error, start,
+                    "number " + std::string(text.substr(start, pos - start).substr(0, 12))
+                        + (pos - start > 12 ? "..." : "") + " is too large");
     value = number;
     return true;
 }
@@ -75,4 +76,4 @@ std::string ChargeText(int charge, bool numberFirst)
         return sign;
     return numberFirst ? std::to_string(size) + sign : sign + std::to_string(size);
 }
-} // namespace chem_text
+}   // namespace chem_text

@@ -31,4 +31,4 @@ bool Fail(SChemError& error, size_t index, std::string reason);
 bool ReadCount(std::string_view text, size_t& pos, int64_t limit, int64_t& value, SChemError& error);
 // A charge as an adduct ends ("+", "2-") or as a formula ends ("+", "-2").
 std::string ChargeText(int charge, bool numberFirst);
-} // namespace chem_text
+}   // namespace chem_text
