@@ -10,15 +10,16 @@ using namespace chem_text;
 namespace {
 // Names of common adduct parts that are not formulas as written, or are written otherwise.
 constexpr std::pair<std::string_view, std::string_view> kNames[] = {
-    {"HCOO", "CHO2"},                         // formate
-    {"FA", "CH2O2"},                          // formic acid
-    {"CH3COO", "C2H3O2"},                     // acetate
-    {"Hac", "C2H4O2"},                        // acetic acid
-    {"HAc", "C2H4O2"},    {"ACN", "C2H3N"},   // acetonitrile
-    {"MeOH", "CH4O"},                         // methanol
-    {"DMSO", "C2H6OS"},                       // dimethyl sulfoxide
-    {"IsoProp", "C3H8O"},                     // isopropanol
-    {"TFA", "C2HF3O2"},                       // trifluoroacetic acid
+    {"HCOO", "CHO2"},       // formate
+    {"FA", "CH2O2"},        // formic acid
+    {"CH3COO", "C2H3O2"},   // acetate
+    {"Hac", "C2H4O2"},      // acetic acid
+    {"HAc", "C2H4O2"},      // acetic acid
+    {"ACN", "C2H3N"},       // acetonitrile
+    {"MeOH", "CH4O"},       // methanol
+    {"DMSO", "C2H6OS"},     // dimethyl sulfoxide
+    {"IsoProp", "C3H8O"},   // isopropanol
+    {"TFA", "C2HF3O2"},     // trifluoroacetic acid
 };
 
 constexpr std::string_view kCommon[] = {

@@ -48,7 +48,8 @@ public:
                 ReadElement();
             else if (chargeAllowed && (c == '+' || c == '-' || IsDigit(c))) {
                 bodyEnd = m_pos;
-                ReadCharge(charge);
+                if (!ReadCharge(charge))
+                    return false;
                 break;
             } else if (IsDigit(c))
                 Fail(m_error, m_pos, "a count must follow its element directly");
@@ -191,34 +192,29 @@ private:
     }
 
     // "+", "-", "+2", "-3", or after a space "2+": nothing but spaces may follow.
-    void ReadCharge(int& charge)
+    bool ReadCharge(int& charge)
     {
         const size_t start = m_pos;
         int64_t size = 1;
         int sign = 0;
         if (IsDigit(m_text[m_pos])) {
-            if (m_pos == 0 || !IsSpace(m_text[m_pos - 1])) {
-                Fail(m_error, m_pos, "a count must follow its element directly");
-                return;
-            }
+            if (m_pos == 0 || !IsSpace(m_text[m_pos - 1]))
+                return Fail(m_error, m_pos, "a count must follow its element directly");
             if (!ReadCount(m_text, m_pos, CFormula::kMaxCharge, size, m_error))
-                return;
-            if (m_pos >= m_text.size() || (m_text[m_pos] != '+' && m_text[m_pos] != '-')) {
-                Fail(m_error, start, "a count must follow its element directly");
-                return;
-            }
+                return false;
+            if (m_pos >= m_text.size() || (m_text[m_pos] != '+' && m_text[m_pos] != '-'))
+                return Fail(m_error, start, "a count must follow its element directly");
             sign = m_text[m_pos++] == '+' ? 1 : -1;
         } else {
             sign = m_text[m_pos++] == '+' ? 1 : -1;
             if (!ReadCount(m_text, m_pos, CFormula::kMaxCharge, size, m_error))
-                return;
+                return false;
         }
         m_pos = SkipSpaces(m_text, m_pos);
-        if (m_pos < m_text.size()) {
-            Fail(m_error, m_pos, "the charge must end the formula");
-            return;
-        }
+        if (m_pos < m_text.size())
+            return Fail(m_error, m_pos, "the charge must end the formula");
         charge = sign * static_cast<int>(size);
+        return true;
     }
 
     std::string_view m_text;
