@@ -17,7 +17,7 @@ struct SAdductPart {
     int position = 0;    // of its sign in the adduct text, from 1
 };
 
-// An ion form written [nM±X±Y...]z±: n molecules (n = 1 when left out), the parts added
+// An ion form written [nM+X-Y...]z+ or z-: n molecules (n = 1 when left out), the parts added
 // or taken away, each a formula or one of the common names (HCOO, FA, CH3COO, Hac, ACN,
 // MeOH, DMSO, IsoProp; unknown names are refused), and the ion's charge, which must be
 // written after the bracket ("[M+2H]2+", "[M-H]-"; "+2" is read as "2+"). [M]+ and [M]-

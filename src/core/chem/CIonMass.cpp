@@ -6,17 +6,18 @@
 using namespace chem_text;
 
 namespace {
-SIonMass Refused(const SChemError& error, bool inAdduct)
+SIonMass Refused(const SChemError& error)
 {
     SIonMass ion;
     ion.error = error;
-    ion.errorInAdduct = inAdduct;
     return ion;
 }
 
-SIonMass RefusedInAdduct(int position, std::string reason)
+// An adduct that does not fit the formula; the formula's mass is still given.
+SIonMass RefusedInAdduct(const CFormula& formula, int position, std::string reason)
 {
     SIonMass ion;
+    ion.neutralMass = formula.Mass();
     ion.error = {std::move(reason), position};
     ion.errorInAdduct = true;
     return ion;
@@ -36,7 +37,7 @@ SIonMass CIonMass::Compute(std::string_view formula, std::string_view adduct)
 {
     const CFormula read = CFormula::Read(formula);
     if (!read.IsValid())
-        return Refused(read.Error(), false);
+        return Refused(read.Error());
     if (!Trim(adduct).empty())
         return Compute(read, CAdduct::Read(adduct));
     const std::string standard =
@@ -47,25 +48,25 @@ SIonMass CIonMass::Compute(std::string_view formula, std::string_view adduct)
 SIonMass CIonMass::Compute(const CFormula& formula, const CAdduct& adduct)
 {
     if (!formula.IsValid())
-        return Refused(formula.Error(), false);
+        return Refused(formula.Error());
     if (!adduct.IsValid())
-        return Refused(adduct.Error(), true);
+        return RefusedInAdduct(formula, adduct.Error().position, adduct.Error().reason);
     const int z = adduct.Charge();
     if (formula.Charge() != 0 && (adduct.Multimer() != 1 || !adduct.Parts().empty() || z != formula.Charge()))
-        return RefusedInAdduct(1, "a formula with its own charge takes the adduct [M]"
-                                      + ChargeText(formula.Charge(), true));
+        return RefusedInAdduct(
+            formula, 1, "a formula with its own charge takes the adduct [M]" + ChargeText(formula.Charge(), true));
     CAtomCounts ion;
     if (!ion.AddScaled(formula.Atoms(), adduct.Multimer()) || !ion.AddScaled(adduct.Added(), 1))
-        return RefusedInAdduct(1, "the ion has too many atoms");
+        return RefusedInAdduct(formula, 1, "the ion has too many atoms");
     const std::string molecules = (adduct.Multimer() > 1 ? std::to_string(adduct.Multimer()) : "") + "M";
     if (const int missing = ion.FirstNegative(); missing >= 0)
-        return RefusedInAdduct(RemovingPart(adduct, missing), "the adduct takes away more "
-                                                                  + CAtomCounts::IsotopeName(missing) + " than "
-                                                                  + molecules + " holds");
+        return RefusedInAdduct(formula, RemovingPart(adduct, missing),
+                               "the adduct takes away more " + CAtomCounts::IsotopeName(missing) + " than " + molecules
+                                   + " holds");
     if (ion.IsEmpty())
-        return RefusedInAdduct(1, "the adduct takes away all of " + molecules);
+        return RefusedInAdduct(formula, 1, "the adduct takes away all of " + molecules);
     if (z > ion.Protons())
-        return RefusedInAdduct(1, "the ion has fewer than " + std::to_string(z) + " electrons to lose");
+        return RefusedInAdduct(formula, 1, "the ion has fewer than " + std::to_string(z) + " electrons to lose");
 
     SIonMass result;
     result.ok = true;

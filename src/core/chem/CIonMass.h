@@ -10,7 +10,7 @@
 // The m/z of a formula in an ion form, or why it cannot be given.
 struct SIonMass {
     bool ok = false;
-    double neutralMass = 0;   // of the formula's atoms as written, u
+    double neutralMass = 0;   // of the formula's atoms as written, u, also when the adduct is refused
     int charge = 0;           // the ion's
     double mz = 0;
     std::string name;   // "C8H10N4O2 [M+H]+"
@@ -19,8 +19,8 @@ struct SIonMass {
 };
 
 // Turns a formula and an adduct into the ion's m/z:
-//   m/z = (n·M + added − taken away − z·mₑ) / |z|
-// with the masses of the atoms as written and the electron's mass mₑ; the ion's charge z
+//   m/z = (n * M + added - taken away - z * e) / |z|
+// with the masses of the atoms as written and the electron's mass e; the ion's charge z
 // is the one the adduct states, so a negative ion counts its extra electrons. A formula
 // that carries its own charge (C5H14NO+) already is the ion: it takes only the adduct [M]
 // with that same charge ([M]+), and its m/z lacks the electrons as any other ion's does.
