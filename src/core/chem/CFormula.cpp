@@ -13,10 +13,10 @@ struct SAtoms {
     int64_t count = 0;
 };
 
-// What is read inside one pair of parentheses (or at the top).
+// One pair of parentheses (or the top): its atoms are those of m_atoms from first on.
 struct SLevel {
-    std::vector<SAtoms> atoms;
-    int64_t total = 0;   // the sum of the counts, within CAtomCounts::kMaxAtoms
+    size_t first = 0;
+    int64_t total = 0;   // the sum of their counts, within CAtomCounts::kMaxAtoms
     size_t open = 0;     // where its "(" stands
 };
 
@@ -62,9 +62,9 @@ public:
         }
         if (m_levels.size() > 1)
             return Fail(m_error, m_levels.back().open, "( is not closed");
-        if (m_levels.back().atoms.empty())
+        if (m_atoms.empty())
             return Fail(m_error, first, "formula has no element");
-        for (const SAtoms& a : m_levels.back().atoms)
+        for (const SAtoms& a : m_atoms)
             if (!atoms.Add(a.isotope, a.count))
                 return Fail(m_error, first, "formula has too many atoms");
         if (charge > atoms.Protons())
@@ -83,8 +83,7 @@ private:
             Fail(m_error, m_pos, "parentheses nested too deep");
             return;
         }
-        m_levels.emplace_back();
-        m_levels.back().open = m_pos++;
+        m_levels.push_back({m_atoms.size(), 0, m_pos++});
     }
 
     void Close()
@@ -93,7 +92,7 @@ private:
             Fail(m_error, m_pos, ") has no (");
             return;
         }
-        if (m_levels.back().atoms.empty()) {
+        if (m_levels.back().first == m_atoms.size()) {
             Fail(m_error, m_pos, "empty parentheses");
             return;
         }
@@ -102,17 +101,16 @@ private:
         int64_t count = 1;
         if (!ReadCount(m_text, m_pos, CFormula::kMaxCount, count, m_error))
             return;
-        SLevel inner = std::move(m_levels.back());
+        const SLevel inner = m_levels.back();
         m_levels.pop_back();
         SLevel& outer = m_levels.back();
         if (inner.total > (CAtomCounts::kMaxAtoms - outer.total) / count) {
             Fail(m_error, countAt, "formula has too many atoms");
             return;
         }
-        for (SAtoms& a : inner.atoms) {
-            a.count *= count;
-            outer.atoms.push_back(a);
-        }
+        if (count > 1)
+            for (size_t i = inner.first; i < m_atoms.size(); ++i)
+                m_atoms[i].count *= count;
         outer.total += inner.total * count;
     }
 
@@ -187,7 +185,7 @@ private:
             Fail(m_error, start, "formula has too many atoms");
             return;
         }
-        level.atoms.push_back({isotope, count});
+        m_atoms.push_back({isotope, count});
         level.total += count;
     }
 
@@ -221,6 +219,7 @@ private:
     SChemError& m_error;
     size_t m_pos = 0;
     std::vector<SLevel> m_levels;
+    std::vector<SAtoms> m_atoms;   // in the order read
 };
 }   // namespace
 
