@@ -125,6 +125,12 @@ TEST(FormulaTest, RefusalsSayWhereAndWhy)
 
 TEST(FormulaTest, TableListAndLongTexts)
 {
+    // The neutral mass and the charge the dialog shows beside the m/z.
+    const SIonMass bradykinin = CIonMass::ReadCell("C50H73N15O11 [M+2H]2+");
+    EXPECT_EQ(CIonMass::FormatMz(bradykinin.neutralMass) + " " + std::to_string(bradykinin.charge), "1059.5614 2");
+    const SIonMass refused = CIonMass::Compute("C8H10N4O2", "[M+Foo]+");
+    EXPECT_EQ(CIonMass::FormatMz(refused.neutralMass) + " " + std::to_string(refused.errorInAdduct), "194.0804 1");
+
     EXPECT_EQ(CElementTable::Elements().size(), 84u);
     ASSERT_NE(CElementTable::FindElement("Na"), nullptr);
     EXPECT_EQ(CElementTable::FindElement("Tc"), nullptr);   // no natural isotope
