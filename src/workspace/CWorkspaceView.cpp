@@ -6,6 +6,7 @@
 #include "AppCaption.h"
 #include "resource.h"
 #include "CAppOptions.h"
+#include "CWinApp.h"
 #include "CommandSupport.h"
 
 #include <commctrl.h>
@@ -206,9 +207,9 @@ void CWorkspaceView::ApplyViewMode(bool mini)
             // have laid the lists out before the first switch, and a list that still has both
             // columns must not gain a third.
             if (groups.GetHeaderItemCount() < 2)
-                groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
+                groups.InsertColumn(1, LoadResourceString(IDS_COLUMN_COMMENT).c_str(), LVCFMT_LEFT, 75);
             if (chros.GetHeaderItemCount() < 2)
-                chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
+                chros.InsertColumn(1, LoadResourceString(IDS_COLUMN_DESCRIPTION).c_str(), LVCFMT_LEFT, 75);
         }
         groups.AutoSizeColumns();
         chros.AutoSizeColumns();
