@@ -75,8 +75,7 @@ bool ConfirmReplace(HWND owner, const std::string& name)
 
 void ShowWriteFailure(HWND owner)
 {
-    ShowMessageBox(owner, LoadResourceString(IDS_WRITE_FAILED).c_str(), kAppCaption,
-                   MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(owner, LoadResourceString(IDS_WRITE_FAILED).c_str(), kAppCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void ShowUnreadable(HWND owner, const std::string& path)

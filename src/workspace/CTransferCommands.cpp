@@ -65,13 +65,15 @@ const MessageMap* CTransferCommands::GetThisMessageMap()
 {
     using T = CTransferCommands;
     static const MsgEntry entries[] = {
+        // The clipboard.
         msg::Command<&T::OnEditCopy>(ID_EDIT_COPY),
         msg::Command<&T::OnCopyAllChromatograms>(ID_EDIT_COPY_ALL),
         msg::Command<&T::OnEditPaste>(ID_EDIT_PASTE),
-        msg::Command<&T::OnFileImport>(ID_FILE_IMPORT),
-        msg::Command<&T::OnFileExport>(ID_FILE_EXPORT),
         msg::Update<&T::OnUpdateCopy>(ID_EDIT_COPY),
         msg::Update<&T::OnUpdateCopyAll>(ID_EDIT_COPY_ALL),
+        // Files.
+        msg::Command<&T::OnFileImport>(ID_FILE_IMPORT),
+        msg::Command<&T::OnFileExport>(ID_FILE_EXPORT),
     };
     static const MessageMap map = MakeMessageMap(&CCmdTarget::GetThisMessageMap, entries);
     return &map;
@@ -83,7 +85,7 @@ CTransferCommands::CTransferCommands(CListDocument& document, CWorkspaceView& vi
 
 void CTransferCommands::OnEditCopy()
 {
-        DWORD groupId = 0;
+    DWORD groupId = 0;
     int row = 0;
     DWORD chroId = 0;
     CChromatogramData record;
@@ -99,7 +101,7 @@ void CTransferCommands::OnEditCopy()
 
 void CTransferCommands::OnCopyAllChromatograms()
 {
-        DWORD groupId = 0;
+    DWORD groupId = 0;
     if (!SelectedGroupOrNote(m_view.GroupList(), groupId))
         return;
     CTransferClipboard::Put(m_view.m_hWnd, GroupChromatograms(m_document.Manager(), groupId));
@@ -202,7 +204,7 @@ bool CTransferCommands::PreviewTransfer(const std::string& title, const STransfe
 // defaultGroup.
 void CTransferCommands::AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup)
 {
-        const CListManager& manager = m_document.Manager();
+    const CListManager& manager = m_document.Manager();
     std::map<std::string, DWORD> groupByName;
     CGroupDataHelper group;
     DWORD id = 0;

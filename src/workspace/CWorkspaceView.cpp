@@ -114,7 +114,8 @@ bool CWorkspaceView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, bool bProbeOn
 {
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
         return true;
-    for (CCmdTarget* room : std::initializer_list<CCmdTarget*>{&m_document, &m_files, &m_groups, &m_chros, &m_transfer, &m_launch})
+    for (CCmdTarget* room :
+         std::initializer_list<CCmdTarget*>{&m_document, &m_files, &m_groups, &m_chros, &m_transfer, &m_launch})
         if (room->OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
             return true;
     return false;
