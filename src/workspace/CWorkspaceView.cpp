@@ -114,9 +114,9 @@ bool CWorkspaceView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, bool bProbeOn
 {
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
         return true;
-    for (CCmdTarget* room :
+    for (CCmdTarget* target :
          std::initializer_list<CCmdTarget*>{&m_document, &m_files, &m_groups, &m_chros, &m_transfer, &m_launch})
-        if (room->OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
+        if (target->OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
             return true;
     return false;
 }
@@ -125,8 +125,8 @@ bool CWorkspaceView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 {
     if (CWnd::OnWndMsg(message, wParam, lParam, pResult))
         return true;
-    for (CCmdTarget* room : std::initializer_list<CCmdTarget*>{&m_groups, &m_chros, &m_launch})
-        if (room->OnRegisteredMessage(message, wParam, lParam, pResult))
+    for (CCmdTarget* target : std::initializer_list<CCmdTarget*>{&m_groups, &m_chros, &m_launch})
+        if (target->OnRegisteredMessage(message, wParam, lParam, pResult))
             return true;
     return false;
 }
