@@ -210,6 +210,50 @@ bool CListManager::RemoveChro(DWORD group, DWORD chro)
     return false;
 }
 
+namespace {
+// The ids sorted, or empty when one comes twice.
+std::vector<DWORD> SortedOnce(const std::vector<DWORD>& ids)
+{
+    std::vector<DWORD> sorted(ids);
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end())
+        sorted.clear();
+    return sorted;
+}
+
+// Erases the entries whose ids are in the sorted ids, but only when every id is found.
+template <typename Entries, typename IdOf>
+bool EraseAll(Entries& entries, const std::vector<DWORD>& sorted, IdOf idOf)
+{
+    auto listed = [&](const auto& entry) { return std::binary_search(sorted.begin(), sorted.end(), idOf(entry)); };
+    if (static_cast<size_t>(std::count_if(entries.begin(), entries.end(), listed)) != sorted.size())
+        return false;
+    entries.erase(std::remove_if(entries.begin(), entries.end(), listed), entries.end());
+    return true;
+}
+}   // namespace
+
+bool CListManager::RemoveGroups(const std::vector<DWORD>& ids)
+{
+    const std::vector<DWORD> sorted = SortedOnce(ids);
+    if (sorted.size() != ids.size()
+        || !EraseAll(m_groups, sorted, [](const std::unique_ptr<SGroupEntry>& group) { return group->id; }))
+        return false;
+    for (DWORD id : sorted)
+        m_byId.erase(id);
+    return true;
+}
+
+bool CListManager::RemoveChros(DWORD group, const std::vector<DWORD>& chros)
+{
+    SGroupEntry* entry = FindGroup(group);
+    const std::vector<DWORD> sorted = SortedOnce(chros);
+    if (!entry || sorted.size() != chros.size()
+        || !EraseAll(entry->chros, sorted, [](const SChroEntry& chro) { return chro.id; }))
+        return false;
+    return true;
+}
+
 bool CListManager::Move(DWORD chro, DWORD neighbour, DWORD group)
 {
     SGroupEntry* entry = FindGroup(group);

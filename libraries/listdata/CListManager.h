@@ -47,6 +47,12 @@ public:
     bool EditChromatogram(DWORD group, DWORD chro, const CChromatogramData& rec);
     bool RemoveGroup(DWORD id);
     bool RemoveChro(DWORD group, DWORD chro);
+    // Removes groups (with their chromatograms) in one pass, all or none: every id must be a
+    // group's, and only once.
+    bool RemoveGroups(const std::vector<DWORD>& ids);
+    // Removes chromatograms of a group in one pass, all or none: every id must be in the
+    // group, and only once.
+    bool RemoveChros(DWORD group, const std::vector<DWORD>& chros);
     // Swaps two chromatograms of a group that stand next to each other.
     bool Move(DWORD chro, DWORD neighbour, DWORD group);
     // Swaps two groups that stand next to each other.
