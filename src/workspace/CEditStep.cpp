@@ -33,7 +33,8 @@ bool InsertGroup(CListManager& list, CEditStep::SGroupChange& change)
     const DWORD given = change.id;
     if (!list.InsertGroup(change.rec, change.id, change.pos))
         return false;
-    if (!list.InsertChros(change.id, 0, change.chros)) {
+    if (!list.InsertChros(change.id, 0, change.chros)
+        || !list.InsertChroEntries(change.id, static_cast<int>(change.chros.size()), change.kept)) {
         list.RemoveGroup(change.id);
         change.id = given;
         return false;
@@ -71,14 +72,8 @@ bool CEditStep::AddGroupRemoval(const CListManager& list, DWORD id)
     while (list.GetGroupOrder(change.pos, at) && at != id)
         ++change.pos;
     list.GetChroSelection(id, change.chroSelection);
-    int count = 0;
-    list.GetNoChros(id, count);
-    change.chros.resize(static_cast<size_t>(count));
-    for (int pos = 0; pos < count; ++pos) {
-        SChroRecord& chro = change.chros[static_cast<size_t>(pos)];
-        if (!list.GetChroOrder(id, pos, chro.id) || !list.GetChromatogram(id, chro.id, chro.rec))
-            return false;
-    }
+    if (!list.CopyChroEntries(id, change.kept))
+        return false;
     m_changes.push_back(std::move(change));
     return true;
 }

@@ -49,7 +49,7 @@ TEST(EditStepTest, AnImportComesAndGoesWholeWithItsIds)
     CEditStep step(1);
     step.Add(CEditStep::SChroChange{true, group, 0, std::vector<SChroRecord>(2)});
     for (int i = 1; i <= 3; ++i)
-        step.Add(CEditStep::SGroupChange{true, 0, i, 0, CGroupDataHelper(), std::vector<SChroRecord>(i)});
+        step.Add(CEditStep::SGroupChange{true, 0, i, 0, CGroupDataHelper(), std::vector<SChroRecord>(i), {}});
     ASSERT_TRUE(step.Apply(list, true));
     std::vector<DWORD> groups(4);
     for (int pos = 0; pos < 4; ++pos)
