@@ -22,11 +22,9 @@
 #include <commctrl.h>
 #include <psapi.h>
 
-#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
