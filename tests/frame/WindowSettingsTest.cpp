@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -129,6 +130,25 @@ TEST_F(WindowSettingsTest, SavedPlacementIsWrittenAsTenNumbersAndLoadedBack)
     EXPECT_EQ(loaded.ptMinPosition.y, -32000);
     EXPECT_EQ(loaded.ptMaxPosition.x, 3);
     EXPECT_EQ(loaded.ptMaxPosition.y, 4);
+    ExpectRect(loaded.rcNormalPosition, saved.rcNormalPosition);
+}
+
+TEST_F(WindowSettingsTest, PlacementTakenAtOneDpiKeepsItsCornerAndScalesItsSizeToAnother)
+{
+    const WINDOWPLACEMENT saved = Placement(SW_SHOW, RECT{100, 50, 500, 350});
+    m_settings.SavePlacement(saved, kViewModeNormal);   // as earlier versions did: no DPI
+    WINDOWPLACEMENT loaded{};
+    m_settings.LoadPlacement(loaded, kViewModeNormal, 192);
+    ExpectRect(loaded.rcNormalPosition, saved.rcNormalPosition);
+
+    m_settings.SavePlacement(saved, kViewModeNormal, 96);
+    EXPECT_EQ(ReadDword(kNormal, "WindowPosDpi"), 96u);
+    for (const auto& [dpi, right, bottom] : {std::tuple{192u, 900, 650}, {144u, 700, 500}, {96u, 500, 350}}) {
+        m_settings.LoadPlacement(loaded, kViewModeNormal, dpi);
+        ExpectRect(loaded.rcNormalPosition, RECT{100, 50, right, bottom});
+    }
+    EXPECT_TRUE(WriteDword(kNormal, "WindowPosDpi", 5));   // damaged: taken as it is
+    m_settings.LoadPlacement(loaded, kViewModeNormal, 192);
     ExpectRect(loaded.rcNormalPosition, saved.rcNormalPosition);
 }
 
