@@ -48,6 +48,7 @@ BOOL CVantraceApp::InitInstance()
         return FALSE;
     StartupMark("logon, part 1");
     SetRegistryKey("Fenwright");
+    m_strHelpFile = "Orvalis.chm";
     CreateStores();
     StartupMark("settings stores");
 

@@ -19,6 +19,7 @@ const MessageMap* CDialog::GetThisMessageMap()
         msg::Message<&CDialog::HandleInitDialog>(WM_INITDIALOG),
         msg::Command<&CDialog::OnOK>(IDOK),
         msg::Command<&CDialog::OnCancel>(IDCANCEL),
+        msg::Message<&CDialog::OnHelp>(WM_HELP),
     };
     static const MessageMap map = MakeMessageMap(&CWnd::GetThisMessageMap, entries);
     return &map;
@@ -38,6 +39,13 @@ INT_PTR CDialog::DoModal()
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     return OnInitDialog();
+}
+
+LRESULT CDialog::OnHelp(WPARAM, LPARAM)
+{
+    if (CWinApp* app = AfxGetApp())
+        app->HtmlHelp(kHelpContextBase + m_nIDTemplate, m_hWnd);
+    return TRUE;
 }
 
 BOOL CDialog::OnInitDialog()

@@ -7,6 +7,7 @@
 #include "CCmdUI.h"
 #include "CMenu.h"
 #include "CWinApp.h"
+#include "DpiScale.h"
 #include "resource.h"
 #include "CAppOptions.h"
 #include "CWorkspaceData.h"
@@ -171,9 +172,21 @@ LRESULT CWorkspaceView::OnPaint(WPARAM, LPARAM)
     return 0;
 }
 
-LRESULT CWorkspaceView::OnContextMenu(WPARAM, LPARAM)
+// Shift+F10 or the menu key in a list opens the list's right-click menu at its selected row.
+LRESULT CWorkspaceView::OnContextMenu(WPARAM window, LPARAM point)
 {
-    return Default();
+    const auto list = reinterpret_cast<HWND>(window);
+    const bool groups = list == m_pData->m_groupList.m_hWnd;
+    if (point != -1 || (!groups && list != m_pData->m_chroList.m_hWnd))
+        return Default();
+    const int row = static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    RECT rc{LVIR_LABEL, 0, 0, 0};
+    POINT at{0, 0};
+    if (row >= 0 && ::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rc)))
+        at = POINT{rc.left, rc.bottom};
+    ::ClientToScreen(list, &at);
+    ShowContextMenu(groups ? 0 : 1, &at);   // popup 0 of the context menus: groups
+    return 0;
 }
 
 // Both lists carry the same number of columns; each column gets an equal share.
@@ -201,6 +214,18 @@ void CWorkspaceView::OnSize(UINT, int, int)
     chros.SetColumnWidths(colWidth);
 }
 
+void CWorkspaceView::SetDpi(UINT dpi)
+{
+    {
+        CListsLayout layout(m_pData->m_groupList, m_pData->m_chroList);
+        m_pData->m_groupList.SetImageDpi(dpi);
+        m_pData->m_chroList.SetImageDpi(dpi);
+    }
+    RECT client{};
+    GetClientRect(&client);
+    SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
 void CWorkspaceView::ApplyViewMode(bool mini)
 {
     CGroupListCtrl& groups = m_pData->m_groupList;
@@ -217,9 +242,9 @@ void CWorkspaceView::ApplyViewMode(bool mini)
             // have laid the lists out before the first switch, and a list that still has both
             // columns must not gain a third.
             if (groups.GetHeaderItemCount() < 2)
-                groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
+                groups.InsertColumn(1, "Comment", LVCFMT_LEFT, dpi::Scale(75, dpi::ForWindow(m_hWnd)));
             if (chros.GetHeaderItemCount() < 2)
-                chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
+                chros.InsertColumn(1, "Description", LVCFMT_LEFT, dpi::Scale(75, dpi::ForWindow(m_hWnd)));
         }
         groups.AutoSizeColumns();
         chros.AutoSizeColumns();
@@ -422,7 +447,7 @@ void CWorkspaceView::ApplyAutomate()
     m_pData->m_groupList.EnableChecks(m_pData->m_bAutomate);
 }
 
-void CWorkspaceView::ShowContextMenu(int popupIndex)
+void CWorkspaceView::ShowContextMenu(int popupIndex, const POINT* at)
 {
     CMenu menu;
     if (!menu.LoadMenu(IDR_CONTEXT_MENUS))
@@ -430,6 +455,9 @@ void CWorkspaceView::ShowContextMenu(int popupIndex)
     HMENU popup = menu.GetSubMenu(popupIndex);
     CCmdUI::UpdateMenu(popup, this);
     POINT cursor{};
-    GetCursorPos(&cursor);
+    if (at)
+        cursor = *at;
+    else
+        GetCursorPos(&cursor);
     CMenu::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, this);
 }

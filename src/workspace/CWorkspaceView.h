@@ -35,6 +35,8 @@ public:
     void UpdateTitle(bool modified);
     void IsModified(bool& modified) const;
     void ApplyViewMode(bool mini);
+    // The frame moved to a monitor of another DPI: the lists' images for it, the lists laid out again.
+    void SetDpi(UINT dpi);
     void RestoreGroupSelection();
     void RestoreChromatogramSelection();
     void SyncChromatogramSelection();
@@ -153,7 +155,8 @@ private:
     CAppOptions& Options() const { return *m_pOptions; }
 
     // Shows a popup of the context menus at the pointer, its items enabled by the update handlers.
-    void ShowContextMenu(int popupIndex);
+    // The popup of the context menus at the cursor, or at the given screen point.
+    void ShowContextMenu(int popupIndex, const POINT* at = nullptr);
     // The copy of the Automate option and the group list's check boxes follow the option.
     void ApplyAutomate();
 
