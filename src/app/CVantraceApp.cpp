@@ -3,6 +3,7 @@
 #include "CMainFrame.h"
 #include "CWindowSettings.h"
 #include "CRecentFileList.h"
+#include "HelpFile.h"
 #include "resource.h"
 #include "CAppOptions.h"
 #include "CWorkspaceView.h"
@@ -48,7 +49,7 @@ BOOL CVantraceApp::InitInstance()
         return FALSE;
     StartupMark("logon, part 1");
     SetRegistryKey("Fenwright");
-    m_strHelpFile = "Orvalis.chm";
+    help::SetFileName("Orvalis.chm");
     CreateStores();
     StartupMark("settings stores");
 

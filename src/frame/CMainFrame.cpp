@@ -9,12 +9,12 @@
 #include "CToolBarPlus.h"
 #include "CWindowSettings.h"
 #include "DpiScale.h"
+#include "HelpFile.h"
 #include "SecurityAccess.h"
 #include "ViewModes.h"
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -380,7 +380,7 @@ void CMainFrame::OnAbout()
 // Help Topics and F1 in the main window open the help file at the tool's page.
 void CMainFrame::OnHelpTopics()
 {
-    AfxGetApp()->HtmlHelp(kHelpContextMain, m_hWnd);
+    help::Open(m_hWnd, kHelpContextMain);
 }
 
 LRESULT CMainFrame::OnHelp(WPARAM, LPARAM)

@@ -76,7 +76,7 @@ private:
     CStatusBar m_wndStatusBar;
     std::unique_ptr<CToolBarPlus> m_pToolBar;
     CWorkspaceView m_wndWorkspace;
-    UINT m_nDpi = 96;                 // the DPI the window is laid out for
+    UINT m_nDpi = 96;                   // the DPI the window is laid out for
     std::vector<HFONT> m_scaledFonts;   // the fonts ScaleChildFonts made, in use by children
 };
 

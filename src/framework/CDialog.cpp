@@ -1,6 +1,7 @@
 #include "CDialog.h"
 
 #include "CWinApp.h"
+#include "HelpFile.h"
 #include "MessageBox.h"
 
 #include <cstdio>
@@ -43,8 +44,7 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 
 LRESULT CDialog::OnHelp(WPARAM, LPARAM)
 {
-    if (CWinApp* app = AfxGetApp())
-        app->HtmlHelp(kHelpContextBase + m_nIDTemplate, m_hWnd);
+    help::Open(m_hWnd, kHelpContextBase + m_nIDTemplate);
     return TRUE;
 }
 

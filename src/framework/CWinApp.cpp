@@ -238,24 +238,3 @@ BOOL CWinApp::WriteProfileString(const char* section, const char* entry, const c
     RegCloseKey(key);
     return status == ERROR_SUCCESS;
 }
-
-bool CWinApp::HtmlHelp(DWORD_PTR context, HWND owner) const
-{
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (m_strHelpFile.empty() || length == 0 || length >= MAX_PATH)
-        return false;
-    std::string helpFile(path, length);
-    helpFile.erase(helpFile.find_last_of("\\/") + 1);
-    helpFile += m_strHelpFile;
-
-    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-    static HMODULE viewer = LoadLibraryA("hhctrl.ocx");
-    const auto open = viewer ? reinterpret_cast<HtmlHelpFunction>(
-                                   reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")))
-                             : nullptr;
-    if (!open)
-        return false;
-    open(owner, helpFile.c_str(), 15 /* HH_HELP_CONTEXT */, context);
-    return true;
-}

@@ -28,12 +28,6 @@ public:
     // Whether dispatching msg may have changed command states, so idle updates run again.
     virtual BOOL IsIdleMessage(const MSG* msg) const;
 
-    // The name of the application's help file, found beside the executable; empty: none.
-    std::string m_strHelpFile;
-    // Opens the help file at the topic of the context id (HH_HELP_CONTEXT) through the help
-    // viewer, loaded on first use. False when there is no help file name or no viewer.
-    bool HtmlHelp(DWORD_PTR context, HWND owner) const;
-
     const std::string& GetAppName() const { return m_strAppName; }
     const std::string& GetRegistryKey() const { return m_strRegistryKey; }
 

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -68,10 +67,10 @@ class WindowSettingsTest : public regtest::RegistryTest {
 protected:
     WindowSettingsTest() : RegistryTest({kSettings}) {}
 
-    WINDOWPLACEMENT Load(const char* mode)
+    WINDOWPLACEMENT Load(const char* mode, UINT dpi = 0)
     {
         WINDOWPLACEMENT placement{};
-        m_settings.LoadPlacement(placement, mode);
+        m_settings.LoadPlacement(placement, mode, dpi);
         return placement;
     }
 
@@ -133,23 +132,12 @@ TEST_F(WindowSettingsTest, SavedPlacementIsWrittenAsTenNumbersAndLoadedBack)
     ExpectRect(loaded.rcNormalPosition, saved.rcNormalPosition);
 }
 
-TEST_F(WindowSettingsTest, PlacementTakenAtOneDpiKeepsItsCornerAndScalesItsSizeToAnother)
+TEST_F(WindowSettingsTest, PlacementScalesItsSizeFromTheDpiItWasTakenAt)
 {
-    const WINDOWPLACEMENT saved = Placement(SW_SHOW, RECT{100, 50, 500, 350});
-    m_settings.SavePlacement(saved, kViewModeNormal);   // as earlier versions did: no DPI
-    WINDOWPLACEMENT loaded{};
-    m_settings.LoadPlacement(loaded, kViewModeNormal, 192);
-    ExpectRect(loaded.rcNormalPosition, saved.rcNormalPosition);
-
-    m_settings.SavePlacement(saved, kViewModeNormal, 96);
-    EXPECT_EQ(ReadDword(kNormal, "WindowPosDpi"), 96u);
-    for (const auto& [dpi, right, bottom] : {std::tuple{192u, 900, 650}, {144u, 700, 500}, {96u, 500, 350}}) {
-        m_settings.LoadPlacement(loaded, kViewModeNormal, dpi);
-        ExpectRect(loaded.rcNormalPosition, RECT{100, 50, right, bottom});
+    for (const auto& [takenAt, right] : {std::pair{0u, 500}, {96u, 900}, {192u, 500}}) {   // 0: an earlier version
+        m_settings.SavePlacement(Placement(SW_SHOW, RECT{100, 50, 500, 350}), kViewModeNormal, takenAt);
+        EXPECT_EQ(Load(kViewModeNormal, 192).rcNormalPosition.right, right) << takenAt;
     }
-    EXPECT_TRUE(WriteDword(kNormal, "WindowPosDpi", 5));   // damaged: taken as it is
-    m_settings.LoadPlacement(loaded, kViewModeNormal, 192);
-    ExpectRect(loaded.rcNormalPosition, saved.rcNormalPosition);
 }
 
 TEST_F(WindowSettingsTest, StoredShowCommandAloneTakesTheTableDefaultsForTheRest)

@@ -50,8 +50,8 @@ bool CHostWindow::Create()
     wc.lpszClassName = kClassName;
     if (!RegisterClassA(&wc))
         return false;
-    m_hWnd = CreateWindowExA(0, kClassName, "Host simulator", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, Scaled(660),
-                             Scaled(300), nullptr, nullptr, wc.hInstance, this);
+    m_hWnd = CreateWindowExA(0, kClassName, "Host simulator", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                             Scaled(660), Scaled(300), nullptr, nullptr, wc.hInstance, this);
     if (!m_hWnd)
         return false;
     ShowWindow(m_hWnd, SW_SHOWNORMAL);
@@ -121,8 +121,8 @@ void CHostWindow::OnCreate()
     int x = Scaled(kMargin);
     for (const SButton& button : kButtons) {
         HWND control = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.style, x,
-                                       Scaled(kMargin), Scaled(80), Scaled(kButtonHeight), m_hWnd, reinterpret_cast<HMENU>(INT_PTR(button.id)),
-                                       GetModuleHandleA(nullptr), nullptr);
+                                       Scaled(kMargin), Scaled(80), Scaled(kButtonHeight), m_hWnd,
+                                       reinterpret_cast<HMENU>(INT_PTR(button.id)), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         x += Scaled(88);
     }

@@ -118,28 +118,6 @@ TEST_F(ToolBarPlusTest, AttachesNormalHotAndDisabledListsOfTenImages)
     EXPECT_EQ(GetGValue(greyed), GetBValue(greyed));
 }
 
-TEST_F(ToolBarPlusTest, ImagesForOtherScalesReplaceTheImagesAndGrowTheButtons)
-{
-    ASSERT_TRUE(Load());
-    const struct { unsigned normal, hot, disabled; int size; } scales[] = {
-        {IDB_TOOLBAR_NORMAL_200, IDB_TOOLBAR_HOT_200, IDB_TOOLBAR_DISABLED_200, 40},
-        {IDB_TOOLBAR_NORMAL_150, IDB_TOOLBAR_HOT_150, IDB_TOOLBAR_DISABLED_150, 30},
-        {IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_HOT, IDB_TOOLBAR_DISABLED, 20}};
-    Hide(ID_GROUP_ADD);
-    for (const auto& scale : scales) {
-        ASSERT_TRUE(m_bar.LoadImages(GetModuleHandleA(nullptr), scale.normal, scale.hot, scale.disabled));
-        int cx = 0, cy = 0;
-        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(m_bar.SendMessage(TB_GETDISABLEDIMAGELIST)), &cx, &cy);
-        EXPECT_EQ(cx, scale.size);
-        EXPECT_EQ(cy, scale.size);
-        // The resource's 32x32 buttons are for 20x20 images.
-        EXPECT_EQ(LOWORD(m_bar.SendMessage(TB_GETBUTTONSIZE)), 32 * scale.size / 20);
-        EXPECT_TRUE(HiddenAt(IndexOf(ID_GROUP_ADD))) << "the buttons stay as they were";
-    }
-    // Strips of two sizes do not make one toolbar.
-    EXPECT_FALSE(m_bar.LoadImages(GetModuleHandleA(nullptr), IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_HOT_200, IDB_TOOLBAR_DISABLED));
-}
-
 TEST_F(ToolBarPlusTest, MissingResourcesFailAndLeaveTheToolbarAsItWas)
 {
     EXPECT_FALSE(Load(IDR_TOOLBAR, 999, IDB_TOOLBAR_HOT, IDB_TOOLBAR_DISABLED));
