@@ -25,6 +25,8 @@ trap 'bash "$root/scripts/wine-prefix.sh" stop "$WINEPREFIX"' EXIT
 bash "$root/scripts/wine-prefix.sh" setup "$WINEPREFIX" x11
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 "$WINESERVER" -k 2>/dev/null || true   # the DPI is read when the session starts
+"$WINESERVER" -w
+"$WINESERVER" -p </dev/null >/dev/null 2>&1
 
 # The sample list where a user might keep one, so the title shows C:\Lists\demo.vtl.
 mkdir -p "$WINEPREFIX/drive_c/Lists"
@@ -34,7 +36,7 @@ key='HKCU\Software\Fenwright\Vantrace'
 
 # Waits until a visible window matches, and prints its id.
 wait_window() {
-    for _ in $(seq 1 150); do
+    for _ in $(seq 1 300); do
         if id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1) && [ -n "$id" ]; then
             echo "$id"
             return 0
