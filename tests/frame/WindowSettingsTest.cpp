@@ -130,14 +130,13 @@ TEST_F(WindowSettingsTest, SavedPlacementIsWrittenAsTenNumbersAndLoadedBack)
     EXPECT_EQ(loaded.ptMaxPosition.x, 3);
     EXPECT_EQ(loaded.ptMaxPosition.y, 4);
     ExpectRect(loaded.rcNormalPosition, saved.rcNormalPosition);
+    ExpectRect(Load(kViewModeNormal, 192).rcNormalPosition, saved.rcNormalPosition);   // stored without its DPI
 }
 
-TEST_F(WindowSettingsTest, PlacementScalesItsSizeFromTheDpiItWasTakenAt)
+TEST_F(WindowSettingsTest, PlacementTakenAt96DpiIsTwiceAsLargeAt192)
 {
-    for (const auto& [takenAt, right] : {std::pair{0u, 500}, {96u, 900}, {192u, 500}}) {   // 0: an earlier version
-        m_settings.SavePlacement(Placement(SW_SHOW, RECT{100, 50, 500, 350}), kViewModeNormal, takenAt);
-        EXPECT_EQ(Load(kViewModeNormal, 192).rcNormalPosition.right, right) << takenAt;
-    }
+    m_settings.SavePlacement(Placement(SW_SHOW, RECT{100, 50, 500, 350}), kViewModeNormal, 96);
+    ExpectRect(Load(kViewModeNormal, 192).rcNormalPosition, RECT{100, 50, 900, 650});
 }
 
 TEST_F(WindowSettingsTest, StoredShowCommandAloneTakesTheTableDefaultsForTheRest)

@@ -1,11 +1,9 @@
-// Every dialog (created from its template) and menu of the program: unique access keys, every
-// control reached by a key, every control and text inside its dialog at 192 DPI.
+// Every dialog and menu of the program: unique access keys, controls reached by keys, texts that fit at 192 DPI.
 #include "resource.h"
 
 #include <gtest/gtest.h>
 
-#include <windows.h>   // before commctrl.h, which needs its types
-#include <commctrl.h>
+#include <windows.h>
 
 namespace {
 // The access key of a text (lower case), or 0.
@@ -51,7 +49,7 @@ void CheckDialog(HWND dialog, HDC dc, const std::string& where)
         const std::string cls = name, what = where + ": \"" + text + "\" (" + cls + ")";
         const DWORD kind = GetWindowLongPtrA(c, GWL_STYLE) & BS_TYPEMASK;
         const bool button = cls == "Button", label = cls == "Static", groupBox = button && kind == BS_GROUPBOX;
-        const bool input = cls == "Edit" || cls == "ComboBox" || cls == "ListBox" || cls == WC_LISTVIEWA;
+        const bool input = cls == "Edit" || cls == "ComboBox" || cls == "ListBox" || cls == "SysListView32";
         EXPECT_FALSE(input && (classes.back() != "Static" || !KeyOf(texts.back()))) << what << " has no label key";
         EXPECT_FALSE(button && !groupBox && GetDlgCtrlID(c) != IDOK && GetDlgCtrlID(c) != IDCANCEL && !KeyOf(text))
             << what << " has no access key";
@@ -60,16 +58,16 @@ void CheckDialog(HWND dialog, HDC dc, const std::string& where)
         GetWindowRect(c, &rc);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rc), 2);
         EXPECT_TRUE(rc.left >= 0 && rc.top >= 0 && rc.right <= client.right && rc.bottom <= client.bottom) << what;
-        if (!*text || !(button || label))
-            continue;
-        // Room for the text at 192 DPI: a check or radio box, or a button's edges, take their share.
-        const bool box = button && kind >= BS_CHECKBOX && kind <= BS_AUTORADIOBUTTON && kind != BS_GROUPBOX;
-        const int edges = label ? 0 : MulDiv(box ? 16 : groupBox ? 12 : 6, 192, 96);
-        const int room = int((rc.right - rc.left) * scale) - edges, height = int((rc.bottom - rc.top) * scale);
-        RECT need{0, 0, room, 0};
-        DrawTextA(dc, text, -1, &need, DT_CALCRECT | (label ? DT_WORDBREAK : DT_SINGLELINE));
-        EXPECT_TRUE(need.right <= room && (!label || need.bottom <= height))
-            << what << " needs " << need.right << "x" << need.bottom << " px at 192 DPI, has " << room << "x" << height;
+        if (*text && (button || label)) {
+            // Room for the text at 192 DPI: a check or radio box, or a button's edges, take their share.
+            const bool box = button && kind >= BS_CHECKBOX && kind <= BS_AUTORADIOBUTTON && kind != BS_GROUPBOX;
+            const int edges = label ? 0 : MulDiv(box ? 16 : groupBox ? 12 : 6, 192, 96);
+            const int room = int((rc.right - rc.left) * scale) - edges, height = int((rc.bottom - rc.top) * scale);
+            RECT need{0, 0, room, 0};
+            DrawTextA(dc, text, -1, &need, DT_CALCRECT | (label ? DT_WORDBREAK : DT_SINGLELINE));
+            EXPECT_TRUE(need.right <= room && (!label || need.bottom <= height))
+                << what << " needs " << need.right << "x" << need.bottom << ", room " << room << "x" << height;
+        }
     }
     ExpectUniqueKeys(texts, where);
 }
@@ -91,12 +89,11 @@ TEST(KeyboardReachTest, DialogsAndMenusReachEveryControlByKeyAndDialogsFitAt192D
 {
     HDC dc = CreateCompatibleDC(nullptr);
     int dialogs = 0;
-    for (int id = 1; id < 4096; ++id) {   // every dialog template of the program
+    for (int id = 1; id < 4096; ++id)   // every dialog template of the program
         if (HWND dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, nullptr, 0)) {
             CheckDialog(dialog, dc, "dialog " + std::to_string(id));
             dialogs += DestroyWindow(dialog);
         }
-    }
     EXPECT_GE(dialogs, 4);
     DeleteObject(SelectObject(dc, GetStockObject(SYSTEM_FONT)));
     DeleteDC(dc);
