@@ -3,6 +3,7 @@
 #include "CMainFrame.h"
 #include "CWindowSettings.h"
 #include "CRecentFileList.h"
+#include "HelpFile.h"
 #include "resource.h"
 #include "CAppOptions.h"
 #include "CWorkspaceView.h"
@@ -48,6 +49,7 @@ BOOL CVantraceApp::InitInstance()
         return FALSE;
     StartupMark("logon, first step");
     SetRegistryKey("Fenwright");
+    help::SetFileName("Orvalis.chm");
     CreateStores();
     StartupMark("settings stores");
 

@@ -76,8 +76,7 @@ void CGroupListCtrl::EnableChecks(bool enable)
 {
     const bool attached = m_imlStates.GetSafeHandle() != nullptr;
     if (enable && !attached) {
-        m_imlStates.Create(IDB_CHECKBOXES, 20, 0, RGB(0xFF, 0x00, 0xFF));
-        SetImageList(&m_imlStates, LVSIL_STATE);
+        AttachStateImages();
     } else if (!enable && attached) {
         SetImageList(static_cast<HIMAGELIST>(nullptr), LVSIL_STATE);
         m_imlStates.DeleteImageList();
@@ -152,7 +151,12 @@ LRESULT CGroupListCtrl::OnItemChanged(NMHDR* header)
 // rest waits until the list view has handled the key (see NotifyParentLater).
 LRESULT CGroupListCtrl::OnKeyDown(NMHDR* header)
 {
+    int selected = 0;
     switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
+    case VK_SPACE:   // a press on the selected row's check box, as a click would be
+        if (m_bChecksEnabled && GetSelectedItem(selected))
+            OnCheckBoxPress(selected, GetCheck(selected) != FALSE);
+        break;
     case VK_DELETE:
         NotifyParentLater(s_wm_GROUP_DELETEKEY);
         break;

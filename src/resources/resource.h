@@ -144,3 +144,16 @@
 #define IDC_PREVIEW_REFUSED 1102
 #define IDC_EXPORT_GROUP    1110
 #define IDC_EXPORT_LIST     1111
+
+// Images drawn for 150% and 200%: the id of the 100% image + 1000 and + 2000, as
+// dpi::ArtBitmapId picks them (30x30 and 40x40 images).
+#define IDB_PLAY_150             1149
+#define IDB_CHECKBOXES_150       1151
+#define IDB_TOOLBAR_NORMAL_150   1152
+#define IDB_TOOLBAR_DISABLED_150 1153
+#define IDB_TOOLBAR_HOT_150      1154
+#define IDB_PLAY_200             2149
+#define IDB_CHECKBOXES_200       2151
+#define IDB_TOOLBAR_NORMAL_200   2152
+#define IDB_TOOLBAR_DISABLED_200 2153
+#define IDB_TOOLBAR_HOT_200      2154

@@ -15,7 +15,6 @@
 #include <utility>
 
 namespace {
-const int kChroPopup = 1;   // second popup of the context menus
 
 // A step that appends one chromatogram (under a new id) to a group of count chromatograms,
 // leaving it selected.
@@ -259,6 +258,6 @@ LRESULT CChroCommands::OnChroDeleteKey(WPARAM, LPARAM)
 
 LRESULT CChroCommands::OnChroContextMenu(WPARAM, LPARAM)
 {
-    ShowContextMenu(m_view, kChroPopup);
+    ShowContextMenu(m_view, kChroContextPopup);
     return 0;
 }

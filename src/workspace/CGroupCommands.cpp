@@ -15,7 +15,6 @@
 #include <vector>
 
 namespace {
-const int kGroupPopup = 0;   // first popup of the context menus
 
 int GroupCount(const CListManager& list)
 {
@@ -267,6 +266,6 @@ LRESULT CGroupCommands::OnGroupDeleteKey(WPARAM, LPARAM)
 
 LRESULT CGroupCommands::OnGroupContextMenu(WPARAM, LPARAM)
 {
-    ShowContextMenu(m_view, kGroupPopup);
+    ShowContextMenu(m_view, kGroupContextPopup);
     return 0;
 }

@@ -34,6 +34,8 @@ public:
     void UpdateTitle(bool modified);
     void IsModified(bool& modified) const;
     void ApplyViewMode(bool mini);
+    // The frame moved to a monitor of another DPI: the lists' images for it, the lists laid out again.
+    void SetDpi(UINT dpi);
     // Both lists after a load, with the rows the options remember selected.
     void ShowWithStoredSelection();
     void SyncChromatogramSelection();
@@ -66,6 +68,7 @@ protected:
     int OnCreate(CREATESTRUCTA* cs);
     void OnSize(UINT type, int cx, int cy);
     LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnContextMenu(WPARAM window, LPARAM point);
     LRESULT OnGroupUpdate(WPARAM, LPARAM);
     LRESULT OnGroupSelected(WPARAM, LPARAM);
     LRESULT OnGroupTab(WPARAM, LPARAM);

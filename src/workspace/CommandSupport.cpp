@@ -57,7 +57,7 @@ SListSelection ListSelection(const CGroupListCtrl& groups, const CChroListCtrl& 
     return sel;
 }
 
-void ShowContextMenu(CWnd& owner, int popupIndex)
+void ShowContextMenu(CWnd& owner, int popupIndex, const POINT* at)
 {
     CMenu menu;
     if (!menu.LoadMenu(IDR_CONTEXT_MENUS))
@@ -65,6 +65,9 @@ void ShowContextMenu(CWnd& owner, int popupIndex)
     HMENU popup = menu.GetSubMenu(popupIndex);
     CCmdUI::UpdateMenu(popup, &owner);
     POINT cursor{};
-    GetCursorPos(&cursor);
+    if (at)
+        cursor = *at;
+    else
+        GetCursorPos(&cursor);
     CMenu::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, &owner);
 }

@@ -27,5 +27,9 @@ bool SelectedGroupOrNote(const CGroupListCtrl& groups, DWORD& groupId);
 bool SelectedChroOrNote(const CChroListCtrl& chros, int& row, DWORD& chroId);
 // The selection of both lists as it stands.
 SListSelection ListSelection(const CGroupListCtrl& groups, const CChroListCtrl& chros);
-// Shows a popup of the context menus at the pointer, its items enabled by owner's routing.
-void ShowContextMenu(CWnd& owner, int popupIndex);
+// Shows a popup of the context menus at the pointer (or at the screen point `at`), its items
+// enabled by owner's routing.
+void ShowContextMenu(CWnd& owner, int popupIndex, const POINT* at = nullptr);
+// The popups of the context menus: groups first, then chromatograms.
+const int kGroupContextPopup = 0;
+const int kChroContextPopup = 1;
