@@ -11,6 +11,7 @@
 #define IDR_CONTEXT_MENUS        140   // popup 0: groups, popup 1: chromatograms
 #define IDD_TRANSFER_PREVIEW     160   // what a paste or an import will add
 #define IDD_EXPORT               161   // what File Export writes
+#define IDD_MASS_FORMULA         162   // m/z of a formula and an adduct
 
 // List controls.
 #define IDB_PLAY          149   // one 20x20 play button
@@ -98,6 +99,7 @@
 #define IDC_CHRO_BASED_ON       1021
 #define IDC_FUNCTION            1041
 #define IDC_FUNCTION_SPIN       1042
+#define IDC_CHRO_FORMULA        1043   // opens Mass from Formula
 
 // Transfer preview (160) and export choice (161).
 #define IDC_PREVIEW_SUMMARY 1100
@@ -105,3 +107,19 @@
 #define IDC_PREVIEW_REFUSED 1102
 #define IDC_EXPORT_GROUP    1110
 #define IDC_EXPORT_LIST     1111
+
+// Mass from Formula (162).
+#define IDC_FORMULA_LABEL 1120
+#define IDC_FORMULA       1121
+#define IDC_ADDUCT_LABEL  1122
+#define IDC_ADDUCT        1123
+#define IDC_ION_RESULT    1124   // the live line: the ion's masses or why they cannot be given
+
+// Texts of Mass from Formula and of its button.
+#define IDS_FORMULA_BUTTON     61270
+#define IDS_MASS_FORMULA_TITLE 61271
+#define IDS_FORMULA_LABEL      61272
+#define IDS_ADDUCT_LABEL       61273
+#define IDS_ION_RESULT         61274   // neutral mass, charge number and sign, m/z
+#define IDS_FORMULA_REFUSED    61275   // reason, character position
+#define IDS_ADDUCT_REFUSED     61276   // reason, character position
