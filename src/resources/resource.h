@@ -11,6 +11,7 @@
 #define IDR_CONTEXT_MENUS        140   // popup 0: groups, popup 1: chromatograms
 #define IDD_TRANSFER_PREVIEW     160   // what a paste or an import will add
 #define IDD_EXPORT               161   // what File Export writes
+#define IDD_MASS_FORMULA         162   // m/z of a formula and an adduct
 
 // List controls.
 #define IDB_PLAY          149   // one 20x20 play button
@@ -137,6 +138,7 @@
 #define IDC_CHRO_BASED_ON       1021
 #define IDC_FUNCTION            1041
 #define IDC_FUNCTION_SPIN       1042
+#define IDC_CHRO_FORMULA        1043   // opens Mass from Formula
 
 // Transfer preview (160) and export choice (161).
 #define IDC_PREVIEW_SUMMARY 1100
@@ -157,3 +159,18 @@
 #define IDB_TOOLBAR_NORMAL_200   2152
 #define IDB_TOOLBAR_DISABLED_200 2153
 #define IDB_TOOLBAR_HOT_200      2154
+// Mass from Formula (162).
+#define IDC_FORMULA_LABEL 1120
+#define IDC_FORMULA       1121
+#define IDC_ADDUCT_LABEL  1122
+#define IDC_ADDUCT        1123
+#define IDC_ION_RESULT    1124   // the live line: the ion's masses or why they cannot be given
+
+// Texts of Mass from Formula and of its button.
+#define IDS_FORMULA_BUTTON     61310
+#define IDS_MASS_FORMULA_TITLE 61311
+#define IDS_FORMULA_LABEL      61312
+#define IDS_ADDUCT_LABEL       61313
+#define IDS_ION_RESULT         61314   // neutral mass, charge number and sign, m/z
+#define IDS_FORMULA_REFUSED    61315   // reason, character position
+#define IDS_ADDUCT_REFUSED     61316   // reason, character position

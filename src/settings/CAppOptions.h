@@ -2,7 +2,8 @@
 
 #include "CSettingsStore.h"
 
-// The tool's five options (Visible, Mini, Automate, Group, Chromatogram) with typed accessors.
+// The tool's five options (Visible, Mini, Automate, Group, Chromatogram) with typed accessors,
+// and the adduct Mass from Formula used last.
 class CAppOptions : public CSettingsStore {
 public:
     enum OptionId : int {
@@ -30,6 +31,11 @@ public:
     void SetGroup(int group);
     int GetChromatogram(int* chromatogram);
     void SetChromatogram(int chromatogram);
+    // The registry value "FormulaAdduct" (text), read at every call; "[M+H]+" when it is
+    // missing, empty or too long to be one.
+    std::string GetFormulaAdduct() const;
+    // Writes the registry at once.
+    void SetFormulaAdduct(const std::string& adduct);
 
 private:
     bool GetBoolInto(int id, bool* value);

@@ -109,6 +109,7 @@ void CWorkspaceView::SetStores(CAppOptions* options, CRecentFileList* recentFile
 {
     m_pOptions = options;
     m_launch.SetOptions(options);
+    m_chros.SetOptions(options);
     m_files.SetRecentFiles(recentFiles);
 }
 
