@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <random>
 
 #include <string>
 #include <vector>
@@ -20,9 +23,17 @@ namespace {
 std::vector<std::string> Summary(const STransferTable& table)
 {
     std::vector<std::pair<int, std::string>> lines;
+    if (!table.columns.empty()) {
+        std::string text = "columns:";
+        for (const std::string& column : table.columns)
+            text += " " + column;
+        for (const std::string& ignored : table.ignored)
+            text += " -" + ignored;
+        lines.emplace_back(0, text);
+    }
     for (const STransferRow& row : table.rows) {
         const CChromatogramData& c = row.chro;
-        std::string text = row.group.empty() ? "" : row.group + "/";
+        std::string text = row.group.empty() ? "" : row.group + "#" + std::to_string(row.groupIndex) + "/";
         if (!row.groupOnly)
             text += c.m_strName + "|" + std::to_string(c.m_nType) + "|" + std::to_string(c.m_nFunction) + "|"
                     + c.m_strMass + "|" + std::to_string(c.m_nAnalogue) + "|" + (c.m_bChecked ? "1" : "0") + "|"
@@ -39,10 +50,16 @@ std::vector<std::string> Summary(const STransferTable& table)
 }
 
 struct SCase {
-    const char* what;
-    std::string text;
+    const char* what;   // or the name of a file in samples/
+    std::string text;   // empty: the sample's bytes
     std::vector<std::string> expected;
 };
+
+std::string Sample(const std::string& name)
+{
+    std::ifstream file(std::string(VT_SAMPLES) + "/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
 
 void ExpectSameFields(const CChromatogramData& a, const CChromatogramData& b)
 {
@@ -80,7 +97,7 @@ TEST(TransferReader, TablesOfInputs)
         {"header in another order and letter case, semicolons, unknown column ignored",
          "\xEF\xBB\xBF"
          "checked;MASS;Comment;name;TYPE;Function\n0;44.5;x;CO2;mass;3\n1;;y;Total;tic;2\n",
-         {"CO2|2|3|44.5|1|0|Function: 3, MASS: 44.5", "Total|0|2||1|1|Function: 2, TIC"}},
+         {"columns: checked mass name type function -Comment", "CO2|2|3|44.5|1|0|Function: 3, MASS: 44.5", "Total|0|2||1|1|Function: 2, TIC"}},
         {"no header: the clipboard's column order; types as the dialog names them",
          "A,Analogue,1,,4,1\nB,bpi,007,,,x\nC,Mass/Channel,1,12,,no\n",
          {"A|3|1||4|1|ANALOG4", "B|1|7||1|1|Function: 007, BPI", "C|2|1|12|1|0|Function: 1, MASS: 12"}},
@@ -97,24 +114,55 @@ TEST(TransferReader, TablesOfInputs)
          "X\tTIC\t1\t\t\tmaybe\n"
          "X\tTIC\t1\t\t\t1\textra\n"
          "\tMASS\t\t99\t\t\n",
-         {"!line 2: name is empty", "!line 3: type is not TIC, BPI, MASS or ANALOG",
+         {"columns: name type function mass channel checked", "!line 2: name is empty", "!line 3: type is not TIC, BPI, MASS or ANALOG",
           "!line 4: function is not a number from 0 to 512", "!line 5: function is not a number from 0 to 512",
           "!line 6: mass is empty", "!line 7: mass is not a number", "!line 8: channel is not 1, 2, 3 or 4",
           "!line 9: channel is not 1, 2, 3 or 4", "!line 10: checked is not 1 or 0",
           "!line 11: more fields than columns", "99|2|1|99|1|1|Function: 1, MASS: 99"}},
         {"quoted fields: separators, doubled quotes, a line break; the next record's line",
          "Name,Type,Mass\n\"a,\"\"b\"\"\nc\",MASS,1\nd,TIC,\n",
-         {"a,\"b\"\nc|2|1|1|1|1|Function: 1, MASS: 1", "d|0|1||1|1|Function: 1, TIC"}},
+         {"columns: name type mass", "a,\"b\"\nc|2|1|1|1|1|Function: 1, MASS: 1", "d|0|1||1|1|Function: 1, TIC"}},
         {"a quote inside an unquoted field is kept; an unclosed quote runs to the end",
          "Name,Type\nab\"c,TIC\n\"open,TIC\nx,TIC\n",
-         {"ab\"c|0|1||1|1|Function: 1, TIC", "!line 3: mass is empty"}},
+         {"columns: name type", "ab\"c|0|1||1|1|Function: 1, TIC", "!line 3: mass is empty"}},
         {"groups: a line naming only a group keeps the group; an empty group is refused",
          "Group,Name,Type\nG1,a,TIC\nG2,,\n,b,TIC\n,,\n",
-         {"G1/a|0|1||1|1|Function: 1, TIC", "G2/", "!line 4: group is empty"}},
+         {"columns: group name type", "G1#0/a|0|1||1|1|Function: 1, TIC", "G2#1/", "!line 4: group is empty"}},
         {"nothing at all", "\r\n\n", {}},
+        {"a first line is data when it reads as data: a type word in the Type position, a chromatogram named Mass",
+         "Caffeine\tMASS\t1\t195.09\t1\t1\n",
+         {"Caffeine|2|1|195.09|1|1|Function: 1, MASS: 195.09"}},
+        {"a chromatogram named Mass, then one named Name", "Mass,TIC,2,,,0\nName,BPI\n",
+         {"Mass|0|2||1|0|Function: 2, TIC", "Name|1|1||1|1|Function: 1, BPI"}},
+        {"a header that would read as a refused data line", "Name,Mass\nCaffeine,195.09\n",
+         {"columns: name mass", "Caffeine|2|1|195.09|1|1|Function: 1, MASS: 195.09"}},
+        {"the header decides the width: a Notes column after the known ones is ignored",
+         "Name\tType\tFunction\tMass\tChannel\tChecked\tNotes\nA\tMASS\t1\t12\t1\t1\tnote\nB\tTIC\t1\t\t\t1\tn\tx\n",
+         {"columns: name type function mass channel checked -Notes", "A|2|1|12|1|1|Function: 1, MASS: 12",
+          "!line 3: more fields than columns"}},
+        {"Group Number keeps groups of one name apart", "Group,Group Number,Name,Type\nG,1,a,TIC\nG,2,b,TIC\nG,1,c,TIC\nH,,,\n",
+         {"columns: group group number name type", "G#0/a|0|1||1|1|Function: 1, TIC", "G#1/b|0|1||1|1|Function: 1, TIC",
+          "G#0/c|0|1||1|1|Function: 1, TIC", "H#2/"}},
+        {"targeted-features.csv", "",
+         {"columns: mass name -rt", "Caffeine|2|1|195.0877|1|1|Function: 1, MASS: 195.0877",
+          "Theobromine|2|1|181.0720|1|1|Function: 1, MASS: 181.0720",
+          "Trigonelline|2|1|138.0550|1|1|Function: 1, MASS: 138.0550"}},
+        {"decimal-comma.csv", "",
+         {"columns: name mass -RT -Notes", "Reserpine|2|1|609.2807|1|1|Function: 1, MASS: 609.2807",
+          "Caffeine|2|1|195.0877|1|1|Function: 1, MASS: 195.0877"}},
+        {"unicode-text.txt", "",
+         {"columns: name mass -RT", "Caf\xC3\xA9ine|2|1|195.0877|1|1|Function: 1, MASS: 195.0877",
+          "Reserpine|2|1|609.2807|1|1|Function: 1, MASS: 609.2807"}},
     };
-    for (const SCase& c : cases)
-        EXPECT_EQ(Summary(CChroTableReader::Read(c.text, {})), c.expected) << c.what;
+    for (const SCase& c : cases) {
+        const std::string text = c.text.empty() ? Sample(c.what) : c.text;
+        EXPECT_EQ(Summary(CChroTableReader::Read(text, {})), c.expected) << c.what;
+    }
+    // UTF-16 both ways round.
+    std::string bigEndian = Sample("unicode-text.txt");
+    for (size_t i = 0; i + 1 < bigEndian.size(); i += 2)
+        std::swap(bigEndian[i], bigEndian[i + 1]);
+    EXPECT_EQ(Summary(CChroTableReader::Read(bigEndian, {})), cases.back().expected);
 }
 
 TEST(TransferReader, RulesOfTheToolAroundIt)
@@ -126,7 +174,7 @@ TEST(TransferReader, RulesOfTheToolAroundIt)
     };
     rules.nameFits = [](const std::string& name) { return name.size() <= 5; };
     const STransferTable table = CChroTableReader::Read("Name,Mass\nshort,1\ntoo long,2\nok,\xCE\xA9\n", rules);
-    EXPECT_EQ(Summary(table), (std::vector<std::string>{"short|2|1|1|1|1|Function: 1, MASS: 1",
+    EXPECT_EQ(Summary(table), (std::vector<std::string>{"columns: name mass", "short|2|1|1|1|1|Function: 1, MASS: 1",
                                                         "!line 3: name is longer than the name box holds",
                                                         "!line 4: mass has characters the code page cannot hold"}));
 }
@@ -188,28 +236,49 @@ TEST(TransferRoundTrip, TextThroughSpreadsheetReformatting)
     }
 }
 
-TEST(TransferRoundTrip, CsvWithGroupsGivesBackTheSameList)
+// A whole list written as CSV and read back, as an import into a new list makes it: the
+// groups in order (same-named ones apart, empty ones kept) with comment, range rule and
+// chromatograms. Random lists of awkward texts, from fixed seeds.
+TEST(TransferRoundTrip, WholeListCsvGivesBackTheSameList)
 {
-    const std::vector<SGroupRecords> groups = {
-        {"First, \"quoted\"", {kAwkward[0], kAwkward[1]}},
-        {"Empty", {}},
-        {"Line\nbreak \xE4", {kAwkward[2], kAwkward[3], kAwkward[4], kAwkward[5]}},
-    };
-    const STransferTable table = CChroTableReader::Read(CChroTableWriter::Csv(groups, true), {});
-    EXPECT_TRUE(table.refused.empty());
-    EXPECT_TRUE(table.hasGroupColumn);
-    size_t next = 0;
-    for (const SGroupRecords& group : groups) {
-        if (group.chros.empty()) {
-            ASSERT_LT(next, table.rows.size());
-            EXPECT_TRUE(table.rows[next].groupOnly);
-            EXPECT_EQ(table.rows[next++].group, group.name);
+    const std::string letters = "ab ,;\t\"\r\n\xE9\xFF'x";
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        std::mt19937 random(seed);
+        auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        auto text = [&](int most) {
+            std::string out = "n";   // never blank
+            for (int i = pick(most + 1); i > 0; --i)
+                out.insert(out.begin() + pick(static_cast<int>(out.size()) + 1), letters[pick(letters.size())]);
+            return out;
+        };
+        const std::string shared[] = {"Same", "Same", text(6)};
+        std::vector<SGroupRecords> groups(pick(6));
+        for (SGroupRecords& group : groups) {
+            group.name = pick(2) ? shared[pick(3)] : text(8);
+            group.comment = pick(2) ? text(8) : "";
+            group.rangeMode = pick(3);
+            group.range = group.rangeMode == 2 ? std::to_string(pick(100)) + ":" + std::to_string(100 + pick(100)) : "";
+            for (int i = pick(4); i > 0; --i) {
+                const int type = pick(4);
+                group.chros.push_back(Chro(text(8), type, pick(513), type == 2 ? std::to_string(pick(2000)) + ".5" : "",
+                                           1 + pick(4), pick(2) != 0));
+            }
         }
-        for (const CChromatogramData& chro : group.chros) {
-            ASSERT_LT(next, table.rows.size());
-            EXPECT_EQ(table.rows[next].group, group.name);
-            ExpectSameFields(table.rows[next++].chro, chro);
+        const STransferTable table = CChroTableReader::Read(CChroTableWriter::Csv(groups, true), {});
+        EXPECT_TRUE(table.refused.empty()) << seed;
+        ASSERT_EQ(table.groups.size(), groups.size()) << seed;
+        std::vector<std::vector<CChromatogramData>> read(groups.size());
+        for (const STransferRow& row : table.rows)
+            if (!row.groupOnly)
+                read[static_cast<size_t>(row.groupIndex)].push_back(row.chro);
+        for (size_t g = 0; g < groups.size(); ++g) {
+            EXPECT_EQ(table.groups[g].name, groups[g].name) << seed;
+            EXPECT_EQ(table.groups[g].comment, groups[g].comment) << seed;
+            EXPECT_EQ(table.groups[g].rangeMode, groups[g].rangeMode) << seed;
+            EXPECT_EQ(table.groups[g].range, groups[g].range) << seed;
+            ASSERT_EQ(read[g].size(), groups[g].chros.size()) << seed;
+            for (size_t i = 0; i < read[g].size(); ++i)
+                ExpectSameFields(read[g][i], groups[g].chros[i]);
         }
     }
-    EXPECT_EQ(next, table.rows.size());
 }
