@@ -6,12 +6,6 @@
 #include "MessageBox.h"
 #include "resource.h"
 
-namespace {
-const char kKeepOneChecked[] =
-    "At least one group must be selected.\n\n\"Automatically populate Chromatogram\" can be disabled on the "
-    "toolbar if no longer required.";
-}   // namespace
-
 const MessageMap* CGroupListCtrl::GetThisMessageMap()
 {
     static const MsgEntry entries[] = {
@@ -128,7 +122,7 @@ void CGroupListCtrl::OnLButtonDown(UINT, POINT pt)
 bool CGroupListCtrl::OnCheckBoxPress(int nItem, bool checked)
 {
     if (checked) {
-        ShowMessageBox(m_hWnd, kKeepOneChecked, kAppCaption, MB_OK);
+        ShowMessageBox(m_hWnd, LoadResourceString(IDS_KEEP_ONE_CHECKED).c_str(), kAppCaption, MB_OK);
         return false;
     }
     m_nCurrentItem = nItem;

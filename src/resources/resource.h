@@ -54,10 +54,10 @@
 #define IDS_IMPORT_TITLE           61261
 
 // Notes of the transfer commands and their preview.
-#define IDS_CLIPBOARD_BUSY          61270
-#define IDS_PREVIEW_COLUMNS         61271   // %s: the columns a header named
-#define IDS_PREVIEW_COLUMNS_IGNORED 61272   // %s: named, %s: ignored
-#define IDS_PREVIEW_SAME_NAMED      61273   // %s: the names several groups of the list share
+#define IDS_CLIPBOARD_BUSY          61320
+#define IDS_PREVIEW_COLUMNS         61321   // %s: the columns a header named
+#define IDS_PREVIEW_COLUMNS_IGNORED 61322   // %s: named, %s: ignored
+#define IDS_PREVIEW_SAME_NAMED      61323   // %s: the names several groups of the list share
 
 // Names of the edit steps, as "Undo <name>" and "Redo <name>" show them.
 #define IDS_STEP_ADD_GROUP              61230
@@ -77,6 +77,45 @@
 #define IDS_STEP_CHECK_CHROMATOGRAM     61244
 #define IDS_STEP_UNCHECK_CHROMATOGRAM   61245
 #define IDS_STEP_PASTE                  61246   // a paste or an import
+
+// Messages, captions, prompts, file filters and column titles of the workspace and the
+// lists; %s stands for a file's name or path.
+#define IDS_CAPTION_DELETION            61270
+#define IDS_CAPTION_FILE_ERROR          61271
+#define IDS_CAPTION_SAVE_FILE           61272
+#define IDS_CAPTION_SAVE_AS             61273
+#define IDS_SELECT_GROUP                61274
+#define IDS_SELECT_CHROMATOGRAM         61275
+#define IDS_GROUP_NAME_EMPTY            61276
+#define IDS_NO_GROUPS_TO_REMOVE         61277
+#define IDS_CONFIRM_DELETE_GROUP        61278
+#define IDS_ADD_GROUP_FIRST             61279
+#define IDS_CHROMATOGRAM_NAME_EMPTY     61280
+#define IDS_CANNOT_DUPLICATE            61281
+#define IDS_NO_CHROMATOGRAMS_TO_REMOVE  61282
+#define IDS_NO_CHROMATOGRAMS_TO_DELETE  61283
+#define IDS_CONFIRM_DELETE_CHROMATOGRAM 61284
+#define IDS_CLIPBOARD_HOLDS_NONE        61285
+#define IDS_FILE_HOLDS_NONE             61286
+#define IDS_NO_GROUPS_TO_EXPORT         61287
+#define IDS_WRITE_FAILED                61288
+#define IDS_CANNOT_READ_FILE            61289
+#define IDS_CANNOT_FIND_FILE            61290
+#define IDS_REPLACE_FILE                61291
+#define IDS_UNREADABLE_LIST             61292
+#define IDS_SAVE_CHANGED                61293
+#define IDS_NOT_A_LIST_FILE             61294
+#define IDS_RECENT_FILE_FAILED          61295
+#define IDS_SAVE_CHANGES_TO             61296
+#define IDS_LIST_FILTER                 61297
+#define IDS_TABLE_FILTER                61298
+#define IDS_CSV_FILTER                  61299
+#define IDS_UNDO_COMMAND                61300
+#define IDS_REDO_COMMAND                61301
+#define IDS_COLUMN_COMMENT              61302
+#define IDS_COLUMN_DESCRIPTION          61303
+#define IDS_KEEP_ONE_CHECKED            61304
+#define IDS_UNTITLED                    61305   // the name of a list not yet saved, before ".vtl"
 
 // Group Details (138).
 #define IDC_GROUP_NAME           1000

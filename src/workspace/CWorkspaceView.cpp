@@ -6,6 +6,7 @@
 #include "AppCaption.h"
 #include "resource.h"
 #include "CAppOptions.h"
+#include "CWinApp.h"
 #include "CommandSupport.h"
 
 #include <commctrl.h>
@@ -113,8 +114,9 @@ bool CWorkspaceView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, bool bProbeOn
 {
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
         return true;
-    for (CCmdTarget* room : std::initializer_list<CCmdTarget*>{&m_document, &m_files, &m_groups, &m_chros, &m_transfer, &m_launch})
-        if (room->OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
+    for (CCmdTarget* target :
+         std::initializer_list<CCmdTarget*>{&m_document, &m_files, &m_groups, &m_chros, &m_transfer, &m_launch})
+        if (target->OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
             return true;
     return false;
 }
@@ -123,8 +125,8 @@ bool CWorkspaceView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 {
     if (CWnd::OnWndMsg(message, wParam, lParam, pResult))
         return true;
-    for (CCmdTarget* room : std::initializer_list<CCmdTarget*>{&m_groups, &m_chros, &m_launch})
-        if (room->OnRegisteredMessage(message, wParam, lParam, pResult))
+    for (CCmdTarget* target : std::initializer_list<CCmdTarget*>{&m_groups, &m_chros, &m_launch})
+        if (target->OnRegisteredMessage(message, wParam, lParam, pResult))
             return true;
     return false;
 }
@@ -206,9 +208,9 @@ void CWorkspaceView::ApplyViewMode(bool mini)
             // have laid the lists out before the first switch, and a list that still has both
             // columns must not gain a third.
             if (groups.GetHeaderItemCount() < 2)
-                groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
+                groups.InsertColumn(1, LoadResourceString(IDS_COLUMN_COMMENT).c_str(), LVCFMT_LEFT, 75);
             if (chros.GetHeaderItemCount() < 2)
-                chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
+                chros.InsertColumn(1, LoadResourceString(IDS_COLUMN_DESCRIPTION).c_str(), LVCFMT_LEFT, 75);
         }
         groups.AutoSizeColumns();
         chros.AutoSizeColumns();

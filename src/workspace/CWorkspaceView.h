@@ -39,13 +39,13 @@ public:
     void SyncChromatogramSelection();
     void FocusChromatogramList();
 
-    // The operations of the rooms, as the frame and the application call them.
+    // Launch and list-file operations, as the frame and the application call them.
     bool LaunchGroup(DWORD groupId) { return m_launch.LaunchGroup(groupId); }
     void LaunchForHost() { m_launch.LaunchForHost(); }
     void LoadLastFile() { m_files.LoadLastFile(); }
     bool PromptSaveChanges(bool noCancel) { return m_files.PromptSaveChanges(noCancel); }
 
-    // The rooms and the windows.
+    // The document, the command classes and the two lists.
     CListDocument& Document() { return m_document; }
     CListFiles& Files() { return m_files; }
     CGroupCommands& Groups() { return m_groups; }
