@@ -1,5 +1,6 @@
 #include "CChroTableReader.h"
 
+#include "CIonMass.h"
 #include "ChroRules.h"
 #include "TableColumns.h"
 #include "TextEncoding.h"
@@ -67,6 +68,37 @@ std::string WithDecimalPoint(std::string mass)
             return pointed;
     }
     return mass;
+}
+
+// Why a formula or an adduct gives no m/z, as a refused line says it.
+std::string ChemRefusal(const SIonMass& ion)
+{
+    return std::string(ion.errorInAdduct ? "adduct" : "formula") + " is not understood at character "
+           + std::to_string(ion.error.position) + ": " + ion.error.reason;
+}
+
+// The adduct a charge column stands for: [M+H]+, [M+2H]2+, [M-H]-, [M-2H]2- ...; empty for
+// no charge (the formula's own ion form), none for a text that is not a charge ("+2", "2+",
+// "-1" and "1-" are).
+std::optional<std::string> AdductOfCharge(std::string text)
+{
+    if (text.empty())
+        return text;
+    int sign = 1;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        sign = text.front() == '-' ? -1 : 1;
+        text.erase(0, 1);
+    } else if (!text.empty() && (text.back() == '+' || text.back() == '-')) {
+        sign = text.back() == '-' ? -1 : 1;
+        text.pop_back();
+    }
+    if (text.empty() || text.size() > 3 || !AllDigits(text))
+        return std::nullopt;
+    const int z = std::stoi(text);
+    if (z == 0)
+        return std::string();
+    const std::string count = z > 1 ? std::to_string(z) : "";
+    return sign > 0 ? "[M+" + count + "H]" + count + "+" : "[M-" + count + "H]" + count + "-";
 }
 
 // The value of a text of digits, or none when it is above limit.
@@ -191,14 +223,23 @@ private:
         return m_rules.toCodePage(text, narrow);
     }
 
+    // A cell of a single column: a mass, or a formula with its adduct ("C6H12O6 [M-H]-").
     std::optional<std::string> MassListRow(const std::string& cell, STransferRow& row) const
     {
-        const std::string mass = WithDecimalPoint(cell);
-        if (!IsMassNumber(mass))
-            return "mass is not a number";
         row.chro.m_nType = kTypeMass;
-        row.chro.m_strName = mass;
-        row.chro.m_strMass = mass;
+        const std::string mass = WithDecimalPoint(cell);
+        if (IsMassNumber(mass)) {
+            row.chro.m_strName = mass;
+            row.chro.m_strMass = mass;
+            return Finish("1", row);
+        }
+        if (cell.empty() || IsDigit(cell[0]) || cell[0] == '.' || cell[0] == ',')
+            return "mass is not a number";
+        const SIonMass ion = CIonMass::ReadCell(cell);
+        if (!ion.ok)
+            return ChemRefusal(ion);
+        row.chro.m_strName = ion.name;
+        row.chro.m_strMass = CIonMass::FormatMz(ion.mz);
         return Finish("1", row);
     }
 
@@ -255,13 +296,30 @@ private:
         return Finish(function, row);
     }
 
-    // A MASS line's mass: the one it gives.
+    // A MASS line's mass: the one it gives, else the m/z of its formula in its adduct (or
+    // the ion form its charge says, else [M+H]+), which also names a line without a name.
     std::optional<std::string> MassOfRow(STransferRow& row) const
     {
-        if (row.chro.m_strMass.empty())
-            return "mass is empty";
-        if (!IsMassNumber(row.chro.m_strMass))
-            return "mass is not a number";
+        using namespace table_columns;
+        const std::string formula = Trimmed(m_field[kFormula]);
+        if (!row.chro.m_strMass.empty() || formula.empty()) {
+            if (row.chro.m_strMass.empty())
+                return "mass is empty";
+            if (!IsMassNumber(row.chro.m_strMass))
+                return "mass is not a number";
+            return std::nullopt;
+        }
+        std::optional<std::string> adduct = Trimmed(m_field[kAdduct]);
+        if (adduct->empty())
+            adduct = AdductOfCharge(Trimmed(m_field[kCharge]));
+        if (!adduct)
+            return "charge is not a number";
+        const SIonMass ion = CIonMass::Compute(formula, *adduct);
+        if (!ion.ok)
+            return ChemRefusal(ion);
+        row.chro.m_strMass = CIonMass::FormatMz(ion.mz);
+        if (row.chro.m_strName.empty())
+            row.chro.m_strName = ion.name;
         return std::nullopt;
     }
 

@@ -170,7 +170,8 @@ TEST_F(TransferCommandsTest, PasteSaysWhyItAddsNothing)
         if (c.message)
             EXPECT_EQ(seen[0].text, c.message);
         else
-            EXPECT_EQ(preview.refused, (std::vector<std::string>{"line 1: mass is not a number"}));
+            EXPECT_EQ(preview.refused, (std::vector<std::string>{"line 1: formula is not understood at character 1: an "
+                                                                 "element symbol starts with a capital letter"}));
         EXPECT_FALSE(preview.okEnabled);
         EXPECT_FALSE(Modified());
     }
