@@ -12,6 +12,7 @@
 struct STransferRow {
     int line = 0;
     std::string group;        // empty when the table has no Group column
+    int groupIndex = -1;      // into STransferTable::groups; -1 when the line names no group
     bool groupOnly = false;   // the line names a group and nothing else (an empty group)
     CChromatogramData chro;
 };
@@ -22,10 +23,23 @@ struct SRefusedLine {
     std::string reason;
 };
 
+// A group a table names: lines with the same name (and, where the table has one, the same
+// Group Number) belong to one group. Comment and range rule come from its first line.
+struct STableGroup {
+    std::string name;
+    std::string comment;
+    int rangeMode = 0;   // 0 keep the current range, 1 reset to default, 2 use range
+    std::string range;
+};
+
 struct STransferTable {
     std::vector<STransferRow> rows;
     std::vector<SRefusedLine> refused;
     bool hasGroupColumn = false;
+    bool hasGroupNumbers = false;     // same-named groups are told apart by their number
+    std::vector<STableGroup> groups;  // in the order the table first names them
+    std::vector<std::string> columns; // what a header line named, as the preview lists them
+    std::vector<std::string> ignored; // the header's other fields, as written
 };
 
 // What the reader asks of the tool around it.
@@ -38,11 +52,12 @@ struct STransferRules {
 };
 
 // Turns the records of a delimited text into chromatograms as the Chromatogram Details
-// dialog would make them, leniently: columns are found by their header names in any order
-// and any letter case (Group, Name, Type, Function, Mass, Channel, Checked; others are
-// ignored); without a header line the columns stand in the order Name, Type, Function,
-// Mass, Channel, Checked; a single column of numbers is a mass list, giving MASS
-// chromatograms of function 1 named by their mass. Each refused line says why. Plain C++.
+// dialog would make them, leniently. A first line is a header when a field names a column
+// (table_columns::Find) and the line does not give a chromatogram read as data; the header
+// finds the columns in any order and decides the width, and other columns are ignored.
+// Without a header the columns stand in the order Name, Type, Function, Mass, Channel,
+// Checked; a single column is a list of masses and formulas. Each refused line says why.
+// UTF-16 text with a byte-order mark is read as well as UTF-8. Plain C++.
 class CChroTableReader {
 public:
     static STransferTable Read(std::string_view text, const STransferRules& rules);

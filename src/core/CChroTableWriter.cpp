@@ -22,13 +22,27 @@ void AppendField(std::string& out, const std::string& text, char separator)
 
 void AppendHeader(std::string& out, char separator, bool withGroup)
 {
-    const int first = withGroup ? table_columns::kGroup : table_columns::kName;
-    for (int column = first; column < table_columns::kCount; ++column) {
-        if (column != first)
+    using namespace table_columns;
+    if (withGroup)
+        for (const int column : {kGroup, kGroupNumber, kGroupComment, kGroupRange})
+            (out += Name(column)) += separator;
+    for (int column = kName; column <= kChecked; ++column) {
+        if (column != kName)
             out += separator;
-        out += table_columns::Name(column);
+        out += Name(column);
     }
     out += "\r\n";
+}
+
+// The group's columns of a whole list's export, each followed by a comma.
+void AppendGroup(std::string& out, const SGroupRecords& group, size_t number)
+{
+    AppendField(out, group.name, ',');
+    out += "," + std::to_string(number) + ",";
+    AppendField(out, group.comment, ',');
+    out += ',';
+    AppendField(out, group.rangeMode == 1 ? "default" : group.rangeMode == 2 ? group.range : "keep", ',');
+    out += ',';
 }
 
 void AppendChro(std::string& out, const CChromatogramData& chro, char separator)
@@ -62,16 +76,15 @@ std::string CChroTableWriter::Csv(const std::vector<SGroupRecords>& groups, bool
 {
     std::string out;
     AppendHeader(out, ',', withGroup);
-    for (const SGroupRecords& group : groups) {
+    for (size_t number = 1; number <= groups.size(); ++number) {
+        const SGroupRecords& group = groups[number - 1];
         if (withGroup && group.chros.empty()) {
-            AppendField(out, group.name, ',');
-            out += ",,,,,,\r\n";
+            AppendGroup(out, group, number);
+            out += ",,,,,\r\n";
         }
         for (const CChromatogramData& chro : group.chros) {
-            if (withGroup) {
-                AppendField(out, group.name, ',');
-                out += ',';
-            }
+            if (withGroup)
+                AppendGroup(out, group, number);
             AppendChro(out, chro, ',');
         }
     }

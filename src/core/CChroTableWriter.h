@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
-// A group's name and its chromatograms in order, as a table writes them.
+// A group's name and its chromatograms in order, as a table writes them, with what a whole
+// list's export writes of the group itself.
 struct SGroupRecords {
     std::string name;
     std::vector<CChromatogramData> chros;
+    std::string comment;
+    int rangeMode = 0;   // 0 keep the current range, 1 reset to default, 2 use range
+    std::string range;
 };
 
 // Writes chromatograms as a table with a header line, one line per chromatogram: Name,
@@ -20,7 +24,9 @@ class CChroTableWriter {
 public:
     // Tab-separated, for the clipboard.
     static std::string Text(const std::vector<CChromatogramData>& chros);
-    // Comma-separated; with withGroup a Group column first, and a line holding only the
-    // name of each group that has no chromatograms, so that it is not lost.
+    // Comma-separated; with withGroup the group's columns first (Group, Group Number: its
+    // place in the table from 1, which keeps groups of one name apart, Group Comment, Group
+    // Range: keep, default or the range), and a line holding only the group's columns for
+    // each group that has no chromatograms, so that it is not lost.
     static std::string Csv(const std::vector<SGroupRecords>& groups, bool withGroup);
 };

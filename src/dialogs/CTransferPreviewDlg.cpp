@@ -44,10 +44,12 @@ BOOL CTransferPreviewDlg::OnInitDialog()
                           + Count(m_refused.size(), "line", "lines") + " will not.";
     if (m_nNewGroups > 0)
         summary += " " + Count(m_nNewGroups, "group", "groups") + " will be created.";
+    if (!m_strNote.empty())
+        summary += "\n" + m_strNote;
     SetDlgItemTextA(m_hWnd, IDC_PREVIEW_SUMMARY, summary.c_str());
     FillRows();
     FillRefused();
-    ::EnableWindow(GetDlgItem(IDOK), !m_rows.empty());
+    ::EnableWindow(GetDlgItem(IDOK), !m_rows.empty() || m_nNewGroups > 0);
     return TRUE;
 }
 

@@ -8,8 +8,9 @@
 
 // The preview before a paste or an import adds anything: the chromatograms that will be
 // added (their group when the table names groups, name and description) and the lines that
-// will not, each with its line number and reason. OK adds; it is disabled when nothing
-// would be added. The caller fills it before each run.
+// will not, each with its line number and reason, and a note under the counts (the columns
+// a header named, groups the table cannot tell apart). OK adds; it is disabled when nothing
+// would be added, neither a chromatogram nor a group. The caller fills it before each run.
 class CTransferPreviewDlg : public CDialog {
 public:
     struct SRow {
@@ -24,6 +25,7 @@ public:
     // The rows and refused lines of the next run; showGroup adds a Group column, and
     // newGroups counts the groups the rows name that the list lacks.
     void SetContent(std::vector<SRow> rows, std::vector<std::string> refused, bool showGroup, size_t newGroups = 0);
+    void SetNote(const std::string& note) { m_strNote = note; }
 
     BOOL OnInitDialog() override;
 
@@ -40,6 +42,7 @@ private:
 
     CListCtrl m_lcRows;
     std::string m_strTitle;
+    std::string m_strNote;
     std::vector<SRow> m_rows;
     std::vector<std::string> m_refused;
     bool m_bShowGroup = false;

@@ -54,6 +54,12 @@
 #define IDS_PASTE_TITLE            61260
 #define IDS_IMPORT_TITLE           61261
 
+// Notes of the transfer commands and their preview.
+#define IDS_CLIPBOARD_BUSY          61320
+#define IDS_PREVIEW_COLUMNS         61321   // %s: the columns a header named
+#define IDS_PREVIEW_COLUMNS_IGNORED 61322   // %s: named, %s: ignored
+#define IDS_PREVIEW_SAME_NAMED      61323   // %s: the names several groups of the list share
+
 // Names of the edit steps, as "Undo <name>" and "Redo <name>" show them.
 #define IDS_STEP_ADD_GROUP              61230
 #define IDS_STEP_EDIT_GROUP             61231

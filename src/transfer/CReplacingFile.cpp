@@ -46,8 +46,10 @@ bool CReplacingFile::Write(const char* path, std::string_view bytes)
 bool CReplacingFile::Read(const char* path, std::string& bytes, size_t limit)
 {
     bytes.clear();
-    HANDLE file =
-        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A spreadsheet keeps the file it shows open for writing; reading beside it needs every
+    // share mode.
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER size{};

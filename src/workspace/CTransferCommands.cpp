@@ -16,12 +16,14 @@
 #include "CWinApp.h"
 #include "CListDocument.h"
 #include "CWorkspaceView.h"
+#include "TextEncoding.h"
 #include "CommandSupport.h"
 #include "MessageBox.h"
 #include "resource.h"
 
+#include <initializer_list>
 #include <map>
-#include <set>
+#include <optional>
 
 namespace {
 const DWORD kImportFlags = 0x1081808;    // explorer, file and path must exist, no folder change; secured
@@ -47,6 +49,59 @@ STransferTable TableOfRecords(const std::vector<CChromatogramData>& chros)
         table.rows.push_back(std::move(row));
     }
     return table;
+}
+
+// The pattern with each %s replaced by the next of values.
+std::string Fill(std::string pattern, std::initializer_list<std::string> values)
+{
+    size_t at = 0;
+    for (const std::string& value : values) {
+        at = pattern.find("%s", at);
+        if (at == std::string::npos)
+            break;
+        pattern.replace(at, 2, value);
+        at += value.size();
+    }
+    return pattern;
+}
+
+std::string Joined(const std::vector<std::string>& words)
+{
+    std::string out;
+    for (const std::string& word : words)
+        out += (out.empty() ? "" : ", ") + word;
+    return out;
+}
+
+// Which group of the list each group of a table goes to: the k-th table group of a name
+// to the list's k-th group of that name, or, where the list has fewer, to a new group
+// (0). A table without group numbers names each name once, so its lines go to the first
+// group of the name; ambiguous lists the names several groups of the list share then.
+struct SGroupTargets {
+    std::vector<DWORD> target;
+    size_t created = 0;
+    std::vector<std::string> ambiguous;
+};
+
+SGroupTargets MatchGroups(const CListManager& manager, const STransferTable& table)
+{
+    std::map<std::string, std::vector<DWORD>> listByName;
+    CGroupDataHelper group;
+    DWORD id = 0;
+    for (int position = 0; manager.GetGroupOrder(position, id); ++position)
+        if (manager.GetGroup(group, id))
+            listByName[group.m_strName].push_back(id);
+    SGroupTargets targets;
+    std::map<std::string, size_t> used;
+    for (const STableGroup& named : table.groups) {
+        const std::vector<DWORD>& same = listByName[named.name];
+        const size_t k = used[named.name]++;
+        targets.target.push_back(k < same.size() ? same[k] : 0);
+        targets.created += k < same.size() ? 0 : 1;
+        if (!table.hasGroupNumbers && same.size() > 1)
+            targets.ambiguous.push_back("\"" + named.name + "\"");
+    }
+    return targets;
 }
 
 std::vector<CChromatogramData> GroupChromatograms(const CListManager& manager, DWORD groupId)
@@ -96,7 +151,7 @@ void CTransferCommands::OnEditCopy()
         ShowNote(IDS_SELECT_CHROMATOGRAM);
         return;
     }
-    CTransferClipboard::Put(m_view.m_hWnd, {record});
+    PutOrNote({record});
 }
 
 void CTransferCommands::OnCopyAllChromatograms()
@@ -104,7 +159,13 @@ void CTransferCommands::OnCopyAllChromatograms()
     DWORD groupId = 0;
     if (!SelectedGroupOrNote(m_view.GroupList(), groupId))
         return;
-    CTransferClipboard::Put(m_view.m_hWnd, GroupChromatograms(m_document.Manager(), groupId));
+    PutOrNote(GroupChromatograms(m_document.Manager(), groupId));
+}
+
+void CTransferCommands::PutOrNote(const std::vector<CChromatogramData>& chros)
+{
+    if (!CTransferClipboard::Put(m_view.m_hWnd, chros))
+        ShowNote(IDS_CLIPBOARD_BUSY);
 }
 
 void CTransferCommands::OnUpdateCopy(CCmdUI* pCmdUI)
@@ -132,17 +193,20 @@ void CTransferCommands::OnEditPaste()
         const CChroNameBox nameBox;
         table = CChroTableReader::Read(content.utf8Text, ToolRules(nameBox));
         // A paste goes to the selected group, whatever groups the text names.
-        for (STransferRow& row : table.rows)
+        for (STransferRow& row : table.rows) {
             row.group.clear();
+            row.groupIndex = -1;
+        }
         std::erase_if(table.rows, [](const STransferRow& row) { return row.groupOnly; });
-        table.hasGroupColumn = false;
+        table.hasGroupColumn = table.hasGroupNumbers = false;
+        table.groups.clear();
     }
     if (table.rows.empty() && table.refused.empty()) {
         ShowNote(IDS_CLIPBOARD_HOLDS_NONE);
         return;
     }
     if (PreviewTransfer(LoadResourceString(IDS_PASTE_TITLE), table))
-        AddTransferredRows(table.rows, groupId);
+        AddTransferredRows(table, groupId);
 }
 
 void CTransferCommands::OnFileImport()
@@ -157,8 +221,11 @@ void CTransferCommands::OnFileImport()
         ShowNote(TextWith(IDS_CANNOT_READ_FILE, path), IDS_CAPTION_FILE_ERROR);
         return;
     }
-    // A file that is not UTF-8 was written in the code page, as older spreadsheets save.
-    if (!code_page::IsUtf8(bytes))
+    // UTF-16 is a spreadsheet's "Unicode text"; a file that is neither it nor UTF-8 was
+    // written in the code page, as older spreadsheets save.
+    if (std::optional<std::string> utf8 = text_encoding::Utf16ToUtf8(bytes))
+        bytes = std::move(*utf8);
+    else if (!code_page::IsUtf8(bytes))
         bytes = code_page::ToUtf8(bytes);
     const CChroNameBox nameBox;
     STransferTable table = CChroTableReader::Read(bytes, ToolRules(nameBox));
@@ -170,7 +237,7 @@ void CTransferCommands::OnFileImport()
     if (!table.hasGroupColumn && !SelectedGroupOrNote(m_view.GroupList(), groupId))
         return;
     if (PreviewTransfer(LoadResourceString(IDS_IMPORT_TITLE), table))
-        AddTransferredRows(table.rows, groupId);
+        AddTransferredRows(table, groupId);
 }
 
 bool CTransferCommands::PreviewTransfer(const std::string& title, const STransferTable& table)
@@ -183,54 +250,54 @@ bool CTransferCommands::PreviewTransfer(const std::string& title, const STransfe
     std::vector<std::string> refused;
     for (const SRefusedLine& line : table.refused)
         refused.push_back(RefusalText(line));
-    std::set<std::string> missing;
-    for (const STransferRow& row : table.rows)
-        if (!row.group.empty())
-            missing.insert(row.group);
-    const CListManager& manager = m_document.Manager();
-    CGroupDataHelper group;
-    DWORD id = 0;
-    for (int position = 0; manager.GetGroupOrder(position, id); ++position)
-        if (manager.GetGroup(group, id))
-            missing.erase(group.m_strName);
+    const SGroupTargets targets = MatchGroups(m_document.Manager(), table);
+    std::string note;
+    if (!table.columns.empty())
+        note = table.ignored.empty()
+                   ? Fill(LoadResourceString(IDS_PREVIEW_COLUMNS), {Joined(table.columns)})
+                   : Fill(LoadResourceString(IDS_PREVIEW_COLUMNS_IGNORED), {Joined(table.columns), Joined(table.ignored)});
+    if (!targets.ambiguous.empty())
+        note += (note.empty() ? "" : "\n") + Fill(LoadResourceString(IDS_PREVIEW_SAME_NAMED), {Joined(targets.ambiguous)});
     CTransferPreviewDlg preview(&m_view);
     preview.SetTitle(title);
-    preview.SetContent(std::move(rows), std::move(refused), table.hasGroupColumn, missing.size());
+    preview.SetContent(std::move(rows), std::move(refused), table.hasGroupColumn, targets.created);
+    preview.SetNote(note);
     return preview.DoModal() == IDOK;
 }
 
-// Every paste and import changes the list here. Groups that rows name and the list lacks
-// are appended first, in the order the rows name them; rows without a group go to
-// defaultGroup.
-void CTransferCommands::AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup)
+// Every paste and import changes the list here. The groups of the table go to the list's
+// groups of their names (MatchGroups); those the list lacks are appended, in the table's
+// order, with their comment and range rule; rows without a group go to defaultGroup.
+void CTransferCommands::AddTransferredRows(const STransferTable& table, DWORD defaultGroup)
 {
     const CListManager& manager = m_document.Manager();
-    std::map<std::string, DWORD> groupByName;
-    CGroupDataHelper group;
-    DWORD id = 0;
     int groupCount = 0;
-    for (; manager.GetGroupOrder(groupCount, id); ++groupCount)
-        if (manager.GetGroup(group, id))
-            groupByName.emplace(group.m_strName, id);
+    manager.GetNoGroups(groupCount);
+    const SGroupTargets targets = MatchGroups(manager, table);
     // One step, so that Undo takes the whole paste or import back: the rows for groups the
     // list has, per group, and the groups it lacks with their rows.
     std::map<DWORD, std::vector<SChroRecord>> into;
     std::vector<CEditStep::SGroupChange> added;
-    std::map<std::string, size_t> addedByName;
-    for (const STransferRow& row : rows) {
-        if (!row.group.empty() && groupByName.find(row.group) == groupByName.end()) {
-            const auto [at, isNew] = addedByName.emplace(row.group, added.size());
-            if (isNew) {
-                added.emplace_back();
-                added.back().pos = groupCount + static_cast<int>(at->second);
-                added.back().rec.m_strName = row.group;
-            }
-            if (!row.groupOnly)
-                added[at->second].chros.push_back(SChroRecord{0, row.chro});
+    std::vector<int> addedAt(table.groups.size(), -1);
+    for (size_t g = 0; g < table.groups.size(); ++g) {
+        if (targets.target[g] != 0)
             continue;
-        }
-        const DWORD groupId = row.group.empty() ? defaultGroup : groupByName[row.group];
-        if (!row.groupOnly && groupId != 0)
+        const STableGroup& named = table.groups[g];
+        addedAt[g] = static_cast<int>(added.size());
+        added.emplace_back();
+        added.back().pos = groupCount + addedAt[g];
+        added.back().rec.m_strName = named.name;
+        added.back().rec.m_strComment = named.comment;
+        added.back().rec.m_nRangeMode = named.rangeMode;
+        added.back().rec.m_strRange = named.range;
+    }
+    for (const STransferRow& row : table.rows) {
+        if (row.groupOnly)
+            continue;
+        const size_t g = static_cast<size_t>(row.groupIndex);
+        if (row.groupIndex >= 0 && addedAt[g] >= 0)
+            added[static_cast<size_t>(addedAt[g])].chros.push_back(SChroRecord{0, row.chro});
+        else if (const DWORD groupId = row.groupIndex >= 0 ? targets.target[g] : defaultGroup)
             into[groupId].push_back(SChroRecord{0, row.chro});
     }
     CEditStep step(IDS_STEP_PASTE);
@@ -277,7 +344,8 @@ void CTransferCommands::OnFileExport()
     for (int position = 0; manager.GetGroupOrder(position, id); ++position) {
         if ((!choice.m_bWholeList && id != selectedGroup) || !manager.GetGroup(group, id))
             continue;
-        records.push_back({group.m_strName, GroupChromatograms(manager, id)});
+        records.push_back(
+            {group.m_strName, GroupChromatograms(manager, id), group.m_strComment, group.m_nRangeMode, group.m_strRange});
     }
     const std::string text = kByteOrderMark + code_page::ToUtf8(CChroTableWriter::Csv(records, choice.m_bWholeList));
     if (!CReplacingFile::Write(dialog.GetPathName().c_str(), text))

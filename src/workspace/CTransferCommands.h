@@ -10,7 +10,7 @@
 class CCmdUI;
 class CListDocument;
 class CWorkspaceView;
-struct STransferRow;
+class CChromatogramData;
 struct STransferTable;
 
 // Chromatograms in and out: Copy, Copy All Chromatograms and Paste through the clipboard,
@@ -34,7 +34,9 @@ private:
     // Shows what a paste or an import would add; true when the user takes it.
     bool PreviewTransfer(const std::string& title, const STransferTable& table);
     // Adds a paste's or an import's rows as one edit; rows naming no group go to defaultGroup.
-    void AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup);
+    void AddTransferredRows(const STransferTable& table, DWORD defaultGroup);
+    // Puts the chromatograms on the clipboard, or says that another program holds it.
+    void PutOrNote(const std::vector<CChromatogramData>& chros);
 
     CListDocument& m_document;
     CWorkspaceView& m_view;

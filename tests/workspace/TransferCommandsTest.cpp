@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <fstream>
+#include <thread>
 
 namespace {
 const char kPasteTitle[] = "Paste Chromatograms";
@@ -96,7 +97,8 @@ protected:
         CGroupDataHelper record;
         for (int position = 0; Manager().GetGroupOrder(position, group); ++position) {
             Manager().GetGroup(record, group);
-            out.push_back("group " + record.m_strName);
+            out.push_back("group " + record.m_strName + "|" + record.m_strComment + "|"
+                          + std::to_string(record.m_nRangeMode) + "|" + record.m_strRange);
             for (const CChromatogramData& c : Records(group))
                 out.push_back(c.m_strName + "|" + std::to_string(c.m_nType) + "|" + std::to_string(c.m_nFunction) + "|"
                               + c.m_strMass + "|" + std::to_string(c.m_nAnalogue) + "|" + (c.m_bChecked ? "1" : "0"));
@@ -168,7 +170,8 @@ TEST_F(TransferCommandsTest, PasteSaysWhyItAddsNothing)
         if (c.message)
             EXPECT_EQ(seen[0].text, c.message);
         else
-            EXPECT_EQ(preview.refused, (std::vector<std::string>{"line 1: mass is not a number"}));
+            EXPECT_EQ(preview.refused, (std::vector<std::string>{"line 1: formula is not understood at character 1: an "
+                                                                 "element symbol starts with a capital letter"}));
         EXPECT_FALSE(preview.okEnabled);
         EXPECT_FALSE(Modified());
     }
@@ -222,10 +225,15 @@ TEST_F(TransferCommandsTest, ExportThenImportGivesBackTheList)
     DWORD id = 0;
     Manager().AddChro(Chro("line\r\nbreak", 2, 3, "44.5", 1, true), id, first);
     Manager().AddChro(Chro("caf\xE9 \xB5g", 3, 1, "", 4, false), id, first);
-    AddGroup("Empty");
+    CGroupDataHelper empty;
+    empty.m_strName = "Empty";
+    empty.m_strComment = "range, \"set\"";
+    empty.m_nRangeMode = 2;
+    empty.m_strRange = "100:250";
+    Manager().AddGroup(empty, id);
     const DWORD last = AddGroup("Tab\there \xFC");
     Manager().AddChro(Chro("a,b;c\"d", 0, 512, "", 1, true), id, last);
-    Manager().AddChro(Chro("BPI", 1, 0, "", 1, false), id, last);
+    Manager().AddChro(Chro("BPI", 1, 0, "", 1, false), id, AddGroup("Tab\there \xFC"));   // the same name
     ShowList(0);
     const std::vector<std::string> before = ListText();
 
@@ -238,7 +246,8 @@ TEST_F(TransferCommandsTest, ExportThenImportGivesBackTheList)
     const std::string bytes = ReadBytes(m_path);
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_NE(bytes.find("caf\xC3\xA9 \xC2\xB5g"), std::string::npos);   // UTF-8 on disk
-    EXPECT_EQ(bytes.substr(3, bytes.find("\r\n") - 3), "Group,Name,Type,Function,Mass,Channel,Checked");
+    EXPECT_EQ(bytes.substr(3, bytes.find("\r\n") - 3),
+              "Group,Group Number,Group Comment,Group Range,Name,Type,Function,Mass,Channel,Checked");
 
     Manager().DeleteListContent();
     ShowList(0);
@@ -247,9 +256,47 @@ TEST_F(TransferCommandsTest, ExportThenImportGivesBackTheList)
     importer.Expect("Open", IDOK, ui::TypeFileName(m_path)).Expect(kImportTitle, IDOK, ReadPreview(preview, 1));
     ASSERT_EQ(Run(ID_FILE_IMPORT, importer).size(), 2u);
     EXPECT_TRUE(preview.refused.empty());
-    EXPECT_EQ(preview.summary, "4 chromatograms will be added; 0 lines will not. 3 groups will be created.");
+    EXPECT_EQ(preview.summary, "4 chromatograms will be added; 0 lines will not. 4 groups will be created.\nColumns: "
+                               "group, group number, group comment, group range, name, type, function, mass, channel, checked");
     EXPECT_EQ(ListText(), before);
-    EXPECT_EQ(Names(GroupList()).size(), 3u);
+    EXPECT_EQ(Names(GroupList()).size(), 4u);
+}
+
+TEST_F(TransferCommandsTest, ImportOfAFileASpreadsheetHoldsThatOnlyCreatesAGroupAndNamesAnAmbiguousOne)
+{
+    AddGroup("G");
+    AddGroup("G");
+    ShowList(0);
+    WriteBytes(m_path, "Group,Name,Type\nG,,\nNew,,\n");
+    HANDLE open = CreateFileA(m_path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    SPreviewSeen preview;
+    ui::DialogAnswerer importer;
+    importer.Expect("Open", IDOK, ui::TypeFileName(m_path)).Expect(kImportTitle, IDOK, ReadPreview(preview));
+    EXPECT_EQ(Run(ID_FILE_IMPORT, importer).size(), 2u);
+    CloseHandle(open);
+    EXPECT_EQ(preview.summary, "0 chromatograms will be added; 0 lines will not. 1 group will be created.\nColumns: group, "
+                               "name, type\nSeveral groups of the list are named \"G\": the table cannot say which, so "
+                               "its lines go to the first.");
+    EXPECT_TRUE(preview.okEnabled);
+    EXPECT_EQ(ManagerGroupNames(), (std::vector<std::string>{"G", "G", "New"}));
+}
+
+TEST_F(TransferCommandsTest, CopyWhileAnotherProgramHoldsTheClipboardSaysSo)
+{
+    AddChro(AddGroup("G"), "A");
+    ShowList(0);
+    View().ChroList().SelectItem(0);
+    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr), release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] { OpenClipboard(nullptr), SetEvent(held), WaitForSingleObject(release, 10000), CloseClipboard(); });
+    WaitForSingleObject(held, 5000);
+    ui::DialogAnswerer answerer;
+    const auto seen = Run(ID_EDIT_COPY, answerer.Expect("Vantrace", IDOK));
+    SetEvent(release);
+    holder.join();
+    CloseHandle(held), CloseHandle(release);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "The clipboard is in use by another program. Nothing was copied; please try again.");
 }
 
 TEST_F(TransferCommandsTest, ImportRefusesWhatTheCodePageOrTheNameBoxCannotHold)
