@@ -347,6 +347,22 @@ bool CListManager::Load(const char* path)
     auto text = std::make_unique<CTextBlock>();
     if (!path || !CListFileStorage::ReadAll(path, *text))
         return false;
+    return Take(std::move(text));
+}
+
+bool CListManager::LoadBytes(const char* data, size_t size)
+{
+    DeleteListContent();
+    auto text = std::make_unique<CTextBlock>();
+    if (!text->Reserve(size + 1))
+        return false;
+    std::copy(data, data + size, text->Data());
+    text->SetSize(size);
+    return Take(std::move(text));
+}
+
+bool CListManager::Take(std::unique_ptr<CTextBlock> text)
+{
     std::vector<std::unique_ptr<SGroupEntry>> groups;
     size_t kept = 0;
     if (!CListFileReader::Parse(text->Data(), text->Size(), groups, kept))
@@ -356,6 +372,14 @@ bool CListManager::Load(const char* path)
     m_pLoadedText = std::move(text);
     IndexGroups();
     return true;
+}
+
+void CListManager::AppendBytes(std::string& out) const
+{
+    CListFileWriter::Write(m_groups, CListFileWriter::Sink([&out](const char* data, size_t size) {
+                               out.append(data, size);
+                               return true;
+                           }));
 }
 
 bool CListManager::Save(const char* path) const
