@@ -219,7 +219,7 @@ bool CRecoveryStore::ParseFileName(const char* name, DWORD& processId, std::uint
     unsigned long id = 0;
     unsigned long long start = 0;
     int used = 0;
-    if (std::strlen(name) != 34 || std::sscanf(name, "vtr-%8lx-%16llx%n", &id, &start, &used) != 2 || used != 30
+    if (std::strlen(name) != 33 || std::sscanf(name, "vtr-%8lx-%16llx%n", &id, &start, &used) != 2 || used != 29
         || _stricmp(name + used, kExtension) != 0)
         return false;
     processId = static_cast<DWORD>(id);

@@ -63,12 +63,12 @@ public:
     static bool IsRunning(DWORD processId, std::uint64_t processStart);
     // This process's creation time (FILETIME, UTC).
     static std::uint64_t OwnStartTime();
+    // A recovery file's name: the writer's process id and creation time, in hex.
+    static std::string FileName(DWORD processId, std::uint64_t processStart);
 
 private:
     // Parses the header lines at the start of bytes; body receives where the list begins.
     static bool ParseHeader(std::string_view bytes, SRecoveryHeader& header, size_t& body);
-    // A recovery file's name: the writer's process id and creation time, in hex.
-    static std::string FileName(DWORD processId, std::uint64_t processStart);
     static bool ParseFileName(const char* name, DWORD& processId, std::uint64_t& processStart);
     void RemoveDeadTemporaries() const;
 

@@ -60,6 +60,10 @@ void CRecoveryWriter::SnapshotNow()
 {
     StopTimer();
     std::string bytes;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        bytes.swap(m_spare);
+    }
     if (!m_source || !m_source(bytes)) {
         Remove();
         return;
@@ -79,6 +83,7 @@ void CRecoveryWriter::Remove()
     std::unique_lock<std::mutex> lock(m_mutex);
     m_pending.reset();
     m_idle.wait(lock, [this] { return !m_bWriting; });
+    std::string().swap(m_spare);
     m_store.RemoveOwn();
 }
 
@@ -102,6 +107,7 @@ void CRecoveryWriter::Run()
         lock.unlock();
         const bool ok = m_store.WriteOwn(bytes);
         lock.lock();
+        m_spare.swap(bytes);
         m_bWriting = false;
         m_bLastWriteOk = ok;
         m_idle.notify_all();

@@ -2,6 +2,7 @@
 // refused save leaves the old file byte for byte and says so.
 #include "ChildProcess.h"
 #include "SampleLists.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,46 +14,6 @@
 namespace {
 const int kGroups = 300;
 const int kChros = 30;
-
-// A fresh folder for one test, removed with what it holds.
-class Folder {
-public:
-    Folder()
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        m_path = std::string(temp) + "vtrel" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(s_count++);
-        CreateDirectoryA(m_path.c_str(), nullptr);
-    }
-    ~Folder()
-    {
-        for (const std::string& name : Files()) {
-            SetFileAttributesA(Path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(Path(name).c_str());
-        }
-        RemoveDirectoryA(m_path.c_str());
-    }
-    std::string Path(const std::string& name) const { return m_path + "\\" + name; }
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE find = FindFirstFileA(Path("*").c_str(), &found);
-        if (find == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(found.cFileName);
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-        return names;
-    }
-
-private:
-    static int s_count;
-    std::string m_path;
-};
-int Folder::s_count = 0;
 
 std::string Bytes(int seed, int groups, int chros)
 {
