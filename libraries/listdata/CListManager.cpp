@@ -350,6 +350,14 @@ bool CListManager::Load(const char* path)
     return Take(std::move(text));
 }
 
+void CListManager::Swap(CListManager& other) noexcept
+{
+    m_groups.swap(other.m_groups);
+    m_pLoadedText.swap(other.m_pLoadedText);
+    m_byId.swap(other.m_byId);
+    std::swap(m_nextId, other.m_nextId);
+}
+
 bool CListManager::LoadBytes(const char* data, size_t size)
 {
     DeleteListContent();

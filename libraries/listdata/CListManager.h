@@ -68,6 +68,8 @@ public:
 
     // Replaces the content with a list file's; on any failure the manager is left empty.
     bool Load(const char* path);
+    // Exchanges the whole content, ids and id counters included, with another manager.
+    void Swap(CListManager& other) noexcept;
     // The same from a list file's bytes, which are copied.
     bool LoadBytes(const char* data, size_t size);
     // Appends the bytes of the list's file to out.

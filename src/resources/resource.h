@@ -72,6 +72,12 @@
 #define IDS_STEP_UNCHECK_CHROMATOGRAM   61245
 #define IDS_STEP_PASTE                  61246   // a paste or an import
 
+// Recovery of unsaved edits and lists changed by another writer; %s is the list's name.
+#define IDS_RECOVERY_OFFER              61270
+#define IDS_RECOVERY_DAMAGED            61271
+#define IDS_CHANGED_ON_DISK             61272
+#define IDS_RELOADED_FROM_DISK          61273
+
 // Group Details (138).
 #define IDC_GROUP_NAME           1000
 #define IDC_GROUP_COMMENT        1001
