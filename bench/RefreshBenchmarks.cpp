@@ -8,7 +8,6 @@
 #include "ChildProcess.h"
 #include "CListFixture.h"
 #include "CStopwatch.h"
-#include "CWorkspaceData.h"
 #include "CWorkspaceView.h"
 #include "CWinApp.h"
 #include "CAppOptions.h"
@@ -76,7 +75,7 @@ public:
     }
     bool IsReady() const { return m_hParent && m_hRaw && m_workspace->m_hWnd; }
     CWorkspaceView& Workspace() { return *m_workspace; }
-    CListManager& Manager() { return m_workspace->Data().m_listManager; }
+    CListManager& Manager() { return m_workspace->Document().Manager(); }
 
     // The baseline: delete every row, insert these with their data, redraw off meanwhile.
     double InsertRaw(const Rows& rows)
@@ -170,7 +169,7 @@ CBenchResult bench::MeasureGroupListRefresh(const SBenchSize& size)
         return result;
     }
     const Rows rows = GroupRows(bench.Manager());
-    HWND groups = bench.Workspace().Data().m_groupList.m_hWnd;
+    HWND groups = bench.Workspace().GroupList().m_hWnd;
     for (int run = -kWarmUps; run < size.runs; ++run) {
         if (size.baseline) {
             const double raw = bench.InsertRaw(rows);
@@ -198,10 +197,10 @@ CBenchResult bench::MeasureChroListRefresh(const SBenchSize& size)
         return result;
     }
     bench.Workspace().RefreshGroupList();
-    bench.Workspace().Data().m_groupList.SelectItem(0);
+    bench.Workspace().GroupList().SelectItem(0);
     CRefreshBench::Pump();
     const Rows rows = ChroRows(bench.Manager(), group);
-    HWND chros = bench.Workspace().Data().m_chroList.m_hWnd;
+    HWND chros = bench.Workspace().ChroList().m_hWnd;
     for (int run = -kWarmUps; run < size.runs; ++run) {
         if (size.baseline) {
             const double raw = bench.InsertRaw(rows);
@@ -272,7 +271,7 @@ std::pair<CBenchResult, CBenchResult> bench::PasteMassList()
         return results;
     }
     bench.Workspace().RefreshGroupList();
-    bench.Workspace().Data().m_groupList.SelectItem(0);
+    bench.Workspace().GroupList().SelectItem(0);
     HWND view = bench.Workspace().m_hWnd;
     for (int run = 0; run < kRuns; ++run) {
         // The baseline: the same records added to a list directly.
@@ -386,16 +385,16 @@ CBenchResult bench::UndoDeleteGroup()
     }
     CWorkspaceView& workspace = bench.Workspace();
     workspace.RefreshGroupList();
-    workspace.Data().m_groupList.SelectItem(0);
+    workspace.GroupList().SelectItem(0);
     workspace.RefreshChromatogramList();
     CRefreshBench::Pump();
     for (int run = 0; run < kRuns; ++run) {
         CStopwatch deletion;
-        const bool deleted = workspace.DeleteGroup(first);
+        const bool deleted = workspace.Groups().DeleteGroup(first);
         result.AddBaseline(deletion.ElapsedMs());
         CRefreshBench::Pump();
         CStopwatch undo;
-        const bool undone = workspace.Undo();
+        const bool undone = workspace.Document().Undo();
         result.AddOurs(undo.ElapsedMs());
         CRefreshBench::Pump();
         if (!deleted || !undone) {
@@ -403,8 +402,8 @@ CBenchResult bench::UndoDeleteGroup()
             return result;
         }
     }
-    if (ListView_GetItemCount(workspace.Data().m_groupList.m_hWnd) != 3
-        || ListView_GetItemCount(workspace.Data().m_chroList.m_hWnd) != 1000)
+    if (ListView_GetItemCount(workspace.GroupList().m_hWnd) != 3
+        || ListView_GetItemCount(workspace.ChroList().m_hWnd) != 1000)
         result.Fail("the undo did not bring back the group's 1,000 rows");
     return result;
 }

@@ -7,6 +7,8 @@
 namespace {
 constexpr int kImageWidth = 20;
 constexpr COLORREF kTransparent = RGB(0xFF, 0x00, 0xFF);
+// Posted to the list itself by NotifyParentLater; a list view leaves the application's range alone.
+constexpr UINT kDeferredNotify = WM_APP + 0x100;
 }   // namespace
 
 const MessageMap* CCheckListCtrl::GetThisMessageMap()
@@ -18,6 +20,7 @@ const MessageMap* CCheckListCtrl::GetThisMessageMap()
         msg::ReflectNotify<&CCheckListCtrl::OnReselect>(NM_CLICK),
         msg::ReflectNotify<&CCheckListCtrl::OnReselect>(NM_RCLICK),
         msg::Message<&CCheckListCtrl::OnDeleteAllItems>(LVM_DELETEALLITEMS),
+        msg::Message<&CCheckListCtrl::OnDeferredNotify>(kDeferredNotify),
         msg::ReflectNotify<&CCheckListCtrl::OnGetDispInfo>(LVN_GETDISPINFOA),
         msg::ReflectNotify<&CCheckListCtrl::OnFindItem>(LVN_ODFINDITEMA),
         msg::ReflectNotify<&CCheckListCtrl::OnFindItem>(LVN_ODFINDITEMW),
@@ -283,10 +286,59 @@ int CCheckListCtrl::InsertRow(int nItem, const char* first, const char* second, 
     return row;
 }
 
-void CCheckListCtrl::PostToParent(UINT message) const
+void CCheckListCtrl::NotifyParent(UINT message, int row)
 {
-    if (HWND parent = GetParent())
-        ::PostMessageA(parent, message, 0, 0);
+    HWND parent = GetParent();
+    if (!parent)
+        return;
+    SListNotify what = Describe(message, row);
+    // A handler may make this list notify again; the payload of this send holds again after.
+    const SListNotify* outer = m_pSending;
+    m_pSending = &what;
+    ::SendMessageA(parent, message, 0, reinterpret_cast<LPARAM>(&what));
+    m_pSending = outer;
+}
+
+void CCheckListCtrl::NotifyParentLater(UINT message, bool currentRow)
+{
+    if (GetParent())
+        PostMessage(kDeferredNotify, message, currentRow ? 1 : 0);
+}
+
+LRESULT CCheckListCtrl::OnDeferredNotify(WPARAM wParam, LPARAM lParam)
+{
+    NotifyParent(static_cast<UINT>(wParam), lParam ? m_nCurrentItem : SelectedRow());
+    return 0;
+}
+
+const SListNotify* CCheckListCtrl::NotifyOf(LPARAM lParam) const
+{
+    return lParam != 0 && lParam == reinterpret_cast<LPARAM>(m_pSending) ? m_pSending : nullptr;
+}
+
+SListNotify CCheckListCtrl::Notification(LPARAM lParam, bool currentRow) const
+{
+    if (const SListNotify* what = NotifyOf(lParam))
+        return *what;
+    return Describe(0, currentRow ? m_nCurrentItem : SelectedRow());
+}
+
+SListNotify CCheckListCtrl::Describe(UINT message, int row) const
+{
+    SListNotify what;
+    what.hdr.hwndFrom = m_hWnd;
+    what.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+    what.hdr.code = message;
+    what.row = IsRow(row) ? row : -1;
+    what.id = static_cast<DWORD>(GetItemData(what.row));
+    what.checked = GetCheck(what.row) != FALSE;
+    what.onIcon = IsCursorOnItemIcon();
+    return what;
+}
+
+int CCheckListCtrl::SelectedRow() const
+{
+    return GetNextItem(-1, LVNI_SELECTED);
 }
 
 void CCheckListCtrl::SetColumnWidths(int width)

@@ -2,6 +2,7 @@
 
 #include "CImageList.h"
 #include "CListCtrl.h"
+#include "ListMessages.h"
 
 #include <string>
 #include <vector>
@@ -29,9 +30,17 @@ public:
     // First selected row from the top; false, nItem untouched, when none is selected.
     bool GetSelectedItem(int& nItem) const;
     bool GetSelectedItemData(DWORD& data) const;
+    // The first selected row, -1 when none is.
+    int SelectedRow() const;
     bool IsCurrentItemChecked() const;
     // The row whose check mark the user changed last (0 until then).
     int GetCurrentItem() const { return m_nCurrentItem; }
+    // The payload of the notification this list is sending now, when lParam points to it;
+    // nullptr for any other lParam (a message posted by name from anywhere).
+    const SListNotify* NotifyOf(LPARAM lParam) const;
+    // The payload lParam carries; for a message posted without one, the same read from the
+    // list now. currentRow: the row is the one whose mark changed last, else the selected row.
+    SListNotify Notification(LPARAM lParam, bool currentRow = false) const;
 
     // Hit tests at the mouse cursor's present position.
     bool IsCursorOnItemIcon() const;
@@ -63,8 +72,18 @@ protected:
     // and its check mark; the row's index, or -1 for a position outside 0 to the count (then
     // nothing is changed).
     int InsertRow(int nItem, const char* first, const char* second, DWORD data, bool checked);
-    // Posts a registered message to the parent window, if there is one.
-    void PostToParent(UINT message) const;
+    // Sends a registered message to the parent window, if there is one, with the payload of
+    // row (see SListNotify).
+    void NotifyParent(UINT message, int row);
+    // The same once the message being handled now has been handled to its end, for
+    // notifications raised inside the list view's own handling of a key or a change of state:
+    // their handlers open message boxes and rebuild the lists, which must not happen under
+    // the list view's feet, and they must see the state the list view leaves (the selection
+    // a key moved). The payload is read when the message is sent. currentRow: the payload's
+    // row is the row whose mark changed, else the selected row.
+    void NotifyParentLater(UINT message, bool currentRow = false);
+    // What a notification of the message says about row as the list stands.
+    SListNotify Describe(UINT message, int row) const;
     // Fits the columns from first on: each to the larger (or smaller) of its content and
     // header widths.
     void FitColumns(int first, bool larger);
@@ -102,6 +121,8 @@ private:
     // The list view looks for a row by its text (typing a name's first letters) or its data.
     LRESULT OnFindItem(NMHDR* header);
     LRESULT OnDestroy(WPARAM, LPARAM);
+    // A notification NotifyParentLater put off: wParam the message, lParam its row kind.
+    LRESULT OnDeferredNotify(WPARAM wParam, LPARAM lParam);
     void OnMouseMove(UINT, POINT);
     UINT CursorHitFlags(int* nItem) const;
 
@@ -110,4 +131,5 @@ private:
     std::vector<SRow> m_rows;
     bool m_bRebuilding = false;
     int m_nLastInserted = -1;
+    const SListNotify* m_pSending = nullptr;   // the payload of the notification being sent
 };

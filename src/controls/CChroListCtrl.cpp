@@ -88,31 +88,35 @@ void CChroListCtrl::AutoSizeColumns()
 }
 
 // A press on the icon launches, on the check box toggles that row's mark, elsewhere on a
-// row selects it; every press may change the selection.
+// row selects it; every press may change the selection. The parent hears of the press once
+// the list view has handled it, with the selection it leaves.
 void CChroListCtrl::OnLButtonDown(UINT, POINT pt)
 {
     int row = -1;
+    UINT press = 0;
     if (HitFlagsAt(pt, &row) & LVHT_ONITEM) {
         int boxRow = -1;
         bool checked = false;
         if (IsCursorOnItemIcon()) {
-            PostToParent(s_wm_CHRO_LAUNCH);
+            press = s_wm_CHRO_LAUNCH;
         } else if (IsCursorOnCheckBox(boxRow, checked)) {
             m_nCurrentItem = boxRow;
             SetCheck(boxRow, !checked);
-            PostToParent(s_wm_CHRO_CHECK);
+            press = s_wm_CHRO_CHECK;
         } else {
             SelectItem(row);
         }
     }
-    PostToParent(s_wm_CHRO_UPDATE);
     Default();
+    if (press)
+        NotifyParent(press, press == s_wm_CHRO_CHECK ? m_nCurrentItem : SelectedRow());
+    NotifyParent(s_wm_CHRO_UPDATE, SelectedRow());
 }
 
 void CChroListCtrl::OnRButtonDown(UINT, POINT)
 {
     Default();
-    PostToParent(s_wm_CHRO_LISTCTRL_CONTEXTMENU);
+    NotifyParent(s_wm_CHRO_LISTCTRL_CONTEXTMENU, SelectedRow());
 }
 
 // A double-click on a row launches it, except on its check box.
@@ -123,35 +127,37 @@ LRESULT CChroListCtrl::OnDoubleClick(NMHDR*)
         int row = -1;
         bool checked = false;
         if (!IsCursorOnCheckBox(row, checked))
-            PostToParent(s_wm_CHRO_LAUNCH);
+            NotifyParent(s_wm_CHRO_LAUNCH, SelectedRow());
     } else {
         ReselectFocusedItem(&result);
     }
     return result;
 }
 
+// Launch and Tab change no row and open no window, so the parent hears of them at once; the
+// rest waits until the list view has handled the key (see NotifyParentLater).
 LRESULT CChroListCtrl::OnKeyDown(NMHDR* header)
 {
     int selected = 0;
     GetSelectedItem(selected);
     switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
     case VK_DELETE:
-        PostToParent(s_wm_CHRO_DELETEKEY);
+        NotifyParentLater(s_wm_CHRO_DELETEKEY);
         break;
     case VK_SPACE:
         SetCheck(selected, !GetCheck(selected));
         m_nCurrentItem = selected;
-        PostToParent(s_wm_CHRO_CHECK);
+        NotifyParentLater(s_wm_CHRO_CHECK, true);
         break;
     case VK_RETURN:
-        PostToParent(s_wm_CHRO_LAUNCH);
+        NotifyParent(s_wm_CHRO_LAUNCH, SelectedRow());
         break;
     case VK_TAB:
-        PostToParent(s_wm_CHRO_TAB);
+        NotifyParent(s_wm_CHRO_TAB, SelectedRow());
         break;
     case VK_UP:
     case VK_DOWN:
-        PostToParent(s_wm_CHRO_UPDATE);
+        NotifyParentLater(s_wm_CHRO_UPDATE);
         break;
     default:
         break;

@@ -4,8 +4,8 @@
 #include "CItemDataIndex.h"
 
 // The chromatograms of the selected group: name, description, a check mark for taking part
-// in a launch, and a play-button icon. User actions become registered messages posted to
-// the parent window.
+// in a launch, and a play-button icon. User actions become registered messages sent to the
+// parent window.
 class CChroListCtrl : public CCheckListCtrl {
 public:
     CChroListCtrl();

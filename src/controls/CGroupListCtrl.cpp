@@ -101,7 +101,8 @@ void CGroupListCtrl::AutoSizeColumns()
 }
 
 // Presses off the rows do nothing of ours. On the icon or the label the group is picked;
-// on a check box the radio rule applies.
+// on a check box the radio rule applies. The parent hears of the press once the list view
+// has handled it, with the selection it leaves.
 void CGroupListCtrl::OnLButtonDown(UINT, POINT pt)
 {
     int row = -1;
@@ -111,16 +112,17 @@ void CGroupListCtrl::OnLButtonDown(UINT, POINT pt)
     }
     int boxRow = -1;
     bool checked = false;
-    if (IsCursorOnItemIcon()) {
-        PostToParent(WM_GROUP_UPDATE);
-    } else if (IsCursorOnCheckBox(boxRow, checked)) {
+    UINT press = WM_GROUP_UPDATE;
+    if (IsCursorOnCheckBox(boxRow, checked)) {
         if (m_bChecksEnabled && !OnCheckBoxPress(boxRow, checked))
             return;
-    } else {
+        press = m_bChecksEnabled ? s_wm_GROUP_CHECK : 0;
+    } else if (!IsCursorOnItemIcon()) {
         SelectItem(row);
-        PostToParent(WM_GROUP_UPDATE);
     }
     Default();
+    if (press)
+        NotifyParent(press, press == s_wm_GROUP_CHECK ? m_nCurrentItem : SelectedRow());
 }
 
 bool CGroupListCtrl::OnCheckBoxPress(int nItem, bool checked)
@@ -132,41 +134,43 @@ bool CGroupListCtrl::OnCheckBoxPress(int nItem, bool checked)
     m_nCurrentItem = nItem;
     UncheckAll();
     SetCheck(nItem, TRUE);
-    PostToParent(s_wm_GROUP_CHECK);
     return true;
 }
 
+// The menu opens once the list view has selected the row pressed.
 void CGroupListCtrl::OnRButtonDown(UINT, POINT)
 {
-    PostToParent(s_wm_GROUP_LISTCTRL_CONTEXTMENU);
     Default();
+    NotifyParent(s_wm_GROUP_LISTCTRL_CONTEXTMENU, SelectedRow());
 }
 
 // Presses on a check box, right-clicks and keys move the selection inside the list view;
-// the parent hears of every move, whatever made it.
+// the parent hears of every move, whatever made it, once the move is over.
 LRESULT CGroupListCtrl::OnItemChanged(NMHDR* header)
 {
     const auto* change = reinterpret_cast<NMLISTVIEW*>(header);
     if ((change->uChanged & LVIF_STATE) && ((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
-        PostToParent(s_wm_GROUP_SELECTED);
+        NotifyParentLater(s_wm_GROUP_SELECTED);
     return 0;
 }
 
+// Launch and Tab change no row and open no window, so the parent hears of them at once; the
+// rest waits until the list view has handled the key (see NotifyParentLater).
 LRESULT CGroupListCtrl::OnKeyDown(NMHDR* header)
 {
     switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
     case VK_DELETE:
-        PostToParent(s_wm_GROUP_DELETEKEY);
+        NotifyParentLater(s_wm_GROUP_DELETEKEY);
         break;
     case VK_RETURN:
-        PostToParent(s_wm_GROUP_LAUNCH);
+        NotifyParent(s_wm_GROUP_LAUNCH, SelectedRow());
         break;
     case VK_TAB:
-        PostToParent(s_wm_GROUP_TAB);
+        NotifyParent(s_wm_GROUP_TAB, SelectedRow());
         break;
     case VK_UP:
     case VK_DOWN:
-        PostToParent(WM_GROUP_UPDATE);
+        NotifyParentLater(WM_GROUP_UPDATE);
         break;
     default:
         break;

@@ -4,7 +4,7 @@
 
 // The groups of the list: name, comment and the play-button icon. While checks are enabled
 // the check boxes act as radio buttons: at most one group is checked, a click moves the
-// check, and no click clears it. User actions become registered messages posted to the
+// check, and no click clears it. User actions become registered messages sent to the
 // parent window.
 class CGroupListCtrl : public CCheckListCtrl {
 public:

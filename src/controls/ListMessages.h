@@ -2,8 +2,22 @@
 
 #include <windows.h>
 
-// Registered window messages that the two list controls post to their parent, with
-// wParam 0 and lParam 0. Each is registered by name during static initialisation.
+// Registered window messages that the two list controls send to their parent, as the common
+// controls notify theirs: wParam 0, lParam pointing to an SListNotify that holds what
+// happened, valid for the length of the send. Each is registered by name during static
+// initialisation. Anyone may post these messages by name; such a message carries no payload
+// the list vouches for (CCheckListCtrl::NotifyOf gives none), and its handler reads the lists.
+
+// What happened: the header (the list, its id, code = the registered message), the row
+// acted on with its record id and check mark, and whether the mouse pointer was on the
+// row's icon.
+struct SListNotify {
+    NMHDR hdr{};
+    int row = -1;   // the row whose mark changed (check messages), else the selected row; -1: none
+    DWORD id = 0;   // the row's item data, 0 without a row
+    bool checked = false;
+    bool onIcon = false;
+};
 
 // Chromatogram list.
 extern const UINT s_wm_CHRO_CHECK;                  // a row's check mark was toggled

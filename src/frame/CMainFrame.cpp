@@ -247,7 +247,7 @@ void CMainFrame::CloseForGood()
     // When the save chosen there fails, the edits may still go under another name: Save As
     // until one is written or the user cancels it.
     if (modified && !m_wndWorkspace.PromptSaveChanges(true)) {
-        while (!m_wndWorkspace.SaveWasCancelled() && !m_wndWorkspace.SaveListAs()) {
+        while (!m_wndWorkspace.Document().SaveWasCancelled() && !m_wndWorkspace.Files().SaveListAs()) {
         }
     }
     DestroyWindow();

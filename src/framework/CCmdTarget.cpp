@@ -22,3 +22,14 @@ bool CCmdTarget::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, bool bProbeOnly)
         entry->thunk(this, nID, reinterpret_cast<LPARAM>(pCmdUI));
     return true;
 }
+
+bool CCmdTarget::OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const MsgEntry* entry = FindEntry([message](const MsgEntry& e) {
+        return e.kind == EntryKind::Registered && *e.registered == message && message != 0;
+    });
+    if (!entry)
+        return false;
+    *pResult = entry->thunk(this, wParam, lParam);
+    return true;
+}

@@ -12,6 +12,10 @@ public:
     // request (CN_UPDATE_COMMAND_UI, with pCmdUI) to this target's tables. With bProbeOnly
     // nothing is called; the result says whether a handler exists. True when handled.
     virtual bool OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI = nullptr, bool bProbeOnly = false);
+    // Offers a registered window message to this target's tables, for a window that hands
+    // the messages it does not take to the targets it routes commands to. True when handled,
+    // with the handler's result in pResult.
+    bool OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap();

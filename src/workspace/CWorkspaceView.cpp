@@ -1,17 +1,16 @@
-// The workspace window: creation, layout, the two list refreshes, the title, selection and
-// focus, and the enabling of commands.
+// The workspace window: creation, layout, the routing to the document and the command
+// classes, the two list refreshes, the title, selection and focus.
 #include "CWorkspaceView.h"
 
 #include "ListMessages.h"
 #include "AppCaption.h"
-#include "CCmdUI.h"
-#include "CMenu.h"
-#include "CWinApp.h"
 #include "resource.h"
 #include "CAppOptions.h"
-#include "CWorkspaceData.h"
+#include "CommandSupport.h"
 
 #include <commctrl.h>
+
+#include <initializer_list>
 
 namespace {
 const char kWorkspaceClass[] = "VantraceWorkspace";
@@ -44,6 +43,35 @@ private:
     CListCtrl& m_first;
     CListCtrl& m_second;
 };
+
+// The chromatogram row picked (none: the first) becomes the row the list manager and the
+// options remember for the selected group.
+void SyncSelection(const CGroupListCtrl& groups, const CChroListCtrl& chros, CListManager& manager,
+                   CAppOptions& options, int row)
+{
+    DWORD groupId = 0;
+    groups.GetSelectedItemData(groupId);
+    int rows = 0;
+    if (!chros.HasItems(rows))
+        return;
+    const int index = row >= 0 ? row : 0;
+    manager.SetChroSelection(groupId, index);
+    options.SetChromatogram(index);
+}
+
+// Selects and focuses the group's row, or no row, without moving the keyboard focus.
+void SelectGroupRow(CGroupListCtrl& groups, const CListManager& manager, DWORD groupId)
+{
+    DWORD id = 0;
+    int row = 0;
+    while (groupId != 0 && manager.GetGroupOrder(row, id) && id != groupId)
+        ++row;
+    if (groupId == 0 || id != groupId || row >= groups.GetItemCount()) {
+        groups.SetItemState(-1, 0, LVIS_SELECTED);
+        return;
+    }
+    groups.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
 }   // namespace
 
 const MessageMap* CWorkspaceView::GetThisMessageMap()
@@ -53,86 +81,52 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Create<&V::OnCreate>(),
         msg::Size<&V::OnSize>(),
         msg::Message<&V::OnPaint>(WM_PAINT),
-        msg::Message<&V::OnContextMenu>(WM_CONTEXTMENU),
-        // List files.
-        msg::Command<&V::OnFileNew>(ID_FILE_NEW),
-        msg::Command<&V::OnFileOpen>(ID_FILE_OPEN),
-        msg::Command<&V::OnFileSave>(ID_FILE_SAVE),
-        msg::Command<&V::OnFileSaveAs>(ID_FILE_SAVE_AS),
-        msg::CommandRange<&V::OnRecentFile>(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4),
-        msg::UpdateRange<&V::OnUpdateRecentFile>(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4),
-        // Group commands.
-        msg::Command<&V::OnAddGroup>(ID_GROUP_ADD),
-        msg::Command<&V::OnEditGroup>(ID_GROUP_EDIT),
-        msg::Command<&V::OnDuplicateGroup>(ID_GROUP_DUPLICATE),
-        msg::Command<&V::OnDeleteGroup>(ID_GROUP_DELETE),
-        msg::Command<&V::OnMoveGroupUp>(ID_GROUP_MOVE_UP),
-        msg::Command<&V::OnMoveGroupDown>(ID_GROUP_MOVE_DOWN),
-        // Chromatogram commands.
-        msg::Command<&V::OnAddChromatogram>(ID_CHRO_ADD),
-        msg::Command<&V::OnEditChromatogram>(ID_CHRO_EDIT),
-        msg::Command<&V::OnDuplicateChromatogram>(ID_CHRO_DUPLICATE),
-        msg::Command<&V::OnDeleteChromatogram>(ID_CHRO_DELETE),
-        msg::Command<&V::OnMoveUp>(ID_CHRO_MOVE_UP),
-        msg::Command<&V::OnMoveDown>(ID_CHRO_MOVE_DOWN),
-        // Chromatograms in and out.
-        msg::Command<&V::OnEditCopy>(ID_EDIT_COPY),
-        msg::Command<&V::OnCopyAllChromatograms>(ID_EDIT_COPY_ALL),
-        msg::Command<&V::OnEditPaste>(ID_EDIT_PASTE),
-        msg::Command<&V::OnFileImport>(ID_FILE_IMPORT),
-        msg::Command<&V::OnFileExport>(ID_FILE_EXPORT),
-        msg::Update<&V::OnUpdateCopy>(ID_EDIT_COPY),
-        msg::Update<&V::OnUpdateCopyAll>(ID_EDIT_COPY_ALL),
-        // Undo and Redo.
-        msg::Command<&V::OnEditUndo>(ID_EDIT_UNDO),
-        msg::Command<&V::OnEditRedo>(ID_EDIT_REDO),
-        msg::Update<&V::OnUpdateEditUndo>(ID_EDIT_UNDO),
-        msg::Update<&V::OnUpdateEditRedo>(ID_EDIT_REDO),
-        // Launch triggers.
-        msg::Command<&V::OnAutomate>(ID_AUTOMATE),
-        msg::Command<&V::OnNextGroup>(ID_GROUP_NEXT),
-        msg::Command<&V::OnPreviousGroup>(ID_GROUP_PREVIOUS),
-        // Command enabling.
-        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_DELETE),
-        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_EDIT),
-        msg::Update<&V::OnUpdateChroCommands>(ID_CHRO_DUPLICATE),
-        msg::Update<&V::OnUpdateMoveCommands>(ID_CHRO_MOVE_UP),
-        msg::Update<&V::OnUpdateMoveCommands>(ID_CHRO_MOVE_DOWN),
-        msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_DELETE),
-        msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_EDIT),
-        msg::Update<&V::OnUpdateGroupCommands>(ID_GROUP_DUPLICATE),
-        msg::Update<&V::OnUpdateMoveGroup>(ID_GROUP_MOVE_UP),
-        msg::Update<&V::OnUpdateMoveGroup>(ID_GROUP_MOVE_DOWN),
-        msg::Update<&V::OnUpdateAutomate>(ID_AUTOMATE),
-        msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_NEXT),
-        msg::Update<&V::OnUpdateNextPrevious>(ID_GROUP_PREVIOUS),
-        // What the two lists post.
+        // What the two lists send about their selection and the Tab key; the command classes
+        // take the rest.
         msg::Registered<&V::OnGroupUpdate>(&WM_GROUP_UPDATE),
         msg::Registered<&V::OnGroupSelected>(&s_wm_GROUP_SELECTED),
-        msg::Registered<&V::OnGroupLaunch>(&s_wm_GROUP_LAUNCH),
-        msg::Registered<&V::OnChroLaunch>(&s_wm_CHRO_LAUNCH),
         msg::Registered<&V::OnGroupTab>(&s_wm_GROUP_TAB),
         msg::Registered<&V::OnChroTab>(&s_wm_CHRO_TAB),
-        msg::Registered<&V::OnGroupCheck>(&s_wm_GROUP_CHECK),
-        msg::Registered<&V::OnGroupDeleteKey>(&s_wm_GROUP_DELETEKEY),
-        msg::Registered<&V::OnGroupContextMenu>(&s_wm_GROUP_LISTCTRL_CONTEXTMENU),
         msg::Registered<&V::OnChroUpdate>(&s_wm_CHRO_UPDATE),
-        msg::Registered<&V::OnChroCheck>(&s_wm_CHRO_CHECK),
-        msg::Registered<&V::OnChroDeleteKey>(&s_wm_CHRO_DELETEKEY),
-        msg::Registered<&V::OnChroContextMenu>(&s_wm_CHRO_LISTCTRL_CONTEXTMENU),
     };
     static const MessageMap map = MakeMessageMap(&CWnd::GetThisMessageMap, entries);
     return &map;
 }
 
-CWorkspaceView::CWorkspaceView() : m_pData(std::make_unique<CWorkspaceData>()) {}
+CWorkspaceView::CWorkspaceView()
+    : m_groups(m_document, *this), m_chros(m_document, *this), m_transfer(m_document, *this),
+      m_launch(m_document, *this), m_files(m_document, *this, m_groups, m_chros)
+{
+    m_document.SetDisplay(this);
+}
 
 CWorkspaceView::~CWorkspaceView() = default;
 
 void CWorkspaceView::SetStores(CAppOptions* options, CRecentFileList* recentFiles)
 {
     m_pOptions = options;
-    m_pRecentFiles = recentFiles;
+    m_launch.SetOptions(options);
+    m_files.SetRecentFiles(recentFiles);
+}
+
+bool CWorkspaceView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, bool bProbeOnly)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
+        return true;
+    for (CCmdTarget* room : std::initializer_list<CCmdTarget*>{&m_document, &m_files, &m_groups, &m_chros, &m_transfer, &m_launch})
+        if (room->OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
+            return true;
+    return false;
+}
+
+bool CWorkspaceView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (CWnd::OnWndMsg(message, wParam, lParam, pResult))
+        return true;
+    for (CCmdTarget* room : std::initializer_list<CCmdTarget*>{&m_groups, &m_chros, &m_launch})
+        if (room->OnRegisteredMessage(message, wParam, lParam, pResult))
+            return true;
+    return false;
 }
 
 BOOL CWorkspaceView::PreCreateWindow(CREATESTRUCTA& cs)
@@ -156,9 +150,9 @@ int CWorkspaceView::OnCreate(CREATESTRUCTA*)
     groupRect.right = client.right / 2;
     RECT chroRect = client;
     chroRect.left = client.right / 2;
-    if (!m_pData->m_groupList.CreateEx(0, WC_LISTVIEWA, nullptr, kListStyle, groupRect, m_hWnd, kListId))
+    if (!m_groupList.CreateEx(0, WC_LISTVIEWA, nullptr, kListStyle, groupRect, m_hWnd, kListId))
         return -1;
-    if (!m_pData->m_chroList.CreateEx(0, WC_LISTVIEWA, nullptr, kListStyle, chroRect, m_hWnd, kListId))
+    if (!m_chroList.CreateEx(0, WC_LISTVIEWA, nullptr, kListStyle, chroRect, m_hWnd, kListId))
         return -1;
     return 0;
 }
@@ -171,19 +165,14 @@ LRESULT CWorkspaceView::OnPaint(WPARAM, LPARAM)
     return 0;
 }
 
-LRESULT CWorkspaceView::OnContextMenu(WPARAM, LPARAM)
-{
-    return Default();
-}
-
 // Both lists carry the same number of columns; each column gets an equal share.
 void CWorkspaceView::OnSize(UINT, int, int)
 {
     Default();
     RECT client{};
     GetClientRect(&client);
-    CGroupListCtrl& groups = m_pData->m_groupList;
-    CChroListCtrl& chros = m_pData->m_chroList;
+    CGroupListCtrl& groups = m_groupList;
+    CChroListCtrl& chros = m_chroList;
     const int groupCols = groups.GetHeaderItemCount();
     const int chroCols = chros.GetHeaderItemCount();
     const int columns = groupCols + chroCols;
@@ -203,8 +192,8 @@ void CWorkspaceView::OnSize(UINT, int, int)
 
 void CWorkspaceView::ApplyViewMode(bool mini)
 {
-    CGroupListCtrl& groups = m_pData->m_groupList;
-    CChroListCtrl& chros = m_pData->m_chroList;
+    CGroupListCtrl& groups = m_groupList;
+    CChroListCtrl& chros = m_chroList;
     int selected = 0;
     groups.GetSelectedItem(selected);
     {
@@ -231,13 +220,13 @@ void CWorkspaceView::ApplyViewMode(bool mini)
 
 void CWorkspaceView::RefreshChromatogramList()
 {
-    CChroListCtrl& chros = m_pData->m_chroList;
-    CListManager& manager = m_pData->m_listManager;
+    CChroListCtrl& chros = m_chroList;
+    CListManager& manager = m_document.Manager();
     chros.SetRedraw(false);   // inserting rows while the list redraws is slow
     chros.BeginRebuild();
     DWORD groupId = 0;
-    m_pData->m_groupList.GetSelectedItemData(groupId);
-    m_pData->m_shownGroupId = groupId;
+    m_groupList.GetSelectedItemData(groupId);
+    m_shownGroupId = groupId;
     CChromatogramData record;
     DWORD chroId = 0;
     for (int position = 0; manager.GetChroOrder(groupId, position, chroId); ++position) {
@@ -260,8 +249,8 @@ void CWorkspaceView::RefreshChromatogramList()
 
 void CWorkspaceView::RefreshGroupList()
 {
-    CGroupListCtrl& groups = m_pData->m_groupList;
-    CListManager& manager = m_pData->m_listManager;
+    CGroupListCtrl& groups = m_groupList;
+    CListManager& manager = m_document.Manager();
     groups.SetRedraw(false);   // inserting rows while the list redraws is slow
     groups.BeginRebuild();
     CGroupDataHelper record;
@@ -274,51 +263,43 @@ void CWorkspaceView::RefreshGroupList()
     groups.SetRedraw(true);
     groups.Invalidate();
     if (groups.GetItemCount() > 0)   // the check boxes show with the first group
-        ApplyAutomate();
+        m_launch.ApplyAutomate();
 }
 
 // Unmodified means the list is in the state last loaded or saved, which the history notes.
 void CWorkspaceView::UpdateTitle(bool modified)
 {
-    m_pData->m_bModified = modified;
-    if (!modified)
-        m_pData->m_history.MarkSaved();
-    const std::string title = std::string(kAppCaption) + " - " + m_pData->m_strFileName + (modified ? " *" : "");
+    m_document.SetModified(modified);
+    const std::string title = std::string(kAppCaption) + " - " + m_document.FileName() + (modified ? " *" : "");
     ::SetWindowTextA(GetParent(), title.c_str());
 }
 
 void CWorkspaceView::IsModified(bool& modified) const
 {
-    modified = m_pData->m_bModified;
+    modified = m_document.IsModified();
 }
 
-LRESULT CWorkspaceView::OnGroupUpdate(WPARAM, LPARAM)
+// Called when the user picked a group (mouse, Up, Down); a press on its icon launches it.
+LRESULT CWorkspaceView::OnGroupUpdate(WPARAM, LPARAM lParam)
 {
-    CGroupListCtrl& groups = m_pData->m_groupList;
-    int selected = 0;
-    groups.GetSelectedItem(selected);
-    Options().SetGroup(selected);
+    const SListNotify what = m_groupList.Notification(lParam);
+    m_pOptions->SetGroup(what.row >= 0 ? what.row : 0);
     RefreshChromatogramList();
     int rows = 0;
-    if (groups.IsCursorOnItemIcon() && m_pData->m_chroList.HasItems(rows)) {
-        DWORD groupId = 0;
-        groups.GetSelectedItemData(groupId);
-        LaunchGroup(groupId);
-    }
+    if (what.onIcon && m_chroList.HasItems(rows))
+        m_launch.LaunchGroup(what.id);
     return 1;
 }
 
 // Whatever moved the group selection, the chromatogram list shows the selected group, and
 // the chromatogram commands, which act on the selected group, act on the one shown.
-LRESULT CWorkspaceView::OnGroupSelected(WPARAM, LPARAM)
+LRESULT CWorkspaceView::OnGroupSelected(WPARAM, LPARAM lParam)
 {
-    DWORD groupId = 0;
-    m_pData->m_groupList.GetSelectedItemData(groupId);
-    if (groupId == m_pData->m_shownGroupId)
+    const SListNotify what = m_groupList.Notification(lParam);
+    if (what.id == m_shownGroupId)
         return 0;
-    int row = 0;
-    if (m_pData->m_groupList.GetSelectedItem(row))
-        Options().SetGroup(row);
+    if (what.row >= 0)
+        m_pOptions->SetGroup(what.row);
     RefreshChromatogramList();
     return 0;
 }
@@ -326,7 +307,7 @@ LRESULT CWorkspaceView::OnGroupSelected(WPARAM, LPARAM)
 LRESULT CWorkspaceView::OnChroTab(WPARAM, LPARAM)
 {
     if (IsWindowVisible())
-        FocusGroupList();
+        m_groupList.SetFocus();
     return 0;
 }
 
@@ -340,96 +321,71 @@ LRESULT CWorkspaceView::OnGroupTab(WPARAM, LPARAM)
 void CWorkspaceView::FocusChromatogramList()
 {
     if (IsWindowVisible())
-        m_pData->m_chroList.SetFocus();
-}
-
-void CWorkspaceView::FocusGroupList()
-{
-    if (IsWindowVisible())
-        m_pData->m_groupList.SetFocus();
+        m_chroList.SetFocus();
 }
 
 void CWorkspaceView::SyncChromatogramSelection()
 {
-    DWORD groupId = 0;
-    m_pData->m_groupList.GetSelectedItemData(groupId);
-    int index = 0;
-    m_pData->m_chroList.GetSelectedItem(index);
-    int rows = 0;
-    if (!m_pData->m_chroList.HasItems(rows))
-        return;
-    m_pData->m_listManager.SetChroSelection(groupId, index);
-    Options().SetChromatogram(index);
+    SyncSelection(m_groupList, m_chroList, m_document.Manager(), *m_pOptions, m_chroList.SelectedRow());
 }
 
-void CWorkspaceView::RestoreGroupSelection()
+// The rows the options remember, or the first rows when those are gone.
+void CWorkspaceView::ShowWithStoredSelection()
 {
+    RefreshGroupList();
     int row = 0;
-    Options().GetGroup(&row);
-    if (row < 0 || row >= m_pData->m_groupList.GetItemCount())
+    m_pOptions->GetGroup(&row);
+    if (row < 0 || row >= m_groupList.GetItemCount())
         row = 0;
-    m_pData->m_groupList.SelectItem(row);
-}
-
-void CWorkspaceView::RestoreChromatogramSelection()
-{
-    int row = 0;
-    Options().GetChromatogram(&row);
-    if (row < 0 || row >= m_pData->m_chroList.GetItemCount())
+    m_groupList.SelectItem(row);
+    RefreshChromatogramList();
+    row = 0;
+    m_pOptions->GetChromatogram(&row);
+    if (row < 0 || row >= m_chroList.GetItemCount())
         row = 0;
-    m_pData->m_chroList.SelectItem(row);
+    m_chroList.SelectItem(row);
     SyncChromatogramSelection();
 }
 
-void CWorkspaceView::OnUpdateChroCommands(CCmdUI* pCmdUI)
+// Called when the user may have picked another chromatogram row (click, Up, Down).
+LRESULT CWorkspaceView::OnChroUpdate(WPARAM, LPARAM lParam)
 {
-    pCmdUI->Enable(m_pData->m_chroList.GetItemCount() > 0);
+    SyncSelection(m_groupList, m_chroList, m_document.Manager(), *m_pOptions, m_chroList.Notification(lParam).row);
+    return 1;
 }
 
-// Move Up needs a row above the selected one, Move Down a row below it; nothing selected
-// counts as the first row.
-void CWorkspaceView::OnUpdateMoveCommands(CCmdUI* pCmdUI)
+SListSelection CWorkspaceView::CurrentSelection()
 {
-    const int rows = m_pData->m_chroList.GetItemCount();
-    int selected = 0;
-    m_pData->m_chroList.GetSelectedItem(selected);
-    const bool up = pCmdUI->m_nID == ID_CHRO_MOVE_UP;
-    pCmdUI->Enable(rows > 1 && (up ? selected != 0 : selected != rows - 1));
+    return ListSelection(m_groupList, m_chroList);
 }
 
-void CWorkspaceView::OnUpdateGroupCommands(CCmdUI* pCmdUI)
+void CWorkspaceView::ShowEdit(bool groupsChanged, const SListSelection& sel)
 {
-    pCmdUI->Enable(m_pData->m_groupList.GetItemCount() > 0);
+    if (groupsChanged)
+        RefreshGroupList();
+    SelectGroupRow(m_groupList, m_document.Manager(), sel.group);
+    RefreshChromatogramList();
+    if (sel.chroRow >= 0 && sel.chroRow < m_chroList.GetItemCount())
+        m_chroList.SelectItem(sel.chroRow);
+    UpdateTitle(m_document.IsModified());
 }
 
-void CWorkspaceView::OnUpdateNextPrevious(CCmdUI* pCmdUI)
+// Shift+Up and Shift+Down in either list move the selected chromatogram or group, as the
+// menus' key labels promise. The keys are taken here, so the list does not also move its
+// selection.
+BOOL CWorkspaceView::PreTranslateMessage(MSG* pMsg)
 {
-    pCmdUI->Enable(m_pData->m_groupList.GetItemCount() >= 2);
-}
-
-void CWorkspaceView::OnUpdateAutomate(CCmdUI* pCmdUI)
-{
-    const bool hasGroups = m_pData->m_groupList.GetItemCount() > 0;
-    pCmdUI->Enable(hasGroups);
-    if (!hasGroups)
-        return;
-    pCmdUI->SetCheck(m_pData->m_bAutomate ? 1 : 0);
-}
-
-void CWorkspaceView::ApplyAutomate()
-{
-    Options().GetAutomate(&m_pData->m_bAutomate);
-    m_pData->m_groupList.EnableChecks(m_pData->m_bAutomate);
-}
-
-void CWorkspaceView::ShowContextMenu(int popupIndex)
-{
-    CMenu menu;
-    if (!menu.LoadMenu(IDR_CONTEXT_MENUS))
-        return;
-    HMENU popup = menu.GetSubMenu(popupIndex);
-    CCmdUI::UpdateMenu(popup, this);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    CMenu::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, this);
+    const bool chros = pMsg->hwnd == m_chroList.m_hWnd;
+    if (pMsg->message != WM_KEYDOWN || (!chros && pMsg->hwnd != m_groupList.m_hWnd))
+        return FALSE;
+    if (pMsg->wParam != VK_UP && pMsg->wParam != VK_DOWN)
+        return FALSE;
+    if ((GetKeyState(VK_SHIFT) & 0x8000) == 0 || (GetKeyState(VK_CONTROL) & 0x8000) != 0)
+        return FALSE;
+    const bool up = pMsg->wParam == VK_UP;
+    if (chros)
+        up ? m_chros.MoveUp() : m_chros.MoveDown();
+    else
+        m_groups.MoveGroup(up ? -1 : +1);
+    return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "ListTestWindow.h"
 
+#include "CCheckListCtrl.h"
 #include "ListMessages.h"
 
 std::vector<std::string> CQueueWatch::s_seen;
@@ -41,9 +42,11 @@ LRESULT CListTestWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     std::string name = ListMessageName(message);
     if (!name.empty()) {
-        const MSG& taken = CQueueWatch::s_lastTaken;
-        const bool posted = taken.hwnd == m_hWnd && taken.message == message;
-        if (!posted || wParam != 0 || lParam != 0)
+        const auto* what = reinterpret_cast<const SListNotify*>(lParam);
+        const auto* list = what ? dynamic_cast<CCheckListCtrl*>(CWnd::FromHandle(what->hdr.hwndFrom)) : nullptr;
+        const bool sent = InSendMessage() == FALSE && CQueueWatch::s_lastTaken.message != message;
+        if (!sent || wParam != 0 || !list || list->NotifyOf(lParam) != what || what->hdr.code != message
+            || ::GetParent(what->hdr.hwndFrom) != m_hWnd)
             name += "!";
         m_received.push_back(name);
         return 0;

@@ -24,8 +24,9 @@ private:
 
 // A real parent window for the list controls under test: it reflects their notifications
 // (as every framework window does) and records, in order, each registered list message it
-// receives, with "!" appended when one did not come through the message queue (sent, not
-// posted) or came with a non-zero wParam or lParam.
+// receives, with "!" appended when one came through the message queue (posted, not sent),
+// or without the payload of the list that sends it (wParam 0, the header naming the list
+// and the message).
 class CListTestWindow : public CWnd {
 public:
     BOOL CreateParent();

@@ -45,7 +45,7 @@ std::string RunWalk(WalkDriver& ui, std::uint64_t seed, int steps, int progressE
         if (recent.size() > 20)
             recent.pop_front();
         if (step.unchangedEditMayMark)
-            step.expected.modified = model.modified || ui.Data().m_bModified;
+            step.expected.modified = model.modified || ui.View().Document().IsModified();
         // Every change of the list within one load is a step that Undo takes back.
         if (!step.historyMoved && step.expected.loads == model.loads && !(step.expected.list == model.list))
             step.expected.Edited(model.list);

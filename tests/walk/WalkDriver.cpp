@@ -71,19 +71,19 @@ bool CloseDialogs()
 
 WalkDriver::WalkDriver(CWorkspaceTestFrame& frame, std::string folder) : m_frame(frame), m_folder(std::move(folder)) {}
 
-CWorkspaceData& WalkDriver::Data()
+CWorkspaceView& WalkDriver::View()
 {
-    return m_frame.m_workspace.Data();
+    return m_frame.m_workspace;
 }
 
 HWND WalkDriver::GroupList()
 {
-    return Data().m_groupList.m_hWnd;
+    return View().GroupList().m_hWnd;
 }
 
 HWND WalkDriver::ChroList()
 {
-    return Data().m_chroList.m_hWnd;
+    return View().ChroList().m_hWnd;
 }
 
 int WalkDriver::Selected(HWND list)
@@ -160,7 +160,7 @@ std::string WalkDriver::Run(const std::vector<Window>& expected, const std::func
 std::string WalkDriver::Check(const ModelState& model)
 {
     const std::vector<Row> groupRows = ReadRows(GroupList());
-    const ListData data = FromManager(Data().m_listManager);
+    const ListData data = FromManager(View().Document().Manager());
     if (!(data == model.list))
         return "the list manager holds\n" + Describe(data) + "the model holds\n" + Describe(model.list)
                + "the group list shows\n" + Show(groupRows);

@@ -14,7 +14,7 @@
 
 class CListManager;
 class CWorkspaceTestFrame;
-struct CWorkspaceData;
+class CWorkspaceView;
 
 namespace walk {
 // One modal window a step expects: found by caption, optionally checked by its text,
@@ -30,7 +30,7 @@ class WalkDriver {
 public:
     WalkDriver(CWorkspaceTestFrame& frame, std::string folder);
 
-    CWorkspaceData& Data();
+    CWorkspaceView& View();
     HWND GroupList();
     HWND ChroList();
     // The selected row of a list, -1 when none; and its row count.

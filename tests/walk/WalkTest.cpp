@@ -32,10 +32,9 @@ protected:
         RemoveFolder(m_folder);
         CreateDirectoryA(m_folder.c_str(), nullptr);
         TestApp().GetOptions()->SetAutomate(false);
-        Data().m_bAutomate = false;
-        Data().m_groupList.EnableChecks(false);
+        View().Launch().ApplyAutomate();
         Manager().DeleteListContent();
-        View().NewList();
+        View().Files().NewList();
         ui::PumpPending();
         walk::WalkDriver driver(m_frame, m_folder);
         return walk::RunWalk(driver, seed, steps, progressEvery);

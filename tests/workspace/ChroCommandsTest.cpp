@@ -28,7 +28,7 @@ protected:
         for (const std::string& name : kABC)
             AddChro(m_group, name);
         ShowList(0);
-        Data().m_chroList.SelectItem(selected);
+        View().ChroList().SelectItem(selected);
     }
 
     DWORD m_group = 0;
@@ -181,7 +181,7 @@ TEST_F(ChroCommandsTest, DeleteOfTheOnlyRowLeavesNothingSelected)
 TEST_F(ChroCommandsTest, DeleteAnsweredNoKeepsEverythingAndFocusesTheList)
 {
     ThreeChromatograms(1);
-    Data().m_groupList.SetFocus();
+    View().GroupList().SetFocus();
     ui::DialogAnswerer answerer;
     answerer.Expect("Deletion", IDNO);
     ASSERT_EQ(Run(ID_CHRO_DELETE, answerer).size(), 1u);
@@ -236,7 +236,7 @@ TEST_F(ChroCommandsTest, MovesPastTheEndsOrWithoutSelectionChangeNothing)
 {
     ThreeChromatograms(0);
     Command(ID_CHRO_MOVE_UP);
-    Data().m_chroList.SelectItem(2);
+    View().ChroList().SelectItem(2);
     Command(ID_CHRO_MOVE_DOWN);
     ListView_SetItemState(ChroList(), -1, 0, LVIS_SELECTED);
     Command(ID_CHRO_MOVE_UP);

@@ -20,7 +20,7 @@ protected:
             AddChro(m_group, name);
         AddGroup("G1");
         ShowList(0);
-        Data().m_chroList.SelectItem(0);
+        View().ChroList().SelectItem(0);
     }
 
     DWORD m_group = 0;

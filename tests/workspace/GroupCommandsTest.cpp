@@ -181,7 +181,7 @@ TEST_F(GroupCommandsTest, DeleteAnsweredNoOrRefusedChangesNothing)
 TEST_F(GroupCommandsTest, CheckingAGroupStoresTheMoveOfTheCheck)
 {
     Groups(3, 0, 0);
-    Data().m_groupList.EnableChecks(true);
+    View().GroupList().EnableChecks(true);
     ui::Click(GroupList(), ui::RowPartPoint(GroupList(), 2, ui::RowPart::CheckBox));
     ui::PumpPending();
     EXPECT_FALSE(Group(m_groups[0]).m_bChecked);

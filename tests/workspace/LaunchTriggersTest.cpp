@@ -41,9 +41,9 @@ protected:
     {
         LVITEMA item{};
         item.stateMask = LVIS_SELECTED;
-        Data().m_groupList.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+        View().GroupList().SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
     }
-    int SelectedGroupRow() { return SelectedRow(Data().m_groupList.m_hWnd); }
+    int SelectedGroupRow() { return SelectedRow(View().GroupList().m_hWnd); }
 
     DWORD m_groups[3] = {};
     TestHostWindow m_host;
@@ -56,7 +56,7 @@ TEST_F(LaunchTriggersTest, EnterInTheGroupListLaunchesOnlyAGroupWithChromatogram
 
     const DWORD empty = AddGroup("Empty");
     View().RefreshGroupList();
-    Data().m_groupList.SelectItem(3);
+    View().GroupList().SelectItem(3);
     View().RefreshChromatogramList();
     Post(s_wm_GROUP_LAUNCH);
     EXPECT_EQ(m_host.Texts().size(), 2u) << "group " << empty << " has no chromatograms";
@@ -119,7 +119,7 @@ TEST_F(LaunchTriggersTest, NextWithNothingSelectedLaunchesTheSecondGroupAndSelec
     Command(ID_GROUP_NEXT);
     EXPECT_EQ(SelectedGroupRow(), 1);
     EXPECT_EQ(m_host.Texts(), (Texts{kClear, Shown("newwindow", 2)}));
-    EXPECT_EQ(Names(Data().m_chroList.m_hWnd), (Texts{"TIC"}));   // the chromatograms follow
+    EXPECT_EQ(Names(View().ChroList().m_hWnd), (Texts{"TIC"}));   // the chromatograms follow
 }
 
 TEST_F(LaunchTriggersTest, AutomateIsWrittenAtOnceAndLeavesTheListUnmodified)

@@ -281,7 +281,7 @@ TEST_F(TransferCommandsTest, CtrlCInTheChromatogramListThenCtrlVInTheGroupList)
     AddChro(source, "B");
     const DWORD target = AddGroup("Target");
     ShowList(0);
-    Data().m_chroList.SelectItem(1);
+    View().ChroList().SelectItem(1);
     EmptyTheClipboard();
     auto pressCtrl = [](WORD key) {
         INPUT keys[4] = {};

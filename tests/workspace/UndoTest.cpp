@@ -27,7 +27,7 @@ protected:
                 AddChro(id, chro);
         }
         ShowList(0);
-        Data().m_chroList.SelectItem(1);
+        View().ChroList().SelectItem(1);
     }
     // All a user and a saved file could tell of the list: every record with its id, both
     // lists' rows and marks, both selections and the title.
@@ -119,7 +119,7 @@ TEST_F(UndoTest, RefusedUndoChangesNothing)
     ASSERT_TRUE(Manager().RemoveGroup(added));
     ShowList(0);
     const std::string state = State();
-    EXPECT_FALSE(View().Undo());
+    EXPECT_FALSE(View().Document().Undo());
     EXPECT_EQ(State(), state);
     EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo Add Group\tCtrl+Z");
 }
@@ -154,7 +154,7 @@ TEST_F(UndoTest, ActionsThatChangeNothingLeaveNoStepAndNoMark)
     ui::DialogAnswerer none;
     none.Expect("Edit group details", IDOK);
     EXPECT_TRUE(Run(ID_GROUP_EDIT, none, 1000).empty());   // with no group, no dialog
-    Data().m_groupList.SelectItem(0);
+    View().GroupList().SelectItem(0);
     Answered(ID_GROUP_EDIT, "Edit group details", IDOK);   // OK with nothing changed
     EXPECT_FALSE(Modified());
     EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo\tCtrl+Z (grayed)");

@@ -19,10 +19,10 @@ class ViewModeTest : public WorkspaceFixture {};
 
 TEST_F(ViewModeTest, NormalViewOnLaidOutListsKeepsTwoColumns)
 {
-    ASSERT_GT(Data().m_groupList.GetColumnWidth(0), 0);   // the frame has laid the lists out
+    ASSERT_GT(View().GroupList().GetColumnWidth(0), 0);   // the frame has laid the lists out
     View().ApplyViewMode(false);
-    EXPECT_EQ(Data().m_groupList.GetHeaderItemCount(), 2);
-    EXPECT_EQ(Data().m_chroList.GetHeaderItemCount(), 2);
+    EXPECT_EQ(View().GroupList().GetHeaderItemCount(), 2);
+    EXPECT_EQ(View().ChroList().GetHeaderItemCount(), 2);
 }
 
 TEST_F(ViewModeTest, NormalMiniNormalLeavesTwoColumnsEachWithTheNormalTitles)
@@ -30,24 +30,24 @@ TEST_F(ViewModeTest, NormalMiniNormalLeavesTwoColumnsEachWithTheNormalTitles)
     AddGroup("G1");
     ShowList();
     View().ApplyViewMode(true);
-    EXPECT_EQ(Data().m_groupList.GetHeaderItemCount(), 1);
-    EXPECT_EQ(Data().m_chroList.GetHeaderItemCount(), 1);
+    EXPECT_EQ(View().GroupList().GetHeaderItemCount(), 1);
+    EXPECT_EQ(View().ChroList().GetHeaderItemCount(), 1);
     View().ApplyViewMode(false);
-    ASSERT_EQ(Data().m_groupList.GetHeaderItemCount(), 2);
-    ASSERT_EQ(Data().m_chroList.GetHeaderItemCount(), 2);
-    EXPECT_EQ(ColumnTitle(Data().m_groupList, 1), "Comment");
-    EXPECT_EQ(ColumnTitle(Data().m_chroList, 1), "Description");
-    EXPECT_EQ(SelectedRow(Data().m_groupList.m_hWnd), 0);
+    ASSERT_EQ(View().GroupList().GetHeaderItemCount(), 2);
+    ASSERT_EQ(View().ChroList().GetHeaderItemCount(), 2);
+    EXPECT_EQ(ColumnTitle(View().GroupList(), 1), "Comment");
+    EXPECT_EQ(ColumnTitle(View().ChroList(), 1), "Description");
+    EXPECT_EQ(SelectedRow(View().GroupList().m_hWnd), 0);
 }
 
 TEST_F(ViewModeTest, NarrowClientGivesTheChromatogramListTheWholeWidth)
 {
     View().MoveWindow(RECT{0, 0, 3, 200}, TRUE);   // fewer pixels than columns: colWidth 0
     RECT chros{};
-    Data().m_chroList.GetWindowRect(&chros);
+    View().ChroList().GetWindowRect(&chros);
     RECT client{};
     View().GetClientRect(&client);
     EXPECT_EQ(chros.right - chros.left, client.right);
-    EXPECT_EQ(Data().m_groupList.GetColumnWidth(0), 0);
+    EXPECT_EQ(View().GroupList().GetColumnWidth(0), 0);
 }
 }   // namespace

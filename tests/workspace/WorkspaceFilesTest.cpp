@@ -177,13 +177,13 @@ TEST_F(WorkspaceFilesTest, StartUpLoadsTheMostRecentFileWithoutAddingToTheRecent
     Recent()->GetDisplayName(shown, 0, "", true);
     EXPECT_EQ(Title(), "Vantrace - " + shown);
     EXPECT_LE(shown.size(), 30u);
-    EXPECT_EQ(Data().m_strPathName, path);
+    EXPECT_EQ(View().Document().PathName(), path);
     EXPECT_EQ((*Recent())[1], "");
 }
 
 TEST_F(WorkspaceFilesTest, SaveOnAnEditedUntitledListAsksForANameAndCancelKeepsTheMark)
 {
-    View().NewList();
+    View().Files().NewList();
     EditList("Fresh");
     ui::DialogAnswerer answer;
     answer.Expect("Save As", IDCANCEL);
@@ -199,7 +199,7 @@ TEST_F(WorkspaceFilesTest, SaveOnAnUnchangedUntitledListNeverWritesTheEarlierLis
     const std::string earlier = WriteList("earlier.vtl", {"Earlier"});
     const std::string bytes = ReadBytes(earlier);
     StartWith(earlier);
-    View().NewList();   // the path still names earlier.vtl
+    View().Files().NewList();   // the path still names earlier.vtl
     ui::DialogAnswerer answer;
     answer.Expect("Save As", IDCANCEL);
     const auto seen = Answered(answer, ID_FILE_SAVE);
@@ -227,7 +227,7 @@ TEST_F(WorkspaceFilesTest, SaveAsPutsTheListExtensionInPlaceOfAnother)
     EXPECT_EQ(GroupsInFile(PathOf("data.vtl")), std::vector<std::string>{"Kept"});
     EXPECT_EQ(Title(), "Vantrace - data.vtl");
     EXPECT_FALSE(Modified());
-    EXPECT_EQ(Data().m_strPathName, PathOf("data.vtl"));
+    EXPECT_EQ(View().Document().PathName(), PathOf("data.vtl"));
     EXPECT_EQ((*Recent())[0], PathOf("data.vtl"));
 
     // The list's own extension in capitals is kept on disk; the title shows it in small letters.
@@ -236,7 +236,7 @@ TEST_F(WorkspaceFilesTest, SaveAsPutsTheListExtensionInPlaceOfAnother)
     Answered(upper, ID_FILE_SAVE_AS);
     EXPECT_EQ(StoredName(PathOf("other.VTL")), "other.VTL");
     EXPECT_EQ(Title(), "Vantrace - other.vtl");
-    EXPECT_EQ(Data().m_strPathName, PathOf("other.VTL"));
+    EXPECT_EQ(View().Document().PathName(), PathOf("other.VTL"));
 }
 
 TEST_F(WorkspaceFilesTest, SaveAsWithANameWithoutExtensionWritesAListFile)
@@ -321,7 +321,7 @@ TEST_F(WorkspaceFilesTest, ARecentEntryWhoseFileIsGoneLeavesTheListAndNamesAsThe
     StartWith(current);
     Recent()->Add(gone.c_str());   // entry 0: gone.vtl, entry 1: current.vtl
     ASSERT_TRUE(DeleteFileA(gone.c_str()));
-    const std::string nameBefore = Data().m_strFileName;
+    const std::string nameBefore = View().Document().FileName();
 
     ui::DialogAnswerer answer;
     answer.Expect("File Error", IDOK);
@@ -330,8 +330,8 @@ TEST_F(WorkspaceFilesTest, ARecentEntryWhoseFileIsGoneLeavesTheListAndNamesAsThe
     EXPECT_EQ(seen[0].text, "Cannot find file " + gone);
     EXPECT_EQ(seen[0].iconStyle, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(Names(GroupList()), std::vector<std::string>{"Current"});
-    EXPECT_EQ(Data().m_strPathName, current);
-    EXPECT_EQ(Data().m_strFileName, nameBefore);
+    EXPECT_EQ(View().Document().PathName(), current);
+    EXPECT_EQ(View().Document().FileName(), nameBefore);
 
     // The second entry still opens, and moves to the top.
     Command(ID_FILE_MRU_FILE1 + 1);
@@ -350,7 +350,7 @@ TEST_F(WorkspaceFilesTest, HasChangedPromptYesSavesBeforeNew)
     EXPECT_EQ(GroupsInFile(path), (std::vector<std::string>{"Saved", "Added"}));
     EXPECT_EQ(Title(), "Vantrace - Untitled.vtl");
     EXPECT_TRUE(Names(GroupList()).empty());
-    EXPECT_EQ(Data().m_strPathName, path);   // New keeps the path; only the name changes
+    EXPECT_EQ(View().Document().PathName(), path);   // New keeps the path; only the name changes
 }
 
 TEST_F(WorkspaceFilesTest, ClosingWithEditsAndNoReloadsTheMostRecentFile)
@@ -363,7 +363,7 @@ TEST_F(WorkspaceFilesTest, ClosingWithEditsAndNoReloadsTheMostRecentFile)
     bool goOn = false;
     const auto seen = RunAnswered(answer, [&] { goOn = View().PromptSaveChanges(false); });
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, "Save changes to " + Data().m_strFileName + "?");
+    EXPECT_EQ(seen[0].text, "Save changes to " + View().Document().FileName() + "?");
     EXPECT_TRUE(goOn);
     EXPECT_EQ(Names(GroupList()), std::vector<std::string>{"Stored"});
     EXPECT_FALSE(Modified());
@@ -422,7 +422,7 @@ TEST_F(WorkspaceFilesTest, AWriteFailureKeepsNamesFlagAndFile)
     EXPECT_EQ(seen[0].iconStyle, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(Title(), title);
     EXPECT_TRUE(Modified());
-    EXPECT_EQ(Data().m_strPathName, path);
+    EXPECT_EQ(View().Document().PathName(), path);
     EXPECT_EQ(ReadBytes(path), bytes);
 
     // From the closing prompt a failed save keeps the tool open.
@@ -444,7 +444,7 @@ TEST_F(WorkspaceFilesTest, AFailedSaveFirstStopsNewOpenAndRecentFile)
         for (const bool readOnly : {true, false}) {
             ui::DialogAnswerer answer;
             answer.Expect("Save File", IDYES).Expect(readOnly ? "Vantrace" : "Save As", readOnly ? IDOK : IDCANCEL);
-            readOnly ? StartWith(locked) : View().NewList();
+            readOnly ? StartWith(locked) : View().Files().NewList();
             Recent()->Add(other.c_str());
             EditList("Edit");
             const std::string title = Title();

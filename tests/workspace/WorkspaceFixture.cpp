@@ -108,7 +108,7 @@ DWORD WorkspaceFixture::AddChro(DWORD group, const std::string& name, bool check
 void WorkspaceFixture::ShowList(int groupRow)
 {
     View().RefreshGroupList();
-    Data().m_groupList.SelectItem(groupRow);
+    View().GroupList().SelectItem(groupRow);
     View().RefreshChromatogramList();
     ui::PumpPending();
 }

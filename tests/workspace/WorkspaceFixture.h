@@ -5,7 +5,6 @@
 #include "CAppOptions.h"
 #include "CRecentFileList.h"
 #include "CWinApp.h"
-#include "CWorkspaceData.h"
 #include "CWorkspaceView.h"
 
 #include <gtest/gtest.h>
@@ -57,10 +56,9 @@ protected:
     void TearDown() override;
 
     CWorkspaceView& View() { return m_frame.m_workspace; }
-    CWorkspaceData& Data() { return m_frame.m_workspace.Data(); }
-    CListManager& Manager() { return Data().m_listManager; }
-    HWND GroupList() { return Data().m_groupList.m_hWnd; }
-    HWND ChroList() { return Data().m_chroList.m_hWnd; }
+    CListManager& Manager() { return View().Document().Manager(); }
+    HWND GroupList() { return View().GroupList().m_hWnd; }
+    HWND ChroList() { return View().ChroList().m_hWnd; }
 
     // Appends to the list manager (not to the lists; call ShowList afterwards).
     DWORD AddGroup(const std::string& name, bool checked = false);

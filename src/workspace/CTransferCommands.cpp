@@ -1,7 +1,7 @@
 // Chromatograms in and out of the workspace: Copy, Copy All Chromatograms and Paste through
 // the clipboard, and Import and Export of CSV files. What a paste or an import would add is
 // shown in the preview first; OK adds it all as one edit.
-#include "CWorkspaceView.h"
+#include "CTransferCommands.h"
 
 #include "CChroNameBox.h"
 #include "CChroTableReader.h"
@@ -14,7 +14,9 @@
 #include "CTransferClipboard.h"
 #include "CTransferPreviewDlg.h"
 #include "CWinApp.h"
-#include "CWorkspaceData.h"
+#include "CListDocument.h"
+#include "CWorkspaceView.h"
+#include "CommandSupport.h"
 #include "MessageBox.h"
 #include "resource.h"
 
@@ -29,11 +31,6 @@ const DWORD kImportFlags = 0x1081808;    // explorer, file and path must exist, 
 const DWORD kExportFlags = 0x1000006;    // hide read-only, confirm overwrite; secured
 const size_t kImportLimit = 64u << 20;   // a chromatogram table is far smaller
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
-
-void Message(const char* text, const char* caption = nullptr)
-{
-    ShowMessageBox(nullptr, text, caption, MB_OK);
-}
 
 // The reader's rules in this tool: texts go to the code page, names must fit the dialog's box.
 STransferRules ToolRules(const CChroNameBox& nameBox)
@@ -67,51 +64,68 @@ std::vector<CChromatogramData> GroupChromatograms(const CListManager& manager, D
 }
 }   // namespace
 
-void CWorkspaceView::OnEditCopy()
+const MessageMap* CTransferCommands::GetThisMessageMap()
 {
-    CWorkspaceData& data = *m_pData;
-    DWORD groupId = 0;
+    using T = CTransferCommands;
+    static const MsgEntry entries[] = {
+        msg::Command<&T::OnEditCopy>(ID_EDIT_COPY),
+        msg::Command<&T::OnCopyAllChromatograms>(ID_EDIT_COPY_ALL),
+        msg::Command<&T::OnEditPaste>(ID_EDIT_PASTE),
+        msg::Command<&T::OnFileImport>(ID_FILE_IMPORT),
+        msg::Command<&T::OnFileExport>(ID_FILE_EXPORT),
+        msg::Update<&T::OnUpdateCopy>(ID_EDIT_COPY),
+        msg::Update<&T::OnUpdateCopyAll>(ID_EDIT_COPY_ALL),
+    };
+    static const MessageMap map = MakeMessageMap(&CCmdTarget::GetThisMessageMap, entries);
+    return &map;
+}
+
+CTransferCommands::CTransferCommands(CListDocument& document, CWorkspaceView& view) : m_document(document), m_view(view)
+{
+}
+
+void CTransferCommands::OnEditCopy()
+{
+        DWORD groupId = 0;
+    int row = 0;
     DWORD chroId = 0;
     CChromatogramData record;
-    data.m_groupList.GetSelectedItemData(groupId);
-    if (!data.m_chroList.GetSelectedItemData(chroId) || !data.m_listManager.GetChromatogram(groupId, chroId, record)) {
-        Message("Please select a chromatogram");
+    m_view.GroupList().GetSelectedItemData(groupId);
+    if (!SelectedChroOrNote(m_view.ChroList(), row, chroId))
+        return;
+    if (!m_document.Manager().GetChromatogram(groupId, chroId, record)) {
+        ShowNote("Please select a chromatogram");
         return;
     }
-    CTransferClipboard::Put(m_hWnd, {record});
+    CTransferClipboard::Put(m_view.m_hWnd, {record});
 }
 
-void CWorkspaceView::OnCopyAllChromatograms()
+void CTransferCommands::OnCopyAllChromatograms()
 {
-    CWorkspaceData& data = *m_pData;
-    DWORD groupId = 0;
-    if (!data.m_groupList.GetSelectedItemData(groupId)) {
-        Message("Please select a group");
+        DWORD groupId = 0;
+    if (!SelectedGroupOrNote(m_view.GroupList(), groupId))
         return;
-    }
-    CTransferClipboard::Put(m_hWnd, GroupChromatograms(data.m_listManager, groupId));
+    CTransferClipboard::Put(m_view.m_hWnd, GroupChromatograms(m_document.Manager(), groupId));
 }
 
-void CWorkspaceView::OnUpdateCopy(CCmdUI* pCmdUI)
+void CTransferCommands::OnUpdateCopy(CCmdUI* pCmdUI)
 {
     int row = 0;
-    pCmdUI->Enable(m_pData->m_chroList.GetSelectedItem(row));
+    pCmdUI->Enable(m_view.ChroList().GetSelectedItem(row));
 }
 
-void CWorkspaceView::OnUpdateCopyAll(CCmdUI* pCmdUI)
+void CTransferCommands::OnUpdateCopyAll(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_pData->m_chroList.GetItemCount() > 0);
+    pCmdUI->Enable(m_view.ChroList().GetItemCount() > 0);
 }
 
-void CWorkspaceView::OnEditPaste()
+void CTransferCommands::OnEditPaste()
 {
     DWORD groupId = 0;
-    if (!m_pData->m_groupList.GetSelectedItemData(groupId)) {
-        Message("Please select a group");
+    if (!SelectedGroupOrNote(m_view.GroupList(), groupId))
         return;
-    }
     CTransferClipboard::SContent content;
-    CTransferClipboard::Get(m_hWnd, content);
+    CTransferClipboard::Get(m_view.m_hWnd, content);
     STransferTable table;
     if (content.own) {
         table = TableOfRecords(content.chros);
@@ -125,14 +139,14 @@ void CWorkspaceView::OnEditPaste()
         table.hasGroupColumn = false;
     }
     if (table.rows.empty() && table.refused.empty()) {
-        Message("The clipboard holds no chromatograms");
+        ShowNote("The clipboard holds no chromatograms");
         return;
     }
     if (PreviewTransfer(LoadResourceString(IDS_PASTE_TITLE), table))
         AddTransferredRows(table.rows, groupId);
 }
 
-void CWorkspaceView::OnFileImport()
+void CTransferCommands::OnFileImport()
 {
     CFileDialogS dialog(TRUE, "csv", nullptr, kImportFlags, kTableFilter, nullptr);
     if (dialog.DoModal() != IDOK)
@@ -140,7 +154,7 @@ void CWorkspaceView::OnFileImport()
     const std::string path = dialog.GetPathName();
     std::string bytes;
     if (!CReplacingFile::Read(path.c_str(), bytes, kImportLimit)) {
-        Message(("Cannot read file " + path).c_str(), kFileError);
+        ShowNote(("Cannot read file " + path).c_str(), kFileError);
         return;
     }
     // A file that is not UTF-8 was written in the code page, as older spreadsheets save.
@@ -149,19 +163,17 @@ void CWorkspaceView::OnFileImport()
     const CChroNameBox nameBox;
     STransferTable table = CChroTableReader::Read(bytes, ToolRules(nameBox));
     if (table.rows.empty() && table.refused.empty()) {
-        Message("The file holds no chromatograms");
+        ShowNote("The file holds no chromatograms");
         return;
     }
     DWORD groupId = 0;
-    if (!table.hasGroupColumn && !m_pData->m_groupList.GetSelectedItemData(groupId)) {
-        Message("Please select a group");
+    if (!table.hasGroupColumn && !SelectedGroupOrNote(m_view.GroupList(), groupId))
         return;
-    }
     if (PreviewTransfer(LoadResourceString(IDS_IMPORT_TITLE), table))
         AddTransferredRows(table.rows, groupId);
 }
 
-bool CWorkspaceView::PreviewTransfer(const std::string& title, const STransferTable& table)
+bool CTransferCommands::PreviewTransfer(const std::string& title, const STransferTable& table)
 {
     std::vector<CTransferPreviewDlg::SRow> rows;
     rows.reserve(table.rows.size());
@@ -175,13 +187,13 @@ bool CWorkspaceView::PreviewTransfer(const std::string& title, const STransferTa
     for (const STransferRow& row : table.rows)
         if (!row.group.empty())
             missing.insert(row.group);
-    const CListManager& manager = m_pData->m_listManager;
+    const CListManager& manager = m_document.Manager();
     CGroupDataHelper group;
     DWORD id = 0;
     for (int position = 0; manager.GetGroupOrder(position, id); ++position)
         if (manager.GetGroup(group, id))
             missing.erase(group.m_strName);
-    CTransferPreviewDlg preview(this);
+    CTransferPreviewDlg preview(&m_view);
     preview.SetTitle(title);
     preview.SetContent(std::move(rows), std::move(refused), table.hasGroupColumn, missing.size());
     return preview.DoModal() == IDOK;
@@ -190,10 +202,9 @@ bool CWorkspaceView::PreviewTransfer(const std::string& title, const STransferTa
 // Every paste and import changes the list here. Groups that rows name and the list lacks
 // are appended first, in the order the rows name them; rows without a group go to
 // defaultGroup.
-void CWorkspaceView::AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup)
+void CTransferCommands::AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup)
 {
-    CWorkspaceData& data = *m_pData;
-    const CListManager& manager = data.m_listManager;
+        const CListManager& manager = m_document.Manager();
     std::map<std::string, DWORD> groupByName;
     CGroupDataHelper group;
     DWORD id = 0;
@@ -224,7 +235,7 @@ void CWorkspaceView::AddTransferredRows(const std::vector<STransferRow>& rows, D
     }
     CEditStep step(IDS_STEP_PASTE);
     DWORD shown = 0;
-    data.m_groupList.GetSelectedItemData(shown);
+    m_view.GroupList().GetSelectedItemData(shown);
     int shownRows = 0;
     manager.GetNoChros(shown, shownRows);
     for (auto& [groupId, chros] : into) {
@@ -239,37 +250,21 @@ void CWorkspaceView::AddTransferredRows(const std::vector<STransferRow>& rows, D
     for (CEditStep::SGroupChange& change : added)
         step.Add(std::move(change));
     step.m_after = SListSelection{shown, shownRows > 0 ? shownRows - 1 : -1};
-    ApplyEdit(std::move(step));
+    m_document.ApplyEdit(std::move(step));
 }
 
-void CWorkspaceView::ShowAfterTransfer(bool groupsAdded)
+void CTransferCommands::OnFileExport()
 {
-    CWorkspaceData& data = *m_pData;
-    if (groupsAdded) {
-        int selected = 0;
-        data.m_groupList.GetSelectedItem(selected);
-        RefreshGroupList();
-        data.m_groupList.SelectItem(selected);
-    }
-    RefreshChromatogramList();
-    const int count = data.m_chroList.GetItemCount();
-    if (count > 0)
-        data.m_chroList.SelectItem(count - 1);
-}
-
-void CWorkspaceView::OnFileExport()
-{
-    CWorkspaceData& data = *m_pData;
-    CListManager& manager = data.m_listManager;
+    CListManager& manager = m_document.Manager();
     int groups = 0;
     manager.GetNoGroups(groups);
     if (groups == 0) {
-        Message("There are no groups to export");
+        ShowNote("There are no groups to export");
         return;
     }
     DWORD selectedGroup = 0;
-    CExportDlg choice(this);
-    choice.m_bGroupSelected = data.m_groupList.GetSelectedItemData(selectedGroup) != FALSE;
+    CExportDlg choice(&m_view);
+    choice.m_bGroupSelected = m_view.GroupList().GetSelectedItemData(selectedGroup) != FALSE;
     if (choice.DoModal() != IDOK)
         return;
     CFileDialogS dialog(FALSE, "csv", nullptr, kExportFlags, kCsvFilter, nullptr);
@@ -285,5 +280,5 @@ void CWorkspaceView::OnFileExport()
     }
     const std::string text = kByteOrderMark + code_page::ToUtf8(CChroTableWriter::Csv(records, choice.m_bWholeList));
     if (!CReplacingFile::Write(dialog.GetPathName().c_str(), text))
-        Message("Unable to write to file. Please ensure file is not read only.", kFileError);
+        ShowNote("Unable to write to file. Please ensure file is not read only.", kFileError);
 }

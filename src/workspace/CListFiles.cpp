@@ -1,7 +1,6 @@
 // The workspace's list files: New, Open, Save, Save As, the recent files, the start-up load
-// and the prompt before the tool closes. The list manager reads and writes the files; this
-// code decides the names, prompts and checks around those calls.
-#include "CWorkspaceView.h"
+// and the prompt before the tool closes.
+#include "CListFiles.h"
 
 #include "AppCaption.h"
 #include "CCmdUI.h"
@@ -10,7 +9,10 @@
 #include "MessageBox.h"
 #include "CFileDialogS.h"
 #include "CFileFindS.h"
-#include "CWorkspaceData.h"
+#include "CChroCommands.h"
+#include "CGroupCommands.h"
+#include "CListDocument.h"
+#include "CWorkspaceView.h"
 
 #include <cstring>
 
@@ -37,12 +39,6 @@ std::string OpenFilter()
 bool IsListExtension(const std::string& ext)
 {
     return _stricmp(ext.c_str(), kDefaultExt) == 0;
-}
-
-void AddToRecentFiles(CRecentFileList* recent, const std::string& path)
-{
-    if (recent)
-        recent->Add(path.c_str());
 }
 
 // True when the file exists and may be read.
@@ -90,35 +86,51 @@ void ShowUnreadable(HWND owner, const std::string& path)
 }
 }   // namespace
 
-void CWorkspaceView::OnFileNew()
+const MessageMap* CListFiles::GetThisMessageMap()
+{
+    using F = CListFiles;
+    static const MsgEntry entries[] = {
+        msg::Command<&F::OnFileNew>(ID_FILE_NEW),
+        msg::Command<&F::OnFileOpen>(ID_FILE_OPEN),
+        msg::Command<&F::OnFileSave>(ID_FILE_SAVE),
+        msg::Command<&F::OnFileSaveAs>(ID_FILE_SAVE_AS),
+        msg::CommandRange<&F::OnRecentFile>(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4),
+        msg::UpdateRange<&F::OnUpdateRecentFile>(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4),
+    };
+    static const MessageMap map = MakeMessageMap(&CCmdTarget::GetThisMessageMap, entries);
+    return &map;
+}
+
+CListFiles::CListFiles(CListDocument& document, CWorkspaceView& view, CGroupCommands& groups, CChroCommands& chros)
+    : m_document(document), m_view(view), m_groups(groups), m_chros(chros)
+{
+}
+
+void CListFiles::AddToRecentFiles(const std::string& path)
+{
+    if (m_pRecentFiles)
+        m_pRecentFiles->Add(path.c_str());
+}
+
+void CListFiles::OnFileNew()
 {
     if (OfferSaveFirst())
         NewList();
 }
 
-void CWorkspaceView::OnFileOpen()
+void CListFiles::OnFileOpen()
 {
     if (OfferSaveFirst())
         OpenListFile(-1);
 }
 
-void CWorkspaceView::OnFileSave()
-{
-    SaveList();
-}
-
-void CWorkspaceView::OnFileSaveAs()
-{
-    SaveListAs();
-}
-
-void CWorkspaceView::OnRecentFile(UINT id)
+void CListFiles::OnRecentFile(UINT id)
 {
     OpenRecentFile(static_cast<int>(id - ID_FILE_MRU_FILE1));
 }
 
 // The first recent-file item stands for the whole list; the items it inserted stay enabled.
-void CWorkspaceView::OnUpdateRecentFile(CCmdUI* pCmdUI)
+void CListFiles::OnUpdateRecentFile(CCmdUI* pCmdUI)
 {
     if (pCmdUI->m_nID != ID_FILE_MRU_FILE1)
         return;
@@ -130,41 +142,37 @@ void CWorkspaceView::OnUpdateRecentFile(CCmdUI* pCmdUI)
 
 // False when the user wanted the edits saved and they were not (a failed save, or Save As
 // cancelled): the command must not go on and drop them.
-bool CWorkspaceView::OfferSaveFirst()
+bool CListFiles::OfferSaveFirst()
 {
-    if (!m_pData->m_bModified)
+    if (!m_document.IsModified())
         return true;
-    const std::string text = m_pData->m_strFileName + " has changed. Do you want to save changes?";
-    if (ShowMessageBox(m_hWnd, text.c_str(), kSaveFile, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const std::string text = m_document.FileName() + " has changed. Do you want to save changes?";
+    if (ShowMessageBox(m_view.m_hWnd, text.c_str(), kSaveFile, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return true;
     return SaveList();
 }
 
-void CWorkspaceView::ClearWorkspace()
+void CListFiles::ClearWorkspace()
 {
-    CWorkspaceData& data = *m_pData;
-    data.m_listManager.DeleteListContent();
-    data.m_history.Clear();
-    data.m_chroList.ClearItems();
-    data.m_groupList.ClearItems();
-    data.m_chroDlg.ResetData();
-    data.m_groupDlg.m_strName.clear();
-    data.m_groupDlg.m_strComment.clear();
+    m_document.Clear();
+    m_view.ChroList().ClearItems();
+    m_view.GroupList().ClearItems();
+    m_chros.ClearDialog();
+    m_groups.ClearDialog();
 }
 
-void CWorkspaceView::NewList()
+void CListFiles::NewList()
 {
     ClearWorkspace();
-    m_pData->m_strFileName = UntitledName();
-    UpdateTitle(false);
+    m_document.SetFileName(UntitledName());
+    m_view.UpdateTitle(false);
 }
 
 // index -1 asks the user for a file; any other index loads the current path (a recent entry).
-void CWorkspaceView::OpenListFile(int index)
+void CListFiles::OpenListFile(int index)
 {
-    CWorkspaceData& data = *m_pData;
-    std::string path = data.m_strPathName;
-    std::string name = data.m_strFileName;
+    std::string path = m_document.PathName();
+    std::string name = m_document.FileName();
     if (index == -1) {
         const std::string filter = OpenFilter();
         for (;;) {
@@ -176,32 +184,31 @@ void CWorkspaceView::OpenListFile(int index)
             if (IsListExtension(dialog.GetFileExt()))
                 break;
             const std::string text = path + " is not a valid Vantrace file. Please select a valid Vantrace file";
-            ShowMessageBox(m_hWnd, text.c_str(), kFileError, MB_OK | MB_ICONINFORMATION);
+            ShowMessageBox(m_view.m_hWnd, text.c_str(), kFileError, MB_OK | MB_ICONINFORMATION);
         }
     }
     // The names change only once the file is there, so a later Save cannot write the list
     // shown now over a file it never came from.
     if (!ListFileExists(path)) {
-        ShowMissingFile(m_hWnd, path);
+        ShowMissingFile(m_view.m_hWnd, path);
         return;
     }
-    data.m_strPathName = path;
-    data.m_strFileName = name;
-    data.m_listManager.DeleteListContent();
+    m_document.SetPathName(path);
+    m_document.SetFileName(name);
     ClearWorkspace();
-    if (!data.m_listManager.Load(path.c_str())) {
+    if (!m_document.Load(path)) {
         // Nothing half-read stays on show, and the file is not offered again as a list.
-        ShowUnreadable(m_hWnd, path);
+        ShowUnreadable(m_view.m_hWnd, path);
         NewList();
         return;
     }
-    UpdateTitle(false);
-    RefreshGroupList();
-    RefreshChromatogramList();
-    AddToRecentFiles(m_pRecentFiles, path);
+    m_view.UpdateTitle(false);
+    m_view.RefreshGroupList();
+    m_view.RefreshChromatogramList();
+    AddToRecentFiles(path);
 }
 
-bool CWorkspaceView::OpenRecentFile(int index)
+bool CListFiles::OpenRecentFile(int index)
 {
     if (!OfferSaveFirst())
         return false;
@@ -214,45 +221,44 @@ bool CWorkspaceView::OpenRecentFile(int index)
     }
     // A missing file leaves the current names as they were.
     if (!ListFileExists(path)) {
-        ShowMissingFile(m_hWnd, path);
+        ShowMissingFile(m_view.m_hWnd, path);
         return false;
     }
     if (path.empty() || name.empty()) {
         const std::string text = "Unable to open file " + name + " from recent file list, please try File->Open";
-        ShowMessageBox(m_hWnd, text.c_str(), kFileError, MB_OK | MB_ICONHAND);
+        ShowMessageBox(m_view.m_hWnd, text.c_str(), kFileError, MB_OK | MB_ICONHAND);
         return false;
     }
-    m_pData->m_strFileName = name;
-    m_pData->m_strPathName = path;
+    m_document.SetFileName(name);
+    m_document.SetPathName(path);
     OpenListFile(index);
     return true;
 }
 
-bool CWorkspaceView::SaveList()
+bool CListFiles::SaveList()
 {
-    CWorkspaceData& data = *m_pData;
-    data.m_bSaveCancelled = false;
+    m_document.SetSaveCancelled(false);
     // An untitled list has no file of its own, even when the path still names an earlier one.
-    if (data.m_strFileName == UntitledName() || data.m_strPathName.empty())
+    if (m_document.FileName() == UntitledName() || m_document.PathName().empty())
         return SaveListAs();
-    if (!data.m_listManager.Save(data.m_strPathName.c_str())) {
-        ShowWriteFailure(m_hWnd);
+    if (!m_document.Save(m_document.PathName())) {
+        ShowWriteFailure(m_view.m_hWnd);
         return false;
     }
-    UpdateTitle(false);
-    AddToRecentFiles(m_pRecentFiles, data.m_strPathName);
+    m_view.UpdateTitle(false);
+    AddToRecentFiles(m_document.PathName());
     return true;
 }
 
-bool CWorkspaceView::SaveListAs()
+bool CListFiles::SaveListAs()
 {
-    m_pData->m_bSaveCancelled = false;
+    m_document.SetSaveCancelled(false);
     std::string path;
     std::string name;
     for (;;) {
         CFileDialogS dialog(FALSE, kDefaultExt, nullptr, kSaveFlags, kSaveFilter, nullptr);
         if (dialog.DoModal() != IDOK) {
-            m_pData->m_bSaveCancelled = true;
+            m_document.SetSaveCancelled(true);
             return false;
         }
         path = dialog.GetPathName();
@@ -262,65 +268,57 @@ bool CWorkspaceView::SaveListAs()
         name = dialog.GetFileTitle() + kListExt;
         // The dialog asked before replacing the name typed; another extension names another
         // file, which is not replaced unasked either. No: the dialog again.
-        if (path == dialog.GetPathName() || !FileExists(path) || ConfirmReplace(m_hWnd, name))
+        if (path == dialog.GetPathName() || !FileExists(path) || ConfirmReplace(m_view.m_hWnd, name))
             break;
     }
-    if (!m_pData->m_listManager.Save(path.c_str())) {
-        ShowWriteFailure(m_hWnd);
+    if (!m_document.Save(path)) {
+        ShowWriteFailure(m_view.m_hWnd);
         return false;
     }
-    m_pData->m_strFileName = name;
-    m_pData->m_strPathName = path;
-    UpdateTitle(false);
-    AddToRecentFiles(m_pRecentFiles, path);
+    m_document.SetFileName(name);
+    m_document.SetPathName(path);
+    m_view.UpdateTitle(false);
+    AddToRecentFiles(path);
     return true;
 }
 
-bool CWorkspaceView::SaveWasCancelled() const
+void CListFiles::LoadLastFile()
 {
-    return m_pData->m_bSaveCancelled;
-}
-
-void CWorkspaceView::LoadLastFile()
-{
-    CWorkspaceData& data = *m_pData;
-    data.m_strFileName.clear();
-    data.m_strPathName.clear();
+    std::string name;
+    std::string path;
     if (CRecentFileList* recent = m_pRecentFiles) {
-        recent->GetDisplayName(data.m_strFileName, 0, "", true);
-        data.m_strPathName = (*recent)[0];
+        recent->GetDisplayName(name, 0, "", true);
+        path = (*recent)[0];
     }
+    m_document.SetFileName(name);
+    m_document.SetPathName(path);
     // No recent file: an empty untitled list, also when this drops unsaved edits.
-    if (data.m_strFileName.empty() || data.m_strPathName.empty()) {
+    if (name.empty() || path.empty()) {
         NewList();
         return;
     }
-    if (!ListFileExists(data.m_strPathName)) {
-        ShowMissingFile(m_hWnd, data.m_strPathName);
+    if (!ListFileExists(path)) {
+        ShowMissingFile(m_view.m_hWnd, path);
         NewList();
         return;
     }
-    data.m_listManager.DeleteListContent();
     ClearWorkspace();
-    if (!data.m_listManager.Load(data.m_strPathName.c_str())) {
-        ShowUnreadable(m_hWnd, data.m_strPathName);
+    if (!m_document.Load(path)) {
+        ShowUnreadable(m_view.m_hWnd, path);
         NewList();
         return;
     }
-    RefreshGroupList();
-    RestoreGroupSelection();
-    RefreshChromatogramList();
-    RestoreChromatogramSelection();
-    UpdateTitle(false);
+    m_view.ShowWithStoredSelection();
+    m_view.UpdateTitle(false);
 }
 
 // False tells the caller not to go on (Cancel, or the save failed).
-bool CWorkspaceView::PromptSaveChanges(bool noCancel)
+bool CListFiles::PromptSaveChanges(bool noCancel)
 {
-    m_pData->m_bSaveCancelled = false;
-    const std::string text = "Save changes to " + m_pData->m_strFileName + "?";
+    m_document.SetSaveCancelled(false);
+    const std::string text = "Save changes to " + m_document.FileName() + "?";
     const UINT buttons = noCancel ? MB_YESNO : MB_YESNOCANCEL;
-    switch (ShowMessageBox(m_hWnd, text.c_str(), kSaveFile, buttons | MB_ICONQUESTION)) {
+    switch (ShowMessageBox(m_view.m_hWnd, text.c_str(), kSaveFile, buttons | MB_ICONQUESTION)) {
     case IDYES:
         return SaveList();
     case IDNO:

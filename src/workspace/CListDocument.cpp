@@ -1,0 +1,128 @@
+// The one path of every edit: a step applied to the list manager, then the modified mark set
+// from the history and the step shown. Undo and Redo walk the same steps.
+#include "CListDocument.h"
+
+#include "CCmdUI.h"
+#include "CEditDisplay.h"
+#include "CWinApp.h"
+#include "resource.h"
+
+#include <utility>
+
+const MessageMap* CListDocument::GetThisMessageMap()
+{
+    using D = CListDocument;
+    static const MsgEntry entries[] = {
+        msg::Command<&D::OnEditUndo>(ID_EDIT_UNDO),
+        msg::Command<&D::OnEditRedo>(ID_EDIT_REDO),
+        msg::Update<&D::OnUpdateEditUndo>(ID_EDIT_UNDO),
+        msg::Update<&D::OnUpdateEditRedo>(ID_EDIT_REDO),
+    };
+    static const MessageMap map = MakeMessageMap(&CCmdTarget::GetThisMessageMap, entries);
+    return &map;
+}
+
+CListDocument::CListDocument() = default;
+
+bool CListDocument::ApplyEdit(CEditStep step)
+{
+    if (step.IsEmpty())
+        return false;
+    step.m_before = m_pDisplay ? m_pDisplay->CurrentSelection() : SListSelection{};
+    if (!step.Apply(m_listManager, true))
+        return false;
+    if (step.m_bSelectInsertedGroup)
+        step.m_after.group = step.InsertedGroup();
+    const SListSelection after = step.m_after;
+    const bool groups = step.TouchesGroups();
+    m_history.Push(std::move(step));
+    Show(groups, after);
+    return true;
+}
+
+bool CListDocument::Undo()
+{
+    CEditStep* step = m_history.NextUndo();
+    if (!step || !step->Apply(m_listManager, false))
+        return false;
+    const SListSelection before = step->m_before;
+    const bool groups = step->TouchesGroups();
+    m_history.Undone();
+    Show(groups, before);
+    return true;
+}
+
+bool CListDocument::Redo()
+{
+    CEditStep* step = m_history.NextRedo();
+    if (!step || !step->Apply(m_listManager, true))
+        return false;
+    const SListSelection after = step->m_after;
+    const bool groups = step->TouchesGroups();
+    m_history.Redone();
+    Show(groups, after);
+    return true;
+}
+
+void CListDocument::Show(bool groupsChanged, const SListSelection& sel)
+{
+    SetModified(m_history.IsModified());
+    if (m_pDisplay)
+        m_pDisplay->ShowEdit(groupsChanged, sel);
+}
+
+void CListDocument::Clear()
+{
+    m_listManager.DeleteListContent();
+    m_history.Clear();
+}
+
+bool CListDocument::Load(const std::string& path)
+{
+    Clear();
+    return m_listManager.Load(path.c_str());
+}
+
+bool CListDocument::Save(const std::string& path)
+{
+    return m_listManager.Save(path.c_str());
+}
+
+void CListDocument::SetModified(bool modified)
+{
+    m_bModified = modified;
+    if (!modified)
+        m_history.MarkSaved();
+}
+
+void CListDocument::OnEditUndo()
+{
+    Undo();
+}
+
+void CListDocument::OnEditRedo()
+{
+    Redo();
+}
+
+namespace {
+// "&Undo Delete Group\tCtrl+Z", or "&Undo\tCtrl+Z" with nothing to undo.
+void ShowStepCommand(CCmdUI* pCmdUI, const char* verb, const CEditStep* step, const char* key)
+{
+    pCmdUI->Enable(step != nullptr);
+    std::string text = verb;
+    if (step)
+        text += " " + LoadResourceString(step->NameId());
+    pCmdUI->SetText((text + "\t" + key).c_str());
+}
+}   // namespace
+
+void CListDocument::OnUpdateEditUndo(CCmdUI* pCmdUI)
+{
+    ShowStepCommand(pCmdUI, "&Undo", m_history.NextUndo(), "Ctrl+Z");
+}
+
+void CListDocument::OnUpdateEditRedo(CCmdUI* pCmdUI)
+{
+    ShowStepCommand(pCmdUI, "&Redo", m_history.NextRedo(), "Ctrl+Y");
+}

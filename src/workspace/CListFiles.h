@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CCmdTarget.h"
+
+#include <string>
+
+class CChroCommands;
+class CCmdUI;
+class CGroupCommands;
+class CListDocument;
+class CRecentFileList;
+class CWorkspaceView;
+
+// The list files: New, Open, Save, Save As, the recent files, the start-up load and the
+// prompt before the tool closes. The document reads and writes the files; this class
+// decides the names, prompts and checks around those calls.
+class CListFiles : public CCmdTarget {
+public:
+    CListFiles(CListDocument& document, CWorkspaceView& view, CGroupCommands& groups, CChroCommands& chros);
+
+    // The recent-file list; none remembers nothing.
+    void SetRecentFiles(CRecentFileList* recentFiles) { m_pRecentFiles = recentFiles; }
+
+    bool SaveList();
+    bool SaveListAs();
+    bool OpenRecentFile(int index);
+    // index -1 asks the user for a file; any other index loads the current path (a recent entry).
+    void OpenListFile(int index);
+    void ClearWorkspace();
+    void NewList();
+    void LoadLastFile();
+    // False tells the caller not to go on (Cancel, or the save failed).
+    bool PromptSaveChanges(bool noCancel);
+
+    static const MessageMap* GetThisMessageMap();
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+
+private:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave() { SaveList(); }
+    void OnFileSaveAs() { SaveListAs(); }
+    void OnRecentFile(UINT id);
+    void OnUpdateRecentFile(CCmdUI* pCmdUI);
+    // New, Open and a recent file first offer to save a modified list; false: stop.
+    bool OfferSaveFirst();
+    void AddToRecentFiles(const std::string& path);
+
+    CListDocument& m_document;
+    CWorkspaceView& m_view;
+    CGroupCommands& m_groups;
+    CChroCommands& m_chros;
+    CRecentFileList* m_pRecentFiles = nullptr;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "CEditStep.h"
+
+#include <windows.h>
+
+class CChroListCtrl;
+class CGroupListCtrl;
+class CWnd;
+
+// What the workspace's command classes share: the note a command shows when it cannot go
+// on, the guards that find the selected group or chromatogram or say that none is, and the
+// context menus.
+
+// A message box with an OK button and no owner; no caption gives the application's.
+void ShowNote(const char* text, const char* caption = nullptr);
+// The selected group's id; false, after "Please select a group", when none is selected.
+bool SelectedGroupOrNote(const CGroupListCtrl& groups, DWORD& groupId);
+// The selected chromatogram's row and id; false, after "Please select a chromatogram", when
+// none is selected.
+bool SelectedChroOrNote(const CChroListCtrl& chros, int& row, DWORD& chroId);
+// The selection of both lists as it stands.
+SListSelection ListSelection(const CGroupListCtrl& groups, const CChroListCtrl& chros);
+// Shows a popup of the context menus at the pointer, its items enabled by owner's routing.
+void ShowContextMenu(CWnd& owner, int popupIndex);
