@@ -357,8 +357,12 @@ bool CListFiles::PromptSaveChanges(bool noCancel)
     case IDYES:
         return SaveList();
     case IDNO:
+        // Drops the unsaved edits: the close box shows the saved list again; the tool's own
+        // close keeps no recovery file of them.
         if (!noCancel)
-            LoadLastFile();   // drops the unsaved edits
+            LoadLastFile();
+        else
+            m_document.SetModified(false);
         return true;
     default:
         return false;

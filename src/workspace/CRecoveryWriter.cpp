@@ -80,11 +80,17 @@ void CRecoveryWriter::SnapshotNow()
 void CRecoveryWriter::Remove()
 {
     StopTimer();
-    std::unique_lock<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_pending.reset();
-    m_idle.wait(lock, [this] { return !m_bWriting; });
     std::string().swap(m_spare);
-    m_store.RemoveOwn();
+    // The user never waits for a write under way: the worker removes the file once it is done.
+    if (m_bWriting) {
+        m_bRemoveAfterWrite = true;
+        return;
+    }
+    if (m_bMayExist)
+        m_store.RemoveOwn();
+    m_bMayExist = false;
 }
 
 bool CRecoveryWriter::Drain()
@@ -104,10 +110,17 @@ void CRecoveryWriter::Run()
         std::string bytes = std::move(*m_pending);
         m_pending.reset();
         m_bWriting = true;
+        m_bMayExist = true;
         lock.unlock();
         const bool ok = m_store.WriteOwn(bytes);
         lock.lock();
-        m_spare.swap(bytes);
+        if (m_bRemoveAfterWrite) {
+            m_store.RemoveOwn();
+            m_bRemoveAfterWrite = false;
+            m_bMayExist = false;
+        } else {
+            m_spare.swap(bytes);
+        }
         m_bWriting = false;
         m_bLastWriteOk = ok;
         m_idle.notify_all();

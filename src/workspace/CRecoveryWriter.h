@@ -31,11 +31,12 @@ public:
     void Changed();
     // Takes the snapshot at once (the timer's work).
     void SnapshotNow();
-    // Drops a waiting snapshot, waits for a write under way and removes the file (and lets
-    // the kept buffer go): called when the list is saved or its changes dropped, and at a
-    // clean exit.
+    // Drops a waiting snapshot and removes the file (and lets the kept buffer go); a write
+    // under way is not waited for: the worker removes the file once it is done. Called when
+    // the list is saved or its changes dropped, and at a clean exit.
     void Remove();
-    // Waits until every snapshot handed over is on disk; true when the last write succeeded.
+    // Waits until every snapshot handed over is on disk (or removed after it); true when the
+    // last write succeeded.
     bool Drain();
 
     const CRecoveryStore& Store() const { return m_store; }
@@ -59,6 +60,8 @@ private:
     // already there takes a fraction of the time of growing a new string.
     std::string m_spare;
     bool m_bWriting = false;
+    bool m_bRemoveAfterWrite = false;   // Remove came while a write was under way
+    bool m_bMayExist = false;           // a write has been made since the file was last removed
     bool m_bLastWriteOk = true;
     bool m_bStop = false;
     std::thread m_worker;   // started with the first snapshot

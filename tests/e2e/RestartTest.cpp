@@ -176,10 +176,27 @@ TEST_F(RecoveryTest, YesRestoresTheEditedListMarkedModifiedAndSaveWritesItToItsF
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Vantrace ended before the changes to vt_recover.vtl were saved. Restore them?");
     ASSERT_TRUE(WaitTitle(tool.Frame(), "Vantrace - vt_recover.vtl *"));
+    EXPECT_EQ(RecoveryFiles().size(), 1u) << "the restored list's own copy, the old one gone";
     tool.SendFrameCommand(ID_FILE_SAVE);
     EXPECT_EQ(Title(tool.Frame()), "Vantrace - vt_recover.vtl");
     EXPECT_EQ(ReadBytes(m_path), m_edited);
     EXPECT_TRUE(RecoveryFiles().empty());
+
+    // Edited again and closed by the host, answered No: the edits and their copy go.
+    ui::DialogAnswerer answerer(GetProcessId(tool.Process()));
+    answerer.Expect("Add Group", IDOK, [](HWND dialog) { SetDlgItemTextA(dialog, IDC_GROUP_NAME, "Dropped"); })
+        .Expect("Save File", IDNO)
+        .Start(20000);
+    tool.PostFrameCommand(ID_GROUP_ADD);
+    ASSERT_TRUE(WaitTitle(tool.Frame(), "Vantrace - vt_recover.vtl *"));
+    for (int i = 0; i < 100 && RecoveryFiles().empty(); ++i)
+        Sleep(50);
+    EXPECT_EQ(RecoveryFiles().size(), 1u);
+    DWORD code = 1;
+    EXPECT_TRUE(tool.Close(20000, code));
+    EXPECT_EQ(answerer.Finish().size(), 2u);
+    EXPECT_TRUE(RecoveryFiles().empty());
+    EXPECT_EQ(ReadBytes(m_path), m_edited);
 }
 
 TEST_F(RecoveryTest, NoKeepsTheSavedListAndEmptiesTheRecoveryFolder)
