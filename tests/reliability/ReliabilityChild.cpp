@@ -40,19 +40,16 @@ int RecoverByTurns(const char* folder, const char* ready, int groups, int chros)
     int turn = 0;
     CRecoveryStore store(folder);
     CRecoveryWriter writer(store, [&](std::string& bytes) {
-        CRecoveryStore::Compose(store.OwnHeader("C:\\lists\\list.vtl", "list.vtl"), lists[turn++ % 2], bytes);
+        CRecoveryStore::Compose(store.OwnHeader("", "list.vtl"), lists[turn++ % 2], bytes);
         return true;
     });
     HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, ready);
-    if (!event)
-        return 2;
-    SetEvent(event);
-    for (int i = 0; i < 10000; ++i) {
+    for (int i = 0; event && SetEvent(event) && i < 10000; ++i) {
         writer.SnapshotNow();
         if (!writer.Drain())
             return 3;
     }
-    return 0;
+    return event ? 0 : 2;
 }
 
 int Hold(const char* path, const char* ready, const char* release)

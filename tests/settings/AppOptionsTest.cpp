@@ -50,7 +50,6 @@ TEST_F(AppOptionsTest, FreshRegistryGivesDefaultsAndEachSetWritesItsOwnValue)
     options->SetGroup(4);
     options->SetChromatogram(2);
     options->SetMini(true);
-    // A tool killed now starts again with these.
     EXPECT_EQ(ReadDword(kOptions, "Groupi"), 4u);
     EXPECT_EQ(ReadDword(kOptions, "Chromatogrami"), 2u);
     EXPECT_EQ(ReadDword(kOptions, "Minii"), 1u);
@@ -80,7 +79,7 @@ TEST_F(AppOptionsTest, ASetWritesOnlyWhenTheValueChangesAndImmediateOnesWriteEve
     EXPECT_EQ(ReadDword(kOptions, "Minii"), 1u);
     EXPECT_EQ(ReadDword(kOptions, "Groupi"), 9u);
 
-    // The same value again writes nothing (the value changed behind the store's back stays).
+    // The same value again writes nothing: the value written behind the store's back stays.
     ASSERT_TRUE(WriteDword(kOptions, "Groupi", 5));
     options->SetGroup(9);
     EXPECT_EQ(ReadDword(kOptions, "Groupi"), 5u);

@@ -68,7 +68,6 @@ void ModelState::Forget()
     loaded = list;
     trimmed = false;
     modified = false;
-    fileReplaced = false;
 }
 
 void ModelState::Undo()
@@ -95,7 +94,6 @@ void ModelState::Saved(const std::string& path, const std::string& name)
     pathName = path;
     fileName = name;
     modified = false;
-    fileReplaced = false;
     files[path] = list;
 }
 

@@ -511,7 +511,6 @@ const std::vector<Action> kActions = {
     {"failed save", &WeightFailedSave, &RunFailedSave},
     {"new", &Always, &RunNew},
     {"open", &WeightOpen, &RunOpen},
-    {"another writer replaces the file", &WeightReplaceFile, &RunReplaceFile},
     {"the process ends and starts again", [](Step&) { return 2; }, &RunRestart},
 };
 }   // namespace

@@ -11,7 +11,5 @@ void RunFailedSave(Step& s);
 void RunNew(Step& s);
 int WeightOpen(Step& s);
 void RunOpen(Step& s);
-int WeightReplaceFile(Step& s);
-void RunReplaceFile(Step& s);
 void RunRestart(Step& s);
 }   // namespace walk
