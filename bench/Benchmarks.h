@@ -42,6 +42,15 @@ std::pair<CBenchResult, CBenchResult> PasteMassList();
 CBenchResult UndoDeleteGroup();
 CBenchResult MeasureGroupListRefresh(const SBenchSize& size);
 CBenchResult MeasureChroListRefresh(const SBenchSize& size);
+// The edits of a big list, through the workspace's commands (no baseline): the undo of a
+// paste of size.chromatograms lines, Move Down of the last row but one of a group of
+// size.chromatograms, Move Group Down of the last group but one of size.groups, the paste
+// preview of size.chromatograms lines, the export of the whole list.
+CBenchResult MeasureUndoPaste(const SBenchSize& size);
+CBenchResult MeasureMoveDown(const SBenchSize& size);
+CBenchResult MeasureMoveGroup(const SBenchSize& size);
+CBenchResult MeasurePastePreview(const SBenchSize& size);
+CBenchResult MeasureExport(const SBenchSize& size);
 // What a list of that size adds to a process's private bytes: its data once loaded, and the
 // group list's rows once shown.
 std::string MemoryParts(int groups, int chromatograms);

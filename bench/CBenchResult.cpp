@@ -51,6 +51,8 @@ std::string CBenchResult::Line() const
     char target[64];
     if (m_bAbsolute)
         std::snprintf(target, sizeof target, "target < %.0f %s", m_target, m_unit.c_str());
+    else if (m_ceiling > 0)
+        std::snprintf(target, sizeof target, "target <= %.2f and < %.0f %s", m_target, m_ceiling, m_unit.c_str());
     else
         std::snprintf(target, sizeof target, "target <= %.2f", m_target);
     std::snprintf(line, sizeof line, "%s: %.1f %s vs %.1f %s = %.2fx (%s) [ours %s, base %s, n=%zu]", m_name.c_str(),

@@ -20,6 +20,8 @@ public:
     std::string Line() const;
     // The target is a limit on ours alone, in the unit, rather than on the ratio.
     void SetAbsoluteTarget() { m_bAbsolute = true; }
+    // Besides the ratio, ours must stay below this many units.
+    void SetCeiling(double ceiling) { m_ceiling = ceiling; }
     // Marks the benchmark as not measured, with a short reason for its line.
     void Fail(const std::string& reason) { m_failure = reason; }
 
@@ -44,4 +46,5 @@ private:
     std::vector<double> m_baseline;
     std::string m_failure;
     bool m_bAbsolute = false;
+    double m_ceiling = 0;
 };

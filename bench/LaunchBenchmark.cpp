@@ -70,7 +70,7 @@ CBenchResult bench::GroupLaunch()
 
 CBenchResult bench::MeasureGroupLaunch(const SBenchSize& size)
 {
-    CBenchResult result("group launch", "ms", 1.15);
+    CBenchResult result("group launch", "ms", 1.05);
     CListManager list;
     DWORD group = 0;
     ChildProcess host;

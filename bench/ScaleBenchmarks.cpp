@@ -45,8 +45,13 @@ const SCurve kCurves[] = {
 #ifdef VT_BENCH_WORKSPACE
     {"group list refresh [groups]", &OnlyGroups, &bench::MeasureGroupListRefresh, true},
     {"chromatogram list refresh [1 group]", &OneGroup, &bench::MeasureChroListRefresh, true},
+    {"undo paste [lines]", &OneGroup, &bench::MeasureUndoPaste},
+    {"move down [row n of n]", &OneGroup, &bench::MeasureMoveDown},
+    {"move group [groups]", &OnlyGroups, &bench::MeasureMoveGroup},
+    {"paste preview [lines]", &OneGroup, &bench::MeasurePastePreview},
+    {"export", &Groups, &bench::MeasureExport},
 #endif
-    {"group launch [1 group]", &OneGroup, &bench::MeasureGroupLaunch},
+    {"group launch [1 group]", &OneGroup, &bench::MeasureGroupLaunch, true},
     {"startup", &Groups, &bench::MeasureStartup},
 };
 

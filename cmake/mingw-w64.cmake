@@ -13,6 +13,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)   # never the build machine's own packages (GoogleTest)
 
-# Programs run under wine64, through a wrapper that keeps Wine's long-lived services off the
-# caller's output pipe.
+# Programs run under Wine, through a wrapper that finds it (scripts/wine-path.sh) and keeps
+# Wine's long-lived services off the caller's output pipe.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

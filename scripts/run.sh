@@ -19,7 +19,7 @@ fi
 export WINEPREFIX="$root/build/wineprefix-run"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-WINE=/usr/lib/wine/wine64
+source "$root/scripts/wine-path.sh"
 trap 'bash "$root/scripts/wine-prefix.sh" stop "$WINEPREFIX"' EXIT
 bash "$root/scripts/wine-prefix.sh" setup "$WINEPREFIX" x11
 

@@ -1,20 +1,31 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots under Xvfb: the tool beside the host simulator, after the
 # host asked for a display, in Normal view (docs/screenshot-normal.png) and in Mini view
-# (docs/screenshot-mini.png). Uses its own Wine prefix, build/wineprefix-shots.
+# (docs/screenshot-mini.png) at 96 DPI, and in Normal view at 144 and 192 DPI
+# (docs/screenshot-normal-144.png, -192.png) on a screen as much larger. Uses its own Wine
+# prefix, build/wineprefix-shots; Wine takes the DPI from HKCU\Control Panel\Desktop LogPixels.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${VT_SHOTS_XVFB:-}" ]; then
+if [ -z "${VT_SHOTS_DPI:-}" ]; then
     bash "$root/scripts/build.sh"
-    exec env VT_SHOTS_XVFB=1 xvfb-run -a -s "-screen 0 1700x900x24" bash "$0" "$@"
+    for dpi in 96 144 192; do
+        env VT_SHOTS_DPI=$dpi xvfb-run -a -s "-screen 0 $((1700 * dpi / 96))x$((900 * dpi / 96))x24 -dpi $dpi" \
+            bash "$0" "$@"
+    done
+    exit 0
 fi
+dpi=$VT_SHOTS_DPI
 
 export WINEPREFIX="$root/build/wineprefix-shots"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-WINE=/usr/lib/wine/wine64
+source "$root/scripts/wine-path.sh"
 trap 'bash "$root/scripts/wine-prefix.sh" stop "$WINEPREFIX"' EXIT
 bash "$root/scripts/wine-prefix.sh" setup "$WINEPREFIX" x11
+"$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+"$WINESERVER" -k 2>/dev/null || true   # the DPI is read when the session starts
+"$WINESERVER" -w
+"$WINESERVER" -p </dev/null >/dev/null 2>&1
 
 # The sample list where a user might keep one, so the title shows C:\Lists\demo.vtl.
 mkdir -p "$WINEPREFIX/drive_c/Lists"
@@ -24,7 +35,7 @@ key='HKCU\Software\Fenwright\Vantrace'
 
 # Waits until a visible window matches, and prints its id.
 wait_window() {
-    for _ in $(seq 1 150); do
+    for _ in $(seq 1 300); do
         if id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1) && [ -n "$id" ]; then
             echo "$id"
             return 0
@@ -49,12 +60,16 @@ shoot() {
     hostwin=$(wait_window --name '^Host simulator$')
     toolwin=$(wait_window --class '^vantrace.exe$')
     xdotool windowmove "$hostwin" 0 0
-    xdotool windowmove "$toolwin" 680 0
+    xdotool windowmove "$toolwin" $((680 * dpi / 96)) 0
     sleep 4
     xwd -root -silent | convert xwd:- -trim +repage "$out"
     wait "$host" || echo "hostsim ended with code $? ($mode view)" >&2
     echo "$mode view: $out"
 }
 
-shoot Normal 0 "$root/docs/screenshot-normal.png"
-shoot Mini 1 "$root/docs/screenshot-mini.png"
+if [ "$dpi" = 96 ]; then
+    shoot Normal 0 "$root/docs/screenshot-normal.png"
+    shoot Mini 1 "$root/docs/screenshot-mini.png"
+else
+    shoot Normal 0 "$root/docs/screenshot-normal-$dpi.png"
+fi

@@ -9,8 +9,7 @@ export WINEPREFIX=$(realpath -m "$2")
 driver=${3:-null}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-WINE=$(command -v wine64 || echo /usr/lib/wine/wine64)
-WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+source "$(dirname "${BASH_SOURCE[0]}")/wine-path.sh"
 
 case "$cmd" in
 setup)

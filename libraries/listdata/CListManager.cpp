@@ -210,6 +210,50 @@ bool CListManager::RemoveChro(DWORD group, DWORD chro)
     return false;
 }
 
+namespace {
+// The ids sorted, or empty when one comes twice.
+std::vector<DWORD> SortedOnce(const std::vector<DWORD>& ids)
+{
+    std::vector<DWORD> sorted(ids);
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end())
+        sorted.clear();
+    return sorted;
+}
+
+// Erases the entries whose ids are in the sorted ids, but only when every id is found.
+template <typename Entries, typename IdOf>
+bool EraseAll(Entries& entries, const std::vector<DWORD>& sorted, IdOf idOf)
+{
+    auto listed = [&](const auto& entry) { return std::binary_search(sorted.begin(), sorted.end(), idOf(entry)); };
+    if (static_cast<size_t>(std::count_if(entries.begin(), entries.end(), listed)) != sorted.size())
+        return false;
+    entries.erase(std::remove_if(entries.begin(), entries.end(), listed), entries.end());
+    return true;
+}
+}   // namespace
+
+bool CListManager::RemoveGroups(const std::vector<DWORD>& ids)
+{
+    const std::vector<DWORD> sorted = SortedOnce(ids);
+    if (sorted.size() != ids.size()
+        || !EraseAll(m_groups, sorted, [](const std::unique_ptr<SGroupEntry>& group) { return group->id; }))
+        return false;
+    for (DWORD id : sorted)
+        m_byId.erase(id);
+    return true;
+}
+
+bool CListManager::RemoveChros(DWORD group, const std::vector<DWORD>& chros)
+{
+    SGroupEntry* entry = FindGroup(group);
+    const std::vector<DWORD> sorted = SortedOnce(chros);
+    if (!entry || sorted.size() != chros.size()
+        || !EraseAll(entry->chros, sorted, [](const SChroEntry& chro) { return chro.id; }))
+        return false;
+    return true;
+}
+
 bool CListManager::Move(DWORD chro, DWORD neighbour, DWORD group)
 {
     SGroupEntry* entry = FindGroup(group);
@@ -274,12 +318,8 @@ bool CListManager::InsertChros(DWORD group, int pos, std::vector<SChroRecord>& c
             given.push_back(chro.id);
     }
     std::sort(given.begin(), given.end());
-    if (std::adjacent_find(given.begin(), given.end()) != given.end())
+    if (!AreNewTo(*entry, given))
         return false;
-    for (const SChroEntry& chro : entry->chros) {
-        if (std::binary_search(given.begin(), given.end(), chro.id))
-            return false;
-    }
     if (m_nextId + (chros.size() - given.size()) > kNoMoreIds)
         return false;
     std::vector<SChroEntry> added;
@@ -292,6 +332,52 @@ bool CListManager::InsertChros(DWORD group, int pos, std::vector<SChroRecord>& c
     }
     entry->chros.insert(entry->chros.begin() + pos, std::make_move_iterator(added.begin()),
                         std::make_move_iterator(added.end()));
+    return true;
+}
+
+bool CListManager::AreNewTo(const SGroupEntry& group, const std::vector<DWORD>& sorted)
+{
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end() || (!sorted.empty() && sorted[0] == 0))
+        return false;
+    return std::none_of(group.chros.begin(), group.chros.end(), [&](const SChroEntry& chro) {
+        return std::binary_search(sorted.begin(), sorted.end(), chro.id);
+    });
+}
+
+bool CListManager::CopyChroEntries(DWORD group, std::vector<SChroEntry>& entries) const
+{
+    const SGroupEntry* entry = FindGroup(group);
+    if (!entry)
+        return false;
+    entries.assign(entry->chros.size(), SChroEntry());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const CPackedChromatogram& from = entry->chros[i].data;
+        CPackedChromatogram& to = entries[i].data;
+        to.CopyStored(from.Stored().data(), static_cast<std::uint32_t>(from.Stored().size()));
+        to.m_nType = from.m_nType;
+        to.m_nAnalogue = from.m_nAnalogue;
+        to.m_nFunction = from.m_nFunction;
+        to.m_bChecked = from.m_bChecked;
+        entries[i].id = entry->chros[i].id;
+    }
+    return true;
+}
+
+bool CListManager::InsertChroEntries(DWORD group, int pos, const std::vector<SChroEntry>& entries)
+{
+    SGroupEntry* entry = FindGroup(group);
+    if (!entry || pos < 0 || static_cast<size_t>(pos) > entry->chros.size())
+        return false;
+    std::vector<DWORD> given;
+    given.reserve(entries.size());
+    for (const SChroEntry& chro : entries)
+        given.push_back(chro.id);
+    std::sort(given.begin(), given.end());
+    if (!AreNewTo(*entry, given))
+        return false;
+    for (const SChroEntry& chro : entries)
+        KeepAbove(chro.id);
+    entry->chros.insert(entry->chros.begin() + pos, entries.begin(), entries.end());
     return true;
 }
 

@@ -47,6 +47,12 @@ public:
     bool EditChromatogram(DWORD group, DWORD chro, const CChromatogramData& rec);
     bool RemoveGroup(DWORD id);
     bool RemoveChro(DWORD group, DWORD chro);
+    // Removes groups (with their chromatograms) in one pass, all or none: every id must be a
+    // group's, and only once.
+    bool RemoveGroups(const std::vector<DWORD>& ids);
+    // Removes chromatograms of a group in one pass, all or none: every id must be in the
+    // group, and only once.
+    bool RemoveChros(DWORD group, const std::vector<DWORD>& chros);
     // Swaps two chromatograms of a group that stand next to each other.
     bool Move(DWORD chro, DWORD neighbour, DWORD group);
     // Swaps two groups that stand next to each other.
@@ -59,6 +65,13 @@ public:
     // takes a new id, written back into chros; other ids must be distinct and not in the
     // group already.
     bool InsertChros(DWORD group, int pos, std::vector<SChroRecord>& chros);
+    // A group's chromatograms as the list keeps them (packed, 32 bytes and their texts each),
+    // with texts of their own rather than borrowed from a loaded file: what an undo keeps of
+    // a removed group, valid whatever the list loads later.
+    bool CopyChroEntries(DWORD group, std::vector<SChroEntry>& entries) const;
+    // Inserts such entries into a group at pos, all or none, under their ids: distinct, not
+    // 0 and not in the group already.
+    bool InsertChroEntries(DWORD group, int pos, const std::vector<SChroEntry>& entries);
     bool SetGroupState(DWORD id, bool checked);
     bool SetChromatogramState(DWORD group, DWORD chro, bool checked);
     // The selected chromatogram position remembered for each group (0 for a new group).
@@ -89,6 +102,8 @@ private:
     void KeepAbove(DWORD id);
     // Rebuilds the id index and the id counter from m_groups.
     void IndexGroups();
+    // Whether ids (sorted) are distinct, not 0 and new to the group.
+    static bool AreNewTo(const SGroupEntry& group, const std::vector<DWORD>& sorted);
 
     std::vector<std::unique_ptr<SGroupEntry>> m_groups;   // in list order
     std::unique_ptr<CTextBlock> m_pLoadedText;            // the loaded file's chromatogram

@@ -16,7 +16,7 @@ CToolBarPlus::~CToolBarPlus()
     FreeImageLists();
 }
 
-HIMAGELIST CToolBarPlus::LoadStrip(HINSTANCE instance, unsigned bitmapId, int minImages)
+HIMAGELIST CToolBarPlus::LoadStrip(HINSTANCE instance, unsigned bitmapId, int minImages, int& size)
 {
     auto bitmap =
         static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -24,10 +24,11 @@ HIMAGELIST CToolBarPlus::LoadStrip(HINSTANCE instance, unsigned bitmapId, int mi
         return nullptr;
     BITMAP info{};
     HIMAGELIST list = nullptr;
-    if (GetObjectA(bitmap, sizeof info, &info) && info.bmHeight == kImageSize
-        && info.bmWidth / kImageSize >= minImages) {
-        const int count = info.bmWidth / kImageSize;
-        list = ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, count, 0);
+    if (GetObjectA(bitmap, sizeof info, &info) && info.bmHeight > 0 && (size == 0 || info.bmHeight == size)
+        && info.bmWidth / info.bmHeight >= minImages) {
+        size = info.bmHeight;
+        const int count = info.bmWidth / size;
+        list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
         if (list && ImageList_AddMasked(list, bitmap, kTransparent) < 0) {
             ImageList_Destroy(list);
             list = nullptr;
@@ -49,9 +50,24 @@ bool CToolBarPlus::LoadToolBar(HINSTANCE instance, unsigned toolbarId, unsigned 
         buttons += id != ID_SEPARATOR ? 1 : 0;
 
     // Everything that can fail comes before the toolbar changes.
-    HIMAGELIST normal = LoadStrip(instance, normalBitmap, buttons);
-    HIMAGELIST hot = normal ? LoadStrip(instance, hotBitmap, buttons) : nullptr;
-    HIMAGELIST disabled = hot ? LoadStrip(instance, disabledBitmap, buttons) : nullptr;
+    const int oldButtons = m_nImageButtons;
+    const SIZE oldSize = m_buttonSize;
+    m_nImageButtons = buttons;
+    m_buttonSize = buttonSize;
+    if (!LoadImages(instance, normalBitmap, hotBitmap, disabledBitmap)) {
+        m_nImageButtons = oldButtons;
+        m_buttonSize = oldSize;
+        return false;
+    }
+    return SetButtons(ids.data(), static_cast<int>(ids.size())) != FALSE;
+}
+
+bool CToolBarPlus::LoadImages(HINSTANCE instance, unsigned normalBitmap, unsigned hotBitmap, unsigned disabledBitmap)
+{
+    int size = 0;
+    HIMAGELIST normal = m_hWnd ? LoadStrip(instance, normalBitmap, m_nImageButtons, size) : nullptr;
+    HIMAGELIST hot = normal ? LoadStrip(instance, hotBitmap, m_nImageButtons, size) : nullptr;
+    HIMAGELIST disabled = hot ? LoadStrip(instance, disabledBitmap, m_nImageButtons, size) : nullptr;
     if (!disabled) {
         for (HIMAGELIST list : {normal, hot})
             if (list)
@@ -59,10 +75,12 @@ bool CToolBarPlus::LoadToolBar(HINSTANCE instance, unsigned toolbarId, unsigned 
         return false;
     }
 
-    SetButtons(nullptr, 0);
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
-    if (buttonSize.cx > kImageSize && buttonSize.cy > kImageSize)
-        SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonSize.cx, buttonSize.cy));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+    if (m_buttonSize.cx > kImageSize && m_buttonSize.cy > kImageSize) {
+        const int cx = MulDiv(m_buttonSize.cx, size, kImageSize);
+        const int cy = MulDiv(m_buttonSize.cy, size, kImageSize);
+        SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(cx, cy));
+    }
     SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(normal));
     SendMessage(TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hot));
     SendMessage(TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled));
@@ -70,7 +88,9 @@ bool CToolBarPlus::LoadToolBar(HINSTANCE instance, unsigned toolbarId, unsigned 
     m_hNormal = normal;
     m_hHot = hot;
     m_hDisabled = disabled;
-    return SetButtons(ids.data(), static_cast<int>(ids.size())) != FALSE;
+    m_nImageSize = size;
+    SendMessage(TB_AUTOSIZE);
+    return true;
 }
 
 void CToolBarPlus::TidySeparators()

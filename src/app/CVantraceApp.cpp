@@ -3,6 +3,7 @@
 #include "CMainFrame.h"
 #include "CWindowSettings.h"
 #include "CRecentFileList.h"
+#include "HelpFile.h"
 #include "resource.h"
 #include "CAppOptions.h"
 #include "CWorkspaceView.h"
@@ -46,8 +47,9 @@ BOOL CVantraceApp::InitInstance()
     StartupMark("instance mutex");
     if (!InitInstancePart1(0, nullptr))
         return FALSE;
-    StartupMark("logon, part 1");
+    StartupMark("logon, first step");
     SetRegistryKey("Fenwright");
+    help::SetFileName("Orvalis.chm");
     CreateStores();
     StartupMark("settings stores");
 
@@ -64,7 +66,7 @@ BOOL CVantraceApp::InitInstance()
     tagOVERIDE_LOGIN_CALLBACK_STRUCT noOverride{};
     if (!InitInstancePart2(noOverride))
         return FALSE;
-    StartupMark("logon, part 2");
+    StartupMark("logon, second step");
 
     frame->SwitchViewMode(frame->m_bMini);   // the stored placement decides visibility
     StartupMark("view mode and placement");

@@ -1,5 +1,6 @@
 #include "CCheckListCtrl.h"
 
+#include "DpiScale.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -57,11 +58,29 @@ int CCheckListCtrl::OnCreate(CREATESTRUCTA* cs)
     SetExtendedStyle(LVS_EX_FULLROWSELECT);
     InsertColumn(0, m_pszFirstColumn, LVCFMT_LEFT, cs->cx / 2);
     InsertColumn(1, m_pszSecondColumn, LVCFMT_LEFT, cs->cx / 2);
-    m_imlIcons.Create(IDB_PLAY, kImageWidth, 0, kTransparent);
-    m_imlStates.Create(IDB_CHECKBOXES, kImageWidth, 0, kTransparent);
+    m_nDpi = dpi::ForWindow(m_hWnd);
+    m_imlIcons.Create(dpi::ArtBitmapId(IDB_PLAY, m_nDpi), dpi::ArtSize(kImageWidth, m_nDpi), 0, kTransparent);
     SetImageList(&m_imlIcons, LVSIL_SMALL);
-    SetImageList(&m_imlStates, LVSIL_STATE);
+    AttachStateImages();
     return 0;
+}
+
+void CCheckListCtrl::AttachStateImages()
+{
+    SetImageList(static_cast<HIMAGELIST>(nullptr), LVSIL_STATE);
+    m_imlStates.Create(dpi::ArtBitmapId(IDB_CHECKBOXES, m_nDpi), dpi::ArtSize(kImageWidth, m_nDpi), 0, kTransparent);
+    SetImageList(&m_imlStates, LVSIL_STATE);
+}
+
+void CCheckListCtrl::SetImageDpi(UINT dpi)
+{
+    m_nDpi = dpi;
+    SetImageList(static_cast<HIMAGELIST>(nullptr), LVSIL_SMALL);
+    m_imlIcons.Create(dpi::ArtBitmapId(IDB_PLAY, dpi), dpi::ArtSize(kImageWidth, dpi), 0, kTransparent);
+    SetImageList(&m_imlIcons, LVSIL_SMALL);
+    if (m_imlStates.GetSafeHandle())
+        AttachStateImages();
+    Invalidate(TRUE);
 }
 
 // The image lists belong to this object: detach them so that the list view, which destroys

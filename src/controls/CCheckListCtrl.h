@@ -59,6 +59,8 @@ public:
     // when it would reach past it: the border makes the client area narrower than the
     // window the widths were shared from, and the overhang would bring a scroll bar.
     void SetColumnWidths(int width);
+    // Shows the play icons and check boxes of the image set drawn nearest the DPI.
+    void SetImageDpi(UINT dpi);
 
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
@@ -100,7 +102,11 @@ protected:
         return result;
     }
 
+    // (Re)creates the check box images for the list's DPI and gives them to the list view.
+    void AttachStateImages();
+
     int m_nCurrentItem = 0;
+    UINT m_nDpi = 96;
     CImageList m_imlIcons;
     CImageList m_imlStates;
 

@@ -6,12 +6,6 @@
 #include "MessageBox.h"
 #include "resource.h"
 
-namespace {
-const char kKeepOneChecked[] =
-    "At least one group must be selected.\n\n\"Automatically populate Chromatogram\" can be disabled on the "
-    "toolbar if no longer required.";
-}   // namespace
-
 const MessageMap* CGroupListCtrl::GetThisMessageMap()
 {
     static const MsgEntry entries[] = {
@@ -82,8 +76,7 @@ void CGroupListCtrl::EnableChecks(bool enable)
 {
     const bool attached = m_imlStates.GetSafeHandle() != nullptr;
     if (enable && !attached) {
-        m_imlStates.Create(IDB_CHECKBOXES, 20, 0, RGB(0xFF, 0x00, 0xFF));
-        SetImageList(&m_imlStates, LVSIL_STATE);
+        AttachStateImages();
     } else if (!enable && attached) {
         SetImageList(static_cast<HIMAGELIST>(nullptr), LVSIL_STATE);
         m_imlStates.DeleteImageList();
@@ -128,7 +121,7 @@ void CGroupListCtrl::OnLButtonDown(UINT, POINT pt)
 bool CGroupListCtrl::OnCheckBoxPress(int nItem, bool checked)
 {
     if (checked) {
-        ShowMessageBox(m_hWnd, kKeepOneChecked, kAppCaption, MB_OK);
+        ShowMessageBox(m_hWnd, LoadResourceString(IDS_KEEP_ONE_CHECKED).c_str(), kAppCaption, MB_OK);
         return false;
     }
     m_nCurrentItem = nItem;
@@ -158,7 +151,12 @@ LRESULT CGroupListCtrl::OnItemChanged(NMHDR* header)
 // rest waits until the list view has handled the key (see NotifyParentLater).
 LRESULT CGroupListCtrl::OnKeyDown(NMHDR* header)
 {
+    int selected = 0;
     switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
+    case VK_SPACE:   // a press on the selected row's check box, as a click would be
+        if (m_bChecksEnabled && GetSelectedItem(selected))
+            OnCheckBoxPress(selected, GetCheck(selected) != FALSE);
+        break;
     case VK_DELETE:
         NotifyParentLater(s_wm_GROUP_DELETEKEY);
         break;

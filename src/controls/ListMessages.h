@@ -7,6 +7,13 @@
 // happened, valid for the length of the send. Each is registered by name during static
 // initialisation. Anyone may post these messages by name; such a message carries no payload
 // the list vouches for (CCheckListCtrl::NotifyOf gives none), and its handler reads the lists.
+//
+// When: a mouse press is told once the list view has handled the press (the selection it
+// leaves is the one the payload names). Enter and Tab are told at once. Delete, Space, Up,
+// Down and a change of the group selection are told once the list view has handled the key
+// or the change to its end: their handlers open message boxes and rebuild the lists, which
+// must not happen inside the list view's own handling, and Up and Down must see the row the
+// list view moved to.
 
 // What happened: the header (the list, its id, code = the registered message), the row
 // acted on with its record id and check mark, and whether the mouse pointer was on the

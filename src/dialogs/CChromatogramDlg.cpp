@@ -1,5 +1,8 @@
 #include "CChromatogramDlg.h"
 
+#include "CChroNameBox.h"
+#include "CMassFormulaDlg.h"
+#include "CWinApp.h"
 #include "ChroRules.h"
 #include "LeadingDigits.h"
 #include "resource.h"
@@ -39,6 +42,7 @@ const MessageMap* CChromatogramDlg::GetThisMessageMap()
         msg::Control<&CChromatogramDlg::OnTypeChosen>(CBN_SELENDOK, IDC_CHRO_TYPE),
         msg::Control<&CChromatogramDlg::OnTypeChosen>(CBN_SELCHANGE, IDC_CHRO_TYPE),
         msg::Control<&CChromatogramDlg::OnChannelChosen>(CBN_SELENDOK, IDC_CHANNEL),
+        msg::Control<&CChromatogramDlg::OnFormula>(BN_CLICKED, IDC_CHRO_FORMULA),
     };
     static const MessageMap map = MakeMessageMap(&CDialog::GetThisMessageMap, entries);
     return &map;
@@ -54,6 +58,7 @@ void CChromatogramDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_ANALOGUE_LABEL, m_stAnalogue);
     DDX_Control(pDX, IDC_MASS_LABEL, m_stMass);
     DDX_Control(pDX, IDC_CHRO_MASS, m_edMass);
+    DDX_Control(pDX, IDC_CHRO_FORMULA, m_btFormula);
     DDX_Control(pDX, IDC_CHANNEL, m_cbChannel);
     DDX_Control(pDX, IDC_CHRO_TYPE, m_cbType);
     DDX_Control(pDX, IDC_FUNCTION_SPIN, m_spinFunction);
@@ -78,6 +83,7 @@ BOOL CChromatogramDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(m_strTitle.c_str());
+    m_btFormula.SetWindowText(LoadResourceString(IDS_FORMULA_BUTTON).c_str());
     m_edName.SetFocus();
     FillTypes();
     FillChannels();
@@ -119,12 +125,16 @@ void CChromatogramDlg::WriteControls()
 
 void CChromatogramDlg::ShowControlsForType()
 {
-    CWnd* const typeControls[] = {&m_edMass, &m_stMass, &m_cbChannel, &m_stAnalogue, &m_edBasedOn, &m_stBasedOn};
+    CWnd* const typeControls[] = {&m_edMass,     &m_stMass,    &m_btFormula, &m_cbChannel,
+                                  &m_stAnalogue, &m_edBasedOn, &m_stBasedOn};
     for (CWnd* control : typeControls)
         control->ShowWindow(SW_HIDE);
+    // A hidden button would still answer its access key.
+    m_btFormula.EnableWindow(m_chro.m_nType == kTypeMass);
     if (m_chro.m_nType == kTypeMass) {
         m_stMass.ShowWindow(SW_SHOW);
         m_edMass.ShowWindow(SW_SHOW);
+        m_btFormula.ShowWindow(SW_SHOW);
     } else if (m_chro.m_nType == kTypeAnalogue) {
         m_stAnalogue.ShowWindow(SW_SHOW);
         m_cbChannel.ShowWindow(SW_SHOW);
@@ -189,4 +199,17 @@ void CChromatogramDlg::OnChannelChosen()
     const int item = m_cbChannel.GetCurSel();
     if (item >= 0)
         m_chro.m_nAnalogue = static_cast<int>(m_cbChannel.GetItemData(item));
+}
+
+void CChromatogramDlg::OnFormula()
+{
+    CMassFormulaDlg formulaDlg(this, m_pOptions);
+    if (formulaDlg.DoModal() == IDOK) {
+        const SIonMass& ion = formulaDlg.Ion();
+        m_edMass.SetWindowText(CIonMass::FormatMz(ion.mz).c_str());
+        // A name the box cannot show whole is left out rather than cut.
+        if (m_edName.GetWindowText().empty() && CChroNameBox().Fits(ion.name))
+            m_edName.SetWindowText(ion.name.c_str());
+    }
+    m_edMass.SetFocus();
 }

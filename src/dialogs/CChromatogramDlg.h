@@ -8,6 +8,8 @@
 
 #include <string>
 
+class CAppOptions;
+
 // The "Chromatogram Details" dialog: name, type, function, mass or channel of one
 // chromatogram. Owned by the workspace and reused for every chromatogram command.
 class CChromatogramDlg : public CDialog {
@@ -16,6 +18,8 @@ public:
 
     // The caption of the next opening.
     void SetTitle(const std::string& title) { m_strTitle = title; }
+    // Where Mass from Formula keeps its adduct; none keeps nothing.
+    void SetOptions(CAppOptions* options) { m_pOptions = options; }
     // Back to a new chromatogram's defaults.
     void ResetData() { m_chro.Reset(); }
     void SetData(const CChromatogramData& chro) { m_chro = chro; }
@@ -49,6 +53,9 @@ private:
     void OnTypeChosen();
     // CBN_SELENDOK of the channel box.
     void OnChannelChosen();
+    // The Formula... button: the m/z of a formula into the mass box, and the formula and
+    // adduct into an empty name box when the name fits it whole.
+    void OnFormula();
 
     CWnd m_stFunction;
     CWnd m_stBasedOn;
@@ -57,12 +64,14 @@ private:
     CWnd m_stAnalogue;
     CWnd m_stMass;
     CEdit m_edMass;
+    CWnd m_btFormula;
     CComboBox m_cbChannel;
     CComboBox m_cbType;
     CSpinButtonCtrl m_spinFunction;
     CEdit m_edFunction;
 
     std::string m_strTitle;
+    CAppOptions* m_pOptions = nullptr;
     CChromatogramData m_chro;
     std::string m_strFunction;   // text of the function box as read last
 };

@@ -10,6 +10,15 @@ std::string Count(size_t n, const char* one, const char* many)
 }
 }   // namespace
 
+const MessageMap* CTransferPreviewDlg::GetThisMessageMap()
+{
+    static const MsgEntry entries[] = {
+        msg::Notify<&CTransferPreviewDlg::OnGetRowText>(LVN_GETDISPINFOA, IDC_PREVIEW_ROWS),
+    };
+    static const MessageMap map = MakeMessageMap(&CDialog::GetThisMessageMap, entries);
+    return &map;
+}
+
 CTransferPreviewDlg::CTransferPreviewDlg(CWnd* parent) : CDialog(IDD_TRANSFER_PREVIEW, parent) {}
 
 void CTransferPreviewDlg::SetContent(std::vector<SRow> rows, std::vector<std::string> refused, bool showGroup,
@@ -54,18 +63,22 @@ void CTransferPreviewDlg::FillRows()
         m_lcRows.InsertColumn(column++, "Group", LVCFMT_LEFT, width);
     m_lcRows.InsertColumn(column++, "Name", LVCFMT_LEFT, width);
     m_lcRows.InsertColumn(column, "Description", LVCFMT_LEFT, width);
-    // Rows go in with redraw off: a list that redraws after each insert is slow.
-    m_lcRows.SetRedraw(FALSE);
+    // The list is owner-data: it holds only the count and asks for the rows it shows.
     m_lcRows.SendMessage(LVM_SETITEMCOUNT, m_rows.size(), 0);
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        const int item = static_cast<int>(i);
-        const SRow& row = m_rows[i];
-        m_lcRows.InsertItem(item, m_bShowGroup ? row.group.c_str() : row.name.c_str());
-        if (m_bShowGroup)
-            m_lcRows.SetItemText(item, 1, row.name.c_str());
-        m_lcRows.SetItemText(item, columns - 1, row.description.c_str());
-    }
-    m_lcRows.SetRedraw(TRUE);
+}
+
+LRESULT CTransferPreviewDlg::OnGetRowText(NMHDR* header)
+{
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_rows.size() || !(item.mask & LVIF_TEXT)
+        || !item.pszText || item.cchTextMax <= 0)
+        return 0;
+    const SRow& row = m_rows[static_cast<size_t>(item.iItem)];
+    // Columns: Group (when shown), Name, Description.
+    const int column = item.iSubItem + (m_bShowGroup ? 0 : 1);
+    const std::string& text = column == 0 ? row.group : column == 1 ? row.name : row.description;
+    lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+    return 0;
 }
 
 void CTransferPreviewDlg::FillRefused()

@@ -28,11 +28,15 @@ public:
     BOOL OnInitDialog() override;
 
 protected:
+    static const MessageMap* GetThisMessageMap();
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
     void FillRows();
     void FillRefused();
+    // Called when the rows list (owner-data) asks for the text of a row it shows.
+    LRESULT OnGetRowText(NMHDR* header);
 
     CListCtrl m_lcRows;
     std::string m_strTitle;

@@ -8,13 +8,15 @@
 #include "CDisplayAbout.h"
 #include "CToolBarPlus.h"
 #include "CWindowSettings.h"
+#include "DpiScale.h"
+#include "HelpFile.h"
 #include "SecurityAccess.h"
 #include "ViewModes.h"
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <map>
 
 const UINT s_wm_VANTRACE_CMD = RegisterWindowMessageA("s_wm_VANTRACE_CMD");
 
@@ -25,6 +27,7 @@ const UINT kFirstTemporaryId = 100001;   // hidden separators carry these ids in
 const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
 
 const int kKeepShowCommand = -1;
+const DWORD kHelpContextMain = 1100;   // the help file's page of the main window
 
 enum HostCommand { kHide = 0, kShow = 1, kNothing = 2, kClose = 3, kLaunch = 4 };
 }   // namespace
@@ -43,7 +46,9 @@ const MessageMap* CMainFrame::GetThisMessageMap()
         msg::Message<&F::OnActivate>(WM_ACTIVATE),
         msg::Message<&F::OnShowWindow>(WM_SHOWWINDOW),
         msg::Command<&F::OnHelpTopics>(ID_HELP_FINDER),
+        msg::Message<&F::OnHelp>(WM_HELP),
         msg::Registered<&F::OnHostCommand>(&s_wm_VANTRACE_CMD),
+        msg::Message<&F::OnDpiChanged>(WM_DPICHANGED),
     };
     static const MessageMap map = MakeMessageMap(&CFrameWnd::GetThisMessageMap, entries);
     return &map;
@@ -55,7 +60,11 @@ CMainFrame::CMainFrame(CAppOptions& options, CWindowSettings& placements, CRecen
 {
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    for (HFONT font : m_scaledFonts)
+        DeleteObject(font);
+}
 
 void CMainFrame::PostNcDestroy()
 {
@@ -97,13 +106,94 @@ int CMainFrame::OnCreate(CREATESTRUCTA*)
     if (!m_pToolBar->CreateEx(this, TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TRANSPARENT, barStyle, RECT{},
                               AFX_IDW_TOOLBAR))
         return -1;
-    if (!m_pToolBar->LoadToolBar(AfxGetResourceHandle(), IDR_TOOLBAR, IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_HOT,
-                                 IDB_TOOLBAR_DISABLED))
+    m_nDpi = dpi::ForWindow(m_hWnd);
+    if (!m_pToolBar->LoadToolBar(AfxGetResourceHandle(), IDR_TOOLBAR, dpi::ArtBitmapId(IDB_TOOLBAR_NORMAL, m_nDpi),
+                                 dpi::ArtBitmapId(IDB_TOOLBAR_HOT, m_nDpi),
+                                 dpi::ArtBitmapId(IDB_TOOLBAR_DISABLED, m_nDpi)))
         return -1;
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR))
         return -1;
+    // The controls take their fonts at the system's DPI; a window on a monitor of another
+    // DPI needs them at its own.
+    if (m_nDpi != dpi::ForSystem())
+        ScaleChildFonts(dpi::ForSystem(), m_nDpi);
     m_wndStatusBar.SetIndicators(kIndicators, 3);
     return 0;
+}
+
+bool CMainFrame::LoadToolBarImages()
+{
+    return m_pToolBar->LoadImages(AfxGetResourceHandle(), dpi::ArtBitmapId(IDB_TOOLBAR_NORMAL, m_nDpi),
+                                  dpi::ArtBitmapId(IDB_TOOLBAR_HOT, m_nDpi),
+                                  dpi::ArtBitmapId(IDB_TOOLBAR_DISABLED, m_nDpi));
+}
+
+LRESULT CMainFrame::OnDpiChanged(WPARAM dpis, LPARAM suggested)
+{
+    const UINT newDpi = LOWORD(dpis);
+    if (newDpi == 0)
+        return 0;
+    if (newDpi != m_nDpi) {
+        ScaleChildFonts(m_nDpi, newDpi);
+        m_nDpi = newDpi;
+        LoadToolBarImages();
+        m_wndStatusBar.SendMessage(WM_SIZE);   // its height follows its font
+        m_wndStatusBar.SetIndicators(kIndicators, 3);
+        m_wndWorkspace.SetDpi(newDpi);
+    }
+    if (const auto* rect = reinterpret_cast<const RECT*>(suggested)) {
+        ::SetWindowPos(m_hWnd, nullptr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RecalcLayout();
+    return 0;
+}
+
+// A child whose font another child already shares (a list view hands its font to its
+// header) keeps the scaled one it got; fonts are made once per font scaled.
+void CMainFrame::ScaleChildFonts(UINT from, UINT to)
+{
+    struct Pass {
+        UINT from, to;
+        std::map<HFONT, HFONT> made;   // font in use before -> its scaled copy
+    } pass{from, to, {}};
+    EnumChildWindows(
+        m_hWnd,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& p = *reinterpret_cast<Pass*>(data);
+            auto font = reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0));
+            if (!font)
+                font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+            for (const auto& entry : p.made)
+                if (entry.second == font)
+                    return TRUE;
+            auto found = p.made.find(font);
+            if (found == p.made.end()) {
+                LOGFONTA face{};
+                if (!GetObjectA(font, sizeof face, &face))
+                    return TRUE;
+                face.lfHeight = MulDiv(face.lfHeight, static_cast<int>(p.to), static_cast<int>(p.from));
+                face.lfWidth = MulDiv(face.lfWidth, static_cast<int>(p.to), static_cast<int>(p.from));
+                HFONT scaled = CreateFontIndirectA(&face);
+                if (!scaled)
+                    return TRUE;
+                found = p.made.emplace(font, scaled).first;
+            }
+            ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(found->second), TRUE);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&pass));
+    // The fonts of the last pass that this one replaced are no longer in use.
+    std::vector<HFONT> kept;
+    for (HFONT font : m_scaledFonts) {
+        if (pass.made.count(font))
+            DeleteObject(font);
+        else
+            kept.push_back(font);
+    }
+    for (const auto& entry : pass.made)
+        kept.push_back(entry.second);
+    m_scaledFonts = kept;
 }
 
 LRESULT CMainFrame::OnSetFocus(WPARAM, LPARAM)
@@ -143,7 +233,7 @@ void CMainFrame::SavePlacement(int showCommand)
     GetWindowPlacement(m_hWnd, &placement);
     if (showCommand >= 0)
         placement.showCmd = static_cast<UINT>(showCommand);
-    m_placements.SavePlacement(placement, ModeName());
+    m_placements.SavePlacement(placement, ModeName(), m_nDpi);
 }
 
 // Mini mode: only Minimise stays; separators become hidden buttons with temporary ids.
@@ -182,7 +272,7 @@ void CMainFrame::RestoreToolbarForNormal()
 void CMainFrame::SwitchViewMode(bool mini)
 {
     WINDOWPLACEMENT placement{};
-    m_placements.LoadPlacement(placement, mini ? kViewModeMini : kViewModeNormal);
+    m_placements.LoadPlacement(placement, mini ? kViewModeMini : kViewModeNormal, m_nDpi);
     if (mini) {
         HideToolbarForMini();
         if (HMENU old = GetMenu(m_hWnd)) {
@@ -299,24 +389,14 @@ void CMainFrame::OnAbout()
     about.Show();
 }
 
-// Opens "Orvalis.chm" from the executable's folder at the tool's topic.
+// Help Topics and F1 in the main window open the help file at the tool's page.
 void CMainFrame::OnHelpTopics()
 {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return;
-    char drive[_MAX_DRIVE] = {};
-    char folder[_MAX_DIR] = {};
-    _splitpath(path, drive, folder, nullptr, nullptr);
-    char helpFile[MAX_PATH + 16] = {};
-    std::snprintf(helpFile, sizeof helpFile, "%s%sOrvalis.chm", drive, folder);
+    help::Open(m_hWnd, kHelpContextMain);
+}
 
-    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-    static HMODULE htmlHelp = LoadLibraryA("hhctrl.ocx");
-    auto helpFunction =
-        htmlHelp ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(htmlHelp, "HtmlHelpA")))
-                 : nullptr;
-    if (helpFunction)
-        helpFunction(m_hWnd, helpFile, 15 /* HH_HELP_CONTEXT */, 1100);
+LRESULT CMainFrame::OnHelp(WPARAM, LPARAM)
+{
+    OnHelpTopics();
+    return TRUE;
 }

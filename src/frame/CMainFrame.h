@@ -5,6 +5,7 @@
 #include "CWorkspaceView.h"
 
 #include <memory>
+#include <vector>
 
 class CAppOptions;
 class CRecentFileList;
@@ -52,9 +53,13 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnAbout();
     void OnHelpTopics();
+    LRESULT OnHelp(WPARAM, LPARAM);   // F1
     void OnMinimise();
     void OnUpdateMinimise(CCmdUI* pCmdUI);
     LRESULT OnHostCommand(WPARAM command, LPARAM);
+    // Called when the window moves to a monitor of another DPI (or its scale changes):
+    // takes the suggested rectangle, fonts and images of the new size, and lays out again.
+    LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
 
 private:
     const char* ModeName() const;
@@ -62,6 +67,9 @@ private:
     void SavePlacement(int showCommand);
     void HideToolbarForMini();
     void RestoreToolbarForNormal();
+    // Gives every child window its font scaled from one DPI to another.
+    void ScaleChildFonts(UINT from, UINT to);
+    bool LoadToolBarImages();
 
     CAppOptions& m_options;
     CWindowSettings& m_placements;
@@ -69,6 +77,8 @@ private:
     CStatusBar m_wndStatusBar;
     std::unique_ptr<CToolBarPlus> m_pToolBar;
     CWorkspaceView m_wndWorkspace;
+    UINT m_nDpi = 96;                   // the DPI the window is laid out for
+    std::vector<HFONT> m_scaledFonts;   // the fonts ScaleChildFonts made, in use by children
 };
 
 // The host's command message, registered at start-up.

@@ -8,6 +8,10 @@
 
 namespace {
 const char kShowCmd[] = "WindowPosShowCmd";
+const char kDpi[] = "WindowPosDpi";
+// DPIs a stored placement may name: 50% to 500%; others are damage and ignored.
+const int kLowestDpi = 48;
+const int kHighestDpi = 480;
 const int kNoPlacementStored = -1;
 // Show commands run from SW_HIDE (0) to SW_FORCEMINIMIZE (11).
 const int kLastShowCmd = 11;
@@ -84,20 +88,29 @@ WINDOWPLACEMENT CWindowSettings::ReadStoredPlacement(const std::string& section)
     return placement;
 }
 
-void CWindowSettings::LoadPlacement(WINDOWPLACEMENT& placement, const char* mode) const
+void CWindowSettings::LoadPlacement(WINDOWPLACEMENT& placement, const char* mode, UINT dpi) const
 {
     const std::string section = ModeSection(mode);
-    if (ReadValue(AfxGetApp(), section, kShowCmd, kNoPlacementStored) == kNoPlacementStored)
+    if (ReadValue(AfxGetApp(), section, kShowCmd, kNoPlacementStored) == kNoPlacementStored) {
         placement = DefaultPlacement(mode);
-    else
+    } else {
         placement = ReadStoredPlacement(section);
+        const int storedDpi = ReadValue(AfxGetApp(), section, kDpi, 0);
+        if (dpi && storedDpi >= kLowestDpi && storedDpi <= kHighestDpi && static_cast<UINT>(storedDpi) != dpi) {
+            RECT& rect = placement.rcNormalPosition;
+            rect.right = rect.left + MulDiv(rect.right - rect.left, static_cast<int>(dpi), storedDpi);
+            rect.bottom = rect.top + MulDiv(rect.bottom - rect.top, static_cast<int>(dpi), storedDpi);
+        }
+    }
     ClampToScreen(placement);
 }
 
-void CWindowSettings::SavePlacement(const WINDOWPLACEMENT& placement, const char* mode) const
+void CWindowSettings::SavePlacement(const WINDOWPLACEMENT& placement, const char* mode, UINT dpi) const
 {
     const CWinApp* app = AfxGetApp();
     const std::string section = ModeSection(mode);
+    if (dpi)
+        WriteValue(app, section, kDpi, static_cast<int>(dpi));
     WriteValue(app, section, "WindowPosFlags", static_cast<int>(placement.flags));
     WriteValue(app, section, kShowCmd, static_cast<int>(placement.showCmd));
     WriteValue(app, section, "WindowPosMinX", placement.ptMinPosition.x);

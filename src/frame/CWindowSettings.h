@@ -10,9 +10,13 @@ public:
     CWindowSettings();
 
     // Fills the placement stored for the mode, or the mode's default when none is stored.
-    void LoadPlacement(WINDOWPLACEMENT& placement, const char* mode) const;
-    // Writes the ten values of the placement into the mode's section.
-    void SavePlacement(const WINDOWPLACEMENT& placement, const char* mode) const;
+    // Given the DPI of the window it is for, a placement stored with the DPI it was taken at
+    // keeps its top left corner and has its size scaled to the window's DPI; one stored
+    // without (by an earlier version) is taken as it is.
+    void LoadPlacement(WINDOWPLACEMENT& placement, const char* mode, UINT dpi = 0) const;
+    // Writes the ten values of the placement into the mode's section, and the DPI it was
+    // taken at when given.
+    void SavePlacement(const WINDOWPLACEMENT& placement, const char* mode, UINT dpi = 0) const;
 
     // The placement used when none is stored: Normal hidden on the lower right quarter of
     // the work area, Mini shown on its lower right sixteenth.

@@ -1,6 +1,7 @@
 #include "CDialog.h"
 
 #include "CWinApp.h"
+#include "HelpFile.h"
 #include "MessageBox.h"
 
 #include <cstdio>
@@ -19,6 +20,7 @@ const MessageMap* CDialog::GetThisMessageMap()
         msg::Message<&CDialog::HandleInitDialog>(WM_INITDIALOG),
         msg::Command<&CDialog::OnOK>(IDOK),
         msg::Command<&CDialog::OnCancel>(IDCANCEL),
+        msg::Message<&CDialog::OnHelp>(WM_HELP),
     };
     static const MessageMap map = MakeMessageMap(&CWnd::GetThisMessageMap, entries);
     return &map;
@@ -38,6 +40,12 @@ INT_PTR CDialog::DoModal()
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     return OnInitDialog();
+}
+
+LRESULT CDialog::OnHelp(WPARAM, LPARAM)
+{
+    help::Open(m_hWnd, kHelpContextBase + m_nIDTemplate);
+    return TRUE;
 }
 
 BOOL CDialog::OnInitDialog()

@@ -25,9 +25,12 @@ public:
 
 // A modal dialog built from a dialog template. DoModal runs it with its owner disabled;
 // the object is attached on WM_INITDIALOG and IDOK/IDCANCEL reach OnOK/OnCancel through the
-// handler table.
+// handler table. F1 opens the application's help at the dialog's topic, whose context id is
+// kHelpContextBase + the template id.
 class CDialog : public CWnd {
 public:
+    static constexpr DWORD kHelpContextBase = 1000;
+
     explicit CDialog(UINT templateId, CWnd* parent = nullptr) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
     // Runs the dialog until EndDialog; the result given to EndDialog, or -1 when the
@@ -59,6 +62,7 @@ protected:
 
 private:
     LRESULT HandleInitDialog(WPARAM, LPARAM);
+    LRESULT OnHelp(WPARAM, LPARAM);
 };
 
 // Binds a control object to the dialog's control id (subclasses it on the first pass).

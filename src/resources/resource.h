@@ -11,6 +11,7 @@
 #define IDR_CONTEXT_MENUS        140   // popup 0: groups, popup 1: chromatograms
 #define IDD_TRANSFER_PREVIEW     160   // what a paste or an import will add
 #define IDD_EXPORT               161   // what File Export writes
+#define IDD_MASS_FORMULA         162   // m/z of a formula and an adduct
 
 // List controls.
 #define IDB_PLAY          149   // one 20x20 play button
@@ -72,11 +73,50 @@
 #define IDS_STEP_UNCHECK_CHROMATOGRAM   61245
 #define IDS_STEP_PASTE                  61246   // a paste or an import
 
+// Messages, captions, prompts, file filters and column titles of the workspace and the
+// lists; %s stands for a file's name or path.
+#define IDS_CAPTION_DELETION            61270
+#define IDS_CAPTION_FILE_ERROR          61271
+#define IDS_CAPTION_SAVE_FILE           61272
+#define IDS_CAPTION_SAVE_AS             61273
+#define IDS_SELECT_GROUP                61274
+#define IDS_SELECT_CHROMATOGRAM         61275
+#define IDS_GROUP_NAME_EMPTY            61276
+#define IDS_NO_GROUPS_TO_REMOVE         61277
+#define IDS_CONFIRM_DELETE_GROUP        61278
+#define IDS_ADD_GROUP_FIRST             61279
+#define IDS_CHROMATOGRAM_NAME_EMPTY     61280
+#define IDS_CANNOT_DUPLICATE            61281
+#define IDS_NO_CHROMATOGRAMS_TO_REMOVE  61282
+#define IDS_NO_CHROMATOGRAMS_TO_DELETE  61283
+#define IDS_CONFIRM_DELETE_CHROMATOGRAM 61284
+#define IDS_CLIPBOARD_HOLDS_NONE        61285
+#define IDS_FILE_HOLDS_NONE             61286
+#define IDS_NO_GROUPS_TO_EXPORT         61287
+#define IDS_WRITE_FAILED                61288
+#define IDS_CANNOT_READ_FILE            61289
+#define IDS_CANNOT_FIND_FILE            61290
+#define IDS_REPLACE_FILE                61291
+#define IDS_UNREADABLE_LIST             61292
+#define IDS_SAVE_CHANGED                61293
+#define IDS_NOT_A_LIST_FILE             61294
+#define IDS_RECENT_FILE_FAILED          61295
+#define IDS_SAVE_CHANGES_TO             61296
+#define IDS_LIST_FILTER                 61297
+#define IDS_TABLE_FILTER                61298
+#define IDS_CSV_FILTER                  61299
+#define IDS_UNDO_COMMAND                61300
+#define IDS_REDO_COMMAND                61301
+#define IDS_COLUMN_COMMENT              61302
+#define IDS_COLUMN_DESCRIPTION          61303
+#define IDS_KEEP_ONE_CHECKED            61304
+#define IDS_UNTITLED                    61305   // the name of a list not yet saved, before ".vtl"
+
 // Recovery of unsaved edits and lists changed by another writer; %s is the list's name.
-#define IDS_RECOVERY_OFFER              61270
-#define IDS_RECOVERY_DAMAGED            61271
-#define IDS_CHANGED_ON_DISK             61272
-#define IDS_RELOADED_FROM_DISK          61273
+#define IDS_RECOVERY_OFFER              61310
+#define IDS_RECOVERY_DAMAGED            61311
+#define IDS_CHANGED_ON_DISK             61312
+#define IDS_RELOADED_FROM_DISK          61313
 
 // Group Details (138).
 #define IDC_GROUP_NAME           1000
@@ -104,6 +144,7 @@
 #define IDC_CHRO_BASED_ON       1021
 #define IDC_FUNCTION            1041
 #define IDC_FUNCTION_SPIN       1042
+#define IDC_CHRO_FORMULA        1043   // opens Mass from Formula
 
 // Transfer preview (160) and export choice (161).
 #define IDC_PREVIEW_SUMMARY 1100
@@ -111,3 +152,31 @@
 #define IDC_PREVIEW_REFUSED 1102
 #define IDC_EXPORT_GROUP    1110
 #define IDC_EXPORT_LIST     1111
+
+// Images drawn for 150% and 200%: the id of the 100% image + 1000 and + 2000, as
+// dpi::ArtBitmapId picks them (30x30 and 40x40 images).
+#define IDB_PLAY_150             1149
+#define IDB_CHECKBOXES_150       1151
+#define IDB_TOOLBAR_NORMAL_150   1152
+#define IDB_TOOLBAR_DISABLED_150 1153
+#define IDB_TOOLBAR_HOT_150      1154
+#define IDB_PLAY_200             2149
+#define IDB_CHECKBOXES_200       2151
+#define IDB_TOOLBAR_NORMAL_200   2152
+#define IDB_TOOLBAR_DISABLED_200 2153
+#define IDB_TOOLBAR_HOT_200      2154
+// Mass from Formula (162).
+#define IDC_FORMULA_LABEL 1120
+#define IDC_FORMULA       1121
+#define IDC_ADDUCT_LABEL  1122
+#define IDC_ADDUCT        1123
+#define IDC_ION_RESULT    1124   // the live line: the ion's masses or why they cannot be given
+
+// Texts of Mass from Formula and of its button.
+#define IDS_FORMULA_BUTTON     61310
+#define IDS_MASS_FORMULA_TITLE 61311
+#define IDS_FORMULA_LABEL      61312
+#define IDS_ADDUCT_LABEL       61313
+#define IDS_ION_RESULT         61314   // neutral mass, charge number and sign, m/z
+#define IDS_FORMULA_REFUSED    61315   // reason, character position
+#define IDS_ADDUCT_REFUSED     61316   // reason, character position

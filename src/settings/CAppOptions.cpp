@@ -1,5 +1,12 @@
 #include "CAppOptions.h"
 
+namespace {
+const char kFormulaAdduct[] = "FormulaAdduct";
+const char kDefaultAdduct[] = "[M+H]+";
+// Longer than any adduct the formula dialog reads.
+constexpr size_t kMaxAdductLength = 256;
+}   // namespace
+
 void CAppOptions::DefineEntries()
 {
     DefineEntry(OPTION_VISIBLE, "Visible", 0);
@@ -78,4 +85,17 @@ void CAppOptions::SetChromatogram(int chromatogram)
 {
     if (SetInt(OPTION_CHROMATOGRAM, chromatogram))
         SaveEntry(OPTION_CHROMATOGRAM);
+}
+
+std::string CAppOptions::GetFormulaAdduct() const
+{
+    std::string adduct = ReadString(kFormulaAdduct, kDefaultAdduct);
+    if (adduct.empty() || adduct.size() > kMaxAdductLength)
+        return kDefaultAdduct;
+    return adduct;
+}
+
+void CAppOptions::SetFormulaAdduct(const std::string& adduct)
+{
+    WriteString(kFormulaAdduct, adduct.c_str());
 }

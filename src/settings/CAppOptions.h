@@ -2,9 +2,9 @@
 
 #include "CSettingsStore.h"
 
-// The tool's five options (Visible, Mini, Automate, Group, Chromatogram) with typed accessors.
-// A setter writes the registry when the value changes, so a tool that is killed or loses
-// power starts again with the options it last had.
+// The tool's five options (Visible, Mini, Automate, Group, Chromatogram) with typed accessors,
+// and the adduct Mass from Formula used last. A setter of the five writes the registry when
+// the value changes, so a tool that is killed or loses power starts again with them.
 class CAppOptions : public CSettingsStore {
 public:
     enum OptionId : int {
@@ -32,6 +32,11 @@ public:
     void SetGroup(int group);
     int GetChromatogram(int* chromatogram);
     void SetChromatogram(int chromatogram);
+    // The registry value "FormulaAdduct" (text), read at every call; "[M+H]+" when it is
+    // missing, empty or too long to be one.
+    std::string GetFormulaAdduct() const;
+    // Writes the registry at once.
+    void SetFormulaAdduct(const std::string& adduct);
 
 private:
     bool GetBoolInto(int id, bool* value);

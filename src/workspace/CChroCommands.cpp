@@ -15,7 +15,6 @@
 #include <utility>
 
 namespace {
-const int kChroPopup = 1;   // second popup of the context menus
 
 // A step that appends one chromatogram (under a new id) to a group of count chromatograms,
 // leaving it selected.
@@ -77,7 +76,7 @@ void CChroCommands::OnAddChromatogram()
     int groups = 0;
     m_document.Manager().GetNoGroups(groups);
     if (groups == 0) {
-        ShowNote("Please add a group before adding a chromatogram");
+        ShowNote(IDS_ADD_GROUP_FIRST);
         return;
     }
     DWORD groupId = 0;
@@ -89,7 +88,7 @@ void CChroCommands::OnAddChromatogram()
     CChromatogramData record;
     m_chroDlg.GetData(record);
     if (record.m_strName.empty()) {
-        ShowNote("Chromatogram name is empty");
+        ShowNote(IDS_CHROMATOGRAM_NAME_EMPTY);
         m_view.ChroList().SetFocus();
         return;
     }
@@ -105,7 +104,7 @@ void CChroCommands::OnDuplicateChromatogram()
     m_view.ChroList().GetSelectedItemData(chroId);
     CChromatogramData record;
     if (!m_document.Manager().GetChromatogram(groupId, chroId, record)) {
-        ShowNote("Unable to duplicate chromatogram");
+        ShowNote(IDS_CANNOT_DUPLICATE);
         return;
     }
     record.m_strBasedOn = record.m_strName;
@@ -148,7 +147,7 @@ void CChroCommands::OnDeleteChromatogram()
     int groups = 0;
     manager.GetNoGroups(groups);
     if (groups == 0) {
-        ShowNote("No chromatograms to remove");
+        ShowNote(IDS_NO_CHROMATOGRAMS_TO_REMOVE);
         return;
     }
     DWORD groupId = 0;
@@ -157,14 +156,16 @@ void CChroCommands::OnDeleteChromatogram()
     int chros = 0;
     manager.GetNoChros(groupId, chros);
     if (chros == 0) {
-        ShowNote("No chromatograms to delete");
+        ShowNote(IDS_NO_CHROMATOGRAMS_TO_DELETE);
         return;
     }
     int row = 0;
     DWORD chroId = 0;
     if (!SelectedChroOrNote(m_view.ChroList(), row, chroId))
         return;
-    if (ShowMessageBox(nullptr, "Are you sure you want to delete the chromatogram?", "Deletion", MB_YESNO) != IDYES) {
+    if (ShowMessageBox(nullptr, LoadResourceString(IDS_CONFIRM_DELETE_CHROMATOGRAM).c_str(),
+                       LoadResourceString(IDS_CAPTION_DELETION).c_str(), MB_YESNO)
+        != IDYES) {
         m_view.ChroList().SetFocus();
         return;
     }
@@ -257,6 +258,6 @@ LRESULT CChroCommands::OnChroDeleteKey(WPARAM, LPARAM)
 
 LRESULT CChroCommands::OnChroContextMenu(WPARAM, LPARAM)
 {
-    ShowContextMenu(m_view, kChroPopup);
+    ShowContextMenu(m_view, kChroContextPopup);
     return 0;
 }

@@ -19,6 +19,7 @@ public:
     void MoveDown();
     // The dialog holds no chromatogram (a new or cleared list).
     void ClearDialog() { m_chroDlg.ResetData(); }
+    void SetOptions(CAppOptions* options) { m_chroDlg.SetOptions(options); }
 
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }

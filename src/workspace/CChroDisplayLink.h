@@ -4,8 +4,8 @@
 
 #include <string>
 
-// Builds the host's chromatogram display commands and hands them to the host scripting
-// library. Holds no data; one instance lives on the stack for each launch.
+// Hands the host's chromatogram display commands (texts made by host_command) to the host
+// scripting library. Holds no data; one instance lives on the stack for each launch.
 class CChroDisplayLink {
 public:
     CChroDisplayLink() = default;
@@ -26,10 +26,4 @@ public:
     bool BuildDisplayCommand(CChromatogramData rec, std::string& text, const char* kind);
     // Shows the record in the host's display; true when the host accepted it.
     bool LaunchChromatogram(CChromatogramData rec, const char* kind);
-
-    // The trace specification of a record: "TIC:1", "MASS:556.3:DAD", "ANALOG2", or empty.
-    static std::string TraceSpecification(const CChromatogramData& rec);
-    // Whether a text may stand inside a command: no brackets, no parentheses, no control
-    // characters, so that it cannot end the command or start another.
-    static bool IsSafeField(const std::string& text);
 };

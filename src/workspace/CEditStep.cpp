@@ -18,17 +18,14 @@ bool Same(const CChromatogramData& a, const CChromatogramData& b)
            && a.m_nAnalogue == b.m_nAnalogue && a.m_nFunction == b.m_nFunction && a.m_bChecked == b.m_bChecked;
 }
 
-// Removes a run of chromatograms, but only when the group holds every one of them.
+// Removes a run of chromatograms in one pass, but only when the group holds every one of them.
 bool RemoveChros(CListManager& list, DWORD group, const std::vector<SChroRecord>& chros)
 {
-    CChromatogramData rec;
-    for (const SChroRecord& chro : chros) {
-        if (!list.GetChromatogram(group, chro.id, rec))
-            return false;
-    }
+    std::vector<DWORD> ids;
+    ids.reserve(chros.size());
     for (const SChroRecord& chro : chros)
-        list.RemoveChro(group, chro.id);
-    return true;
+        ids.push_back(chro.id);
+    return list.RemoveChros(group, ids);
 }
 
 bool InsertGroup(CListManager& list, CEditStep::SGroupChange& change)
@@ -36,7 +33,8 @@ bool InsertGroup(CListManager& list, CEditStep::SGroupChange& change)
     const DWORD given = change.id;
     if (!list.InsertGroup(change.rec, change.id, change.pos))
         return false;
-    if (!list.InsertChros(change.id, 0, change.chros)) {
+    if (!list.InsertChros(change.id, 0, change.chros)
+        || !list.InsertChroEntries(change.id, static_cast<int>(change.chros.size()), change.kept)) {
         list.RemoveGroup(change.id);
         change.id = given;
         return false;
@@ -74,14 +72,8 @@ bool CEditStep::AddGroupRemoval(const CListManager& list, DWORD id)
     while (list.GetGroupOrder(change.pos, at) && at != id)
         ++change.pos;
     list.GetChroSelection(id, change.chroSelection);
-    int count = 0;
-    list.GetNoChros(id, count);
-    change.chros.resize(static_cast<size_t>(count));
-    for (int pos = 0; pos < count; ++pos) {
-        SChroRecord& chro = change.chros[static_cast<size_t>(pos)];
-        if (!list.GetChroOrder(id, pos, chro.id) || !list.GetChromatogram(id, chro.id, chro.rec))
-            return false;
-    }
+    if (!list.CopyChroEntries(id, change.kept))
+        return false;
     m_changes.push_back(std::move(change));
     return true;
 }
@@ -143,9 +135,21 @@ bool CEditStep::Apply(CListManager& list, bool forward)
     const size_t count = m_changes.size();
     // Forward runs the changes first to last; backward runs their inverses last to first.
     auto at = [&](size_t i) -> Change& { return m_changes[forward ? i : count - 1 - i]; };
-    for (size_t i = 0; i < count; ++i) {
-        if (ApplyChange(list, at(i), forward))
+    // The id of a change that removes a group in this direction, or 0.
+    auto removedGroup = [&](size_t i) -> DWORD {
+        const auto* c = std::get_if<SGroupChange>(&at(i));
+        return c && c->insert != forward ? c->id : 0;
+    };
+    for (size_t i = 0; i < count;) {
+        // A run of group removals (the undo of an import that added many) goes in one pass.
+        std::vector<DWORD> run;
+        for (size_t j = i; j < count && removedGroup(j) != 0; ++j)
+            run.push_back(removedGroup(j));
+        const bool done = run.size() > 1 ? list.RemoveGroups(run) : ApplyChange(list, at(i), forward);
+        if (done) {
+            i += std::max<size_t>(run.size(), 1);
             continue;
+        }
         while (i-- > 0)
             ApplyChange(list, at(i), !forward);
         return false;

@@ -19,7 +19,8 @@ struct SListSelection {
 class CEditStep {
 public:
     // A group with its chromatograms inserted at, or removed from, a position. An id of 0
-    // (the group's or a chromatogram's) takes a new id when first inserted and keeps it.
+    // (the group's or a chromatogram's) takes a new id when first inserted and keeps it. A
+    // removed group keeps its chromatograms as the list keeps them (kept, after chros).
     struct SGroupChange {
         bool insert = true;
         DWORD id = 0;
@@ -27,6 +28,7 @@ public:
         int chroSelection = 0;
         CGroupDataHelper rec;
         std::vector<SChroRecord> chros;
+        std::vector<SChroEntry> kept;
     };
     // A run of chromatograms inserted at, or removed from, a position of one group.
     struct SChroChange {

@@ -15,7 +15,6 @@
 #include <vector>
 
 namespace {
-const int kGroupPopup = 0;   // first popup of the context menus
 
 int GroupCount(const CListManager& list)
 {
@@ -88,7 +87,7 @@ void CGroupCommands::OnAddGroup()
     CGroupDataHelper record;
     m_groupDlg.GetData(record);
     if (record.m_strName.empty()) {
-        ShowNote("Group name is empty");
+        ShowNote(IDS_GROUP_NAME_EMPTY);
         m_view.GroupList().SetFocus();
         return;
     }
@@ -141,7 +140,7 @@ void CGroupCommands::OnDuplicateGroup()
     }
     m_groupDlg.GetData(record);
     if (record.m_strName.empty()) {
-        ShowNote("Group name is empty");
+        ShowNote(IDS_GROUP_NAME_EMPTY);
         m_view.GroupList().SetFocus();
         return;
     }
@@ -164,14 +163,14 @@ void CGroupCommands::OnDuplicateGroup()
 void CGroupCommands::OnDeleteGroup()
 {
     if (GroupCount(m_document.Manager()) == 0) {
-        ShowNote("No groups in list to remove");
+        ShowNote(IDS_NO_GROUPS_TO_REMOVE);
         return;
     }
     DWORD groupId = 0;
     if (!SelectedGroupOrNote(m_view.GroupList(), groupId))
         return;
-    if (ShowMessageBox(nullptr, "Are you sure you want to delete the selected group and the chromatograms it contains?",
-                       "Deletion", MB_YESNO)
+    if (ShowMessageBox(nullptr, LoadResourceString(IDS_CONFIRM_DELETE_GROUP).c_str(),
+                       LoadResourceString(IDS_CAPTION_DELETION).c_str(), MB_YESNO)
         != IDYES)
         return;
     DeleteGroup(groupId);
@@ -267,6 +266,6 @@ LRESULT CGroupCommands::OnGroupDeleteKey(WPARAM, LPARAM)
 
 LRESULT CGroupCommands::OnGroupContextMenu(WPARAM, LPARAM)
 {
-    ShowContextMenu(m_view, kGroupPopup);
+    ShowContextMenu(m_view, kGroupContextPopup);
     return 0;
 }

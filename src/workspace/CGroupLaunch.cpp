@@ -1,6 +1,7 @@
 #include "CGroupLaunch.h"
 
 #include "CChroDisplayLink.h"
+#include "HostCommandText.h"
 
 namespace {
 const int kRangeReset = 1;
@@ -40,7 +41,7 @@ bool CGroupLaunch::IsCheckedAndSafe(DWORD groupId, DWORD chroId) const
 {
     CChromatogramData rec;
     return m_lists.GetChromatogram(groupId, chroId, rec) && rec.m_bChecked
-           && CChroDisplayLink::IsSafeField(CChroDisplayLink::TraceSpecification(rec));
+           && host_command::IsSafeField(host_command::TraceText(rec));
 }
 
 void CGroupLaunch::SendRange(DWORD groupId)

@@ -28,9 +28,7 @@ const MessageMap* CLaunchCommands::GetThisMessageMap()
     return &map;
 }
 
-CLaunchCommands::CLaunchCommands(CListDocument& document, CWorkspaceView& view) : m_document(document), m_view(view)
-{
-}
+CLaunchCommands::CLaunchCommands(CListDocument& document, CWorkspaceView& view) : m_document(document), m_view(view) {}
 
 bool CLaunchCommands::LaunchGroup(DWORD groupId)
 {

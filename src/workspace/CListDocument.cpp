@@ -172,10 +172,10 @@ void CListDocument::OnEditRedo()
 
 namespace {
 // "&Undo Delete Group\tCtrl+Z", or "&Undo\tCtrl+Z" with nothing to undo.
-void ShowStepCommand(CCmdUI* pCmdUI, const char* verb, const CEditStep* step, const char* key)
+void ShowStepCommand(CCmdUI* pCmdUI, UINT verbId, const CEditStep* step, const char* key)
 {
     pCmdUI->Enable(step != nullptr);
-    std::string text = verb;
+    std::string text = LoadResourceString(verbId);
     if (step)
         text += " " + LoadResourceString(step->NameId());
     pCmdUI->SetText((text + "\t" + key).c_str());
@@ -184,10 +184,10 @@ void ShowStepCommand(CCmdUI* pCmdUI, const char* verb, const CEditStep* step, co
 
 void CListDocument::OnUpdateEditUndo(CCmdUI* pCmdUI)
 {
-    ShowStepCommand(pCmdUI, "&Undo", m_history.NextUndo(), "Ctrl+Z");
+    ShowStepCommand(pCmdUI, IDS_UNDO_COMMAND, m_history.NextUndo(), "Ctrl+Z");
 }
 
 void CListDocument::OnUpdateEditRedo(CCmdUI* pCmdUI)
 {
-    ShowStepCommand(pCmdUI, "&Redo", m_history.NextRedo(), "Ctrl+Y");
+    ShowStepCommand(pCmdUI, IDS_REDO_COMMAND, m_history.NextRedo(), "Ctrl+Y");
 }

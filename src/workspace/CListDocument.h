@@ -87,7 +87,7 @@ private:
     void OnUpdateEditRedo(CCmdUI* pCmdUI);
 
     CListManager m_listManager;
-    CEditHistory m_history;                      // the steps that Undo and Redo walk
+    CEditHistory m_history;   // the steps that Undo and Redo walk
     CEditDisplay* m_pDisplay = nullptr;
     std::string m_strPathName;                   // full path of the current list file
     std::string m_strFileName = "Default.vtl";   // name shown in the title

@@ -15,6 +15,7 @@
 #include "CRecoveryOffer.h"
 #include "CWinApp.h"
 #include "CWorkspaceView.h"
+#include "CommandSupport.h"
 #include "resource.h"
 
 #include <cstring>
@@ -25,18 +26,16 @@ const char kDefaultExt[] = "vtl";
 const DWORD kOpenFlags =
     OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | CFileDialogS::kSecuredFlag;
 const DWORD kSaveFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | CFileDialogS::kSecuredFlag;
-const char kSaveFilter[] = "Vantrace settings files (*.vtl)|*.vtl||";
-const char kFileError[] = "File Error";
-const char kSaveFile[] = "Save File";
 
 std::string UntitledName()
 {
-    return std::string("Untitled") + kListExt;
+    return LoadResourceString(IDS_UNTITLED) + kListExt;
 }
 
-std::string OpenFilter()
+// A message box owned by the workspace, its caption from the string table.
+int Ask(HWND owner, const std::string& text, UINT captionId, UINT style)
 {
-    return std::string("Vantrace settings files (*") + kListExt + ")|*" + kListExt + "||";
+    return ShowMessageBox(owner, text.c_str(), LoadResourceString(captionId).c_str(), style);
 }
 
 bool IsListExtension(const std::string& ext)
@@ -61,7 +60,7 @@ std::string WithListExtension(const std::string& path, const std::string& ext)
 
 int ShowMissingFile(HWND owner, const std::string& path)
 {
-    return ShowMessageBox(owner, ("Cannot find file " + path).c_str(), kFileError, MB_OK | MB_ICONINFORMATION);
+    return Ask(owner, TextWith(IDS_CANNOT_FIND_FILE, path), IDS_CAPTION_FILE_ERROR, MB_OK | MB_ICONINFORMATION);
 }
 
 bool FileExists(const std::string& path)
@@ -72,14 +71,12 @@ bool FileExists(const std::string& path)
 // The question the Save As dialog asks before it replaces a file; true for Yes.
 bool ConfirmReplace(HWND owner, const std::string& name)
 {
-    const std::string text = name + " already exists.\nDo you want to replace it?";
-    return ShowMessageBox(owner, text.c_str(), "Save As", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+    return Ask(owner, TextWith(IDS_REPLACE_FILE, name), IDS_CAPTION_SAVE_AS, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 void ShowWriteFailure(HWND owner)
 {
-    ShowMessageBox(owner, "Unable to write to file. Please ensure file is not read only.", kAppCaption,
-                   MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(owner, LoadResourceString(IDS_WRITE_FAILED).c_str(), kAppCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // A string-table text with its one %s replaced by name.
@@ -94,8 +91,7 @@ std::string WithName(UINT id, const std::string& name)
 
 void ShowUnreadable(HWND owner, const std::string& path)
 {
-    ShowMessageBox(owner, ("Cannot read file " + path + ". It is damaged or not a Vantrace file.").c_str(), kFileError,
-                   MB_OK | MB_ICONEXCLAMATION);
+    Ask(owner, TextWith(IDS_UNREADABLE_LIST, path), IDS_CAPTION_FILE_ERROR, MB_OK | MB_ICONEXCLAMATION);
 }
 }   // namespace
 
@@ -159,8 +155,8 @@ bool CListFiles::OfferSaveFirst()
 {
     if (!m_document.IsModified())
         return true;
-    const std::string text = m_document.FileName() + " has changed. Do you want to save changes?";
-    if (ShowMessageBox(m_view.m_hWnd, text.c_str(), kSaveFile, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const std::string text = TextWith(IDS_SAVE_CHANGED, m_document.FileName());
+    if (Ask(m_view.m_hWnd, text, IDS_CAPTION_SAVE_FILE, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return true;
     return SaveList();
 }
@@ -187,7 +183,7 @@ void CListFiles::OpenListFile(int index)
     std::string path = m_document.PathName();
     std::string name = m_document.FileName();
     if (index == -1) {
-        const std::string filter = OpenFilter();
+        const std::string filter = LoadResourceString(IDS_LIST_FILTER);
         for (;;) {
             CFileDialogS dialog(TRUE, kDefaultExt, nullptr, kOpenFlags, filter.c_str(), nullptr);
             if (dialog.DoModal() != IDOK)
@@ -196,8 +192,7 @@ void CListFiles::OpenListFile(int index)
             name = dialog.GetFileName();
             if (IsListExtension(dialog.GetFileExt()))
                 break;
-            const std::string text = path + " is not a valid Vantrace file. Please select a valid Vantrace file";
-            ShowMessageBox(m_view.m_hWnd, text.c_str(), kFileError, MB_OK | MB_ICONINFORMATION);
+            Ask(m_view.m_hWnd, TextWith(IDS_NOT_A_LIST_FILE, path), IDS_CAPTION_FILE_ERROR, MB_OK | MB_ICONINFORMATION);
         }
     }
     // The names change only once the file is there, so a later Save cannot write the list
@@ -238,8 +233,7 @@ bool CListFiles::OpenRecentFile(int index)
         return false;
     }
     if (path.empty() || name.empty()) {
-        const std::string text = "Unable to open file " + name + " from recent file list, please try File->Open";
-        ShowMessageBox(m_view.m_hWnd, text.c_str(), kFileError, MB_OK | MB_ICONHAND);
+        Ask(m_view.m_hWnd, TextWith(IDS_RECENT_FILE_FAILED, name), IDS_CAPTION_FILE_ERROR, MB_OK | MB_ICONHAND);
         return false;
     }
     m_document.SetFileName(name);
@@ -288,10 +282,11 @@ bool CListFiles::ConfirmReplaceChanged(bool& saved)
 bool CListFiles::SaveListAs()
 {
     m_document.SetSaveCancelled(false);
+    const std::string filter = LoadResourceString(IDS_LIST_FILTER);
     std::string path;
     std::string name;
     for (;;) {
-        CFileDialogS dialog(FALSE, kDefaultExt, nullptr, kSaveFlags, kSaveFilter, nullptr);
+        CFileDialogS dialog(FALSE, kDefaultExt, nullptr, kSaveFlags, filter.c_str(), nullptr);
         if (dialog.DoModal() != IDOK) {
             m_document.SetSaveCancelled(true);
             return false;
@@ -351,9 +346,9 @@ void CListFiles::LoadLastFile()
 bool CListFiles::PromptSaveChanges(bool noCancel)
 {
     m_document.SetSaveCancelled(false);
-    const std::string text = "Save changes to " + m_document.FileName() + "?";
+    const std::string text = TextWith(IDS_SAVE_CHANGES_TO, m_document.FileName());
     const UINT buttons = noCancel ? MB_YESNO : MB_YESNOCANCEL;
-    switch (ShowMessageBox(m_view.m_hWnd, text.c_str(), kSaveFile, buttons | MB_ICONQUESTION)) {
+    switch (Ask(m_view.m_hWnd, text, IDS_CAPTION_SAVE_FILE, buttons | MB_ICONQUESTION)) {
     case IDYES:
         return SaveList();
     case IDNO:

@@ -24,9 +24,6 @@
 #include <set>
 
 namespace {
-const char kFileError[] = "File Error";
-const char kTableFilter[] = "Chromatogram tables (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|All files (*.*)|*.*||";
-const char kCsvFilter[] = "CSV files (*.csv)|*.csv||";
 const DWORD kImportFlags = 0x1081808;    // explorer, file and path must exist, no folder change; secured
 const DWORD kExportFlags = 0x1000006;    // hide read-only, confirm overwrite; secured
 const size_t kImportLimit = 64u << 20;   // a chromatogram table is far smaller
@@ -68,13 +65,15 @@ const MessageMap* CTransferCommands::GetThisMessageMap()
 {
     using T = CTransferCommands;
     static const MsgEntry entries[] = {
+        // The clipboard.
         msg::Command<&T::OnEditCopy>(ID_EDIT_COPY),
         msg::Command<&T::OnCopyAllChromatograms>(ID_EDIT_COPY_ALL),
         msg::Command<&T::OnEditPaste>(ID_EDIT_PASTE),
-        msg::Command<&T::OnFileImport>(ID_FILE_IMPORT),
-        msg::Command<&T::OnFileExport>(ID_FILE_EXPORT),
         msg::Update<&T::OnUpdateCopy>(ID_EDIT_COPY),
         msg::Update<&T::OnUpdateCopyAll>(ID_EDIT_COPY_ALL),
+        // Files.
+        msg::Command<&T::OnFileImport>(ID_FILE_IMPORT),
+        msg::Command<&T::OnFileExport>(ID_FILE_EXPORT),
     };
     static const MessageMap map = MakeMessageMap(&CCmdTarget::GetThisMessageMap, entries);
     return &map;
@@ -86,7 +85,7 @@ CTransferCommands::CTransferCommands(CListDocument& document, CWorkspaceView& vi
 
 void CTransferCommands::OnEditCopy()
 {
-        DWORD groupId = 0;
+    DWORD groupId = 0;
     int row = 0;
     DWORD chroId = 0;
     CChromatogramData record;
@@ -94,7 +93,7 @@ void CTransferCommands::OnEditCopy()
     if (!SelectedChroOrNote(m_view.ChroList(), row, chroId))
         return;
     if (!m_document.Manager().GetChromatogram(groupId, chroId, record)) {
-        ShowNote("Please select a chromatogram");
+        ShowNote(IDS_SELECT_CHROMATOGRAM);
         return;
     }
     CTransferClipboard::Put(m_view.m_hWnd, {record});
@@ -102,7 +101,7 @@ void CTransferCommands::OnEditCopy()
 
 void CTransferCommands::OnCopyAllChromatograms()
 {
-        DWORD groupId = 0;
+    DWORD groupId = 0;
     if (!SelectedGroupOrNote(m_view.GroupList(), groupId))
         return;
     CTransferClipboard::Put(m_view.m_hWnd, GroupChromatograms(m_document.Manager(), groupId));
@@ -139,7 +138,7 @@ void CTransferCommands::OnEditPaste()
         table.hasGroupColumn = false;
     }
     if (table.rows.empty() && table.refused.empty()) {
-        ShowNote("The clipboard holds no chromatograms");
+        ShowNote(IDS_CLIPBOARD_HOLDS_NONE);
         return;
     }
     if (PreviewTransfer(LoadResourceString(IDS_PASTE_TITLE), table))
@@ -148,13 +147,14 @@ void CTransferCommands::OnEditPaste()
 
 void CTransferCommands::OnFileImport()
 {
-    CFileDialogS dialog(TRUE, "csv", nullptr, kImportFlags, kTableFilter, nullptr);
+    const std::string filter = LoadResourceString(IDS_TABLE_FILTER);
+    CFileDialogS dialog(TRUE, "csv", nullptr, kImportFlags, filter.c_str(), nullptr);
     if (dialog.DoModal() != IDOK)
         return;
     const std::string path = dialog.GetPathName();
     std::string bytes;
     if (!CReplacingFile::Read(path.c_str(), bytes, kImportLimit)) {
-        ShowNote(("Cannot read file " + path).c_str(), kFileError);
+        ShowNote(TextWith(IDS_CANNOT_READ_FILE, path), IDS_CAPTION_FILE_ERROR);
         return;
     }
     // A file that is not UTF-8 was written in the code page, as older spreadsheets save.
@@ -163,7 +163,7 @@ void CTransferCommands::OnFileImport()
     const CChroNameBox nameBox;
     STransferTable table = CChroTableReader::Read(bytes, ToolRules(nameBox));
     if (table.rows.empty() && table.refused.empty()) {
-        ShowNote("The file holds no chromatograms");
+        ShowNote(IDS_FILE_HOLDS_NONE);
         return;
     }
     DWORD groupId = 0;
@@ -204,7 +204,7 @@ bool CTransferCommands::PreviewTransfer(const std::string& title, const STransfe
 // defaultGroup.
 void CTransferCommands::AddTransferredRows(const std::vector<STransferRow>& rows, DWORD defaultGroup)
 {
-        const CListManager& manager = m_document.Manager();
+    const CListManager& manager = m_document.Manager();
     std::map<std::string, DWORD> groupByName;
     CGroupDataHelper group;
     DWORD id = 0;
@@ -259,7 +259,7 @@ void CTransferCommands::OnFileExport()
     int groups = 0;
     manager.GetNoGroups(groups);
     if (groups == 0) {
-        ShowNote("There are no groups to export");
+        ShowNote(IDS_NO_GROUPS_TO_EXPORT);
         return;
     }
     DWORD selectedGroup = 0;
@@ -267,7 +267,8 @@ void CTransferCommands::OnFileExport()
     choice.m_bGroupSelected = m_view.GroupList().GetSelectedItemData(selectedGroup) != FALSE;
     if (choice.DoModal() != IDOK)
         return;
-    CFileDialogS dialog(FALSE, "csv", nullptr, kExportFlags, kCsvFilter, nullptr);
+    const std::string filter = LoadResourceString(IDS_CSV_FILTER);
+    CFileDialogS dialog(FALSE, "csv", nullptr, kExportFlags, filter.c_str(), nullptr);
     if (dialog.DoModal() != IDOK)
         return;
     std::vector<SGroupRecords> records;
@@ -280,5 +281,5 @@ void CTransferCommands::OnFileExport()
     }
     const std::string text = kByteOrderMark + code_page::ToUtf8(CChroTableWriter::Csv(records, choice.m_bWholeList));
     if (!CReplacingFile::Write(dialog.GetPathName().c_str(), text))
-        ShowNote("Unable to write to file. Please ensure file is not read only.", kFileError);
+        ShowNote(IDS_WRITE_FAILED, IDS_CAPTION_FILE_ERROR);
 }

@@ -6,8 +6,10 @@
 #include "AppCaption.h"
 #include "resource.h"
 #include "CAppOptions.h"
+#include "CWinApp.h"
 #include "CommandSupport.h"
 #include "CFrameWnd.h"
+#include "DpiScale.h"
 
 #include <commctrl.h>
 
@@ -84,6 +86,7 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Create<&V::OnCreate>(),
         msg::Size<&V::OnSize>(),
         msg::Message<&V::OnPaint>(WM_PAINT),
+        msg::Message<&V::OnContextMenu>(WM_CONTEXTMENU),
         // What the two lists send about their selection and the Tab key; the command classes
         // take the rest.
         msg::Registered<&V::OnGroupUpdate>(&WM_GROUP_UPDATE),
@@ -110,6 +113,7 @@ void CWorkspaceView::SetStores(CAppOptions* options, CRecentFileList* recentFile
 {
     m_pOptions = options;
     m_launch.SetOptions(options);
+    m_chros.SetOptions(options);
     m_files.SetRecentFiles(recentFiles);
 }
 
@@ -117,8 +121,9 @@ bool CWorkspaceView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, bool bProbeOn
 {
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
         return true;
-    for (CCmdTarget* room : std::initializer_list<CCmdTarget*>{&m_document, &m_files, &m_groups, &m_chros, &m_transfer, &m_launch})
-        if (room->OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
+    for (CCmdTarget* target :
+         std::initializer_list<CCmdTarget*>{&m_document, &m_files, &m_groups, &m_chros, &m_transfer, &m_launch})
+        if (target->OnCmdMsg(nID, nCode, pCmdUI, bProbeOnly))
             return true;
     return false;
 }
@@ -127,8 +132,8 @@ bool CWorkspaceView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 {
     if (CWnd::OnWndMsg(message, wParam, lParam, pResult))
         return true;
-    for (CCmdTarget* room : std::initializer_list<CCmdTarget*>{&m_groups, &m_chros, &m_launch})
-        if (room->OnRegisteredMessage(message, wParam, lParam, pResult))
+    for (CCmdTarget* target : std::initializer_list<CCmdTarget*>{&m_groups, &m_chros, &m_launch})
+        if (target->OnRegisteredMessage(message, wParam, lParam, pResult))
             return true;
     return false;
 }
@@ -194,6 +199,35 @@ void CWorkspaceView::OnSize(UINT, int, int)
     chros.SetColumnWidths(colWidth);
 }
 
+// Shift+F10 or the menu key in a list opens the list's right-click menu at its selected row.
+LRESULT CWorkspaceView::OnContextMenu(WPARAM window, LPARAM point)
+{
+    const auto list = reinterpret_cast<HWND>(window);
+    const bool groups = list == m_groupList.m_hWnd;
+    if (point != -1 || (!groups && list != m_chroList.m_hWnd))
+        return Default();
+    const int row = static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    RECT rc{LVIR_LABEL, 0, 0, 0};
+    POINT at{0, 0};
+    if (row >= 0 && ::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rc)))
+        at = POINT{rc.left, rc.bottom};
+    ::ClientToScreen(list, &at);
+    ShowContextMenu(*this, groups ? kGroupContextPopup : kChroContextPopup, &at);
+    return 0;
+}
+
+void CWorkspaceView::SetDpi(UINT dpi)
+{
+    {
+        CListsLayout layout(m_groupList, m_chroList);
+        m_groupList.SetImageDpi(dpi);
+        m_chroList.SetImageDpi(dpi);
+    }
+    RECT client{};
+    GetClientRect(&client);
+    SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
 void CWorkspaceView::ApplyViewMode(bool mini)
 {
     CGroupListCtrl& groups = m_groupList;
@@ -210,9 +244,11 @@ void CWorkspaceView::ApplyViewMode(bool mini)
             // have laid the lists out before the first switch, and a list that still has both
             // columns must not gain a third.
             if (groups.GetHeaderItemCount() < 2)
-                groups.InsertColumn(1, "Comment", LVCFMT_LEFT, 75);
+                groups.InsertColumn(1, LoadResourceString(IDS_COLUMN_COMMENT).c_str(), LVCFMT_LEFT,
+                                   dpi::Scale(75, dpi::ForWindow(m_hWnd)));
             if (chros.GetHeaderItemCount() < 2)
-                chros.InsertColumn(1, "Description", LVCFMT_LEFT, 75);
+                chros.InsertColumn(1, LoadResourceString(IDS_COLUMN_DESCRIPTION).c_str(), LVCFMT_LEFT,
+                                  dpi::Scale(75, dpi::ForWindow(m_hWnd)));
         }
         groups.AutoSizeColumns();
         chros.AutoSizeColumns();

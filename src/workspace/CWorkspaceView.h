@@ -34,12 +34,14 @@ public:
     void UpdateTitle(bool modified);
     void IsModified(bool& modified) const;
     void ApplyViewMode(bool mini);
+    // The frame moved to a monitor of another DPI: the lists' images for it, the lists laid out again.
+    void SetDpi(UINT dpi);
     // Both lists after a load, with the rows the options remember selected.
     void ShowWithStoredSelection();
     void SyncChromatogramSelection();
     void FocusChromatogramList();
 
-    // The operations of the rooms, as the frame and the application call them.
+    // Launch and list-file operations, as the frame and the application call them.
     bool LaunchGroup(DWORD groupId) { return m_launch.LaunchGroup(groupId); }
     void LaunchForHost() { m_launch.LaunchForHost(); }
     void LoadLastFile() { m_files.LoadLastFile(); }
@@ -60,7 +62,7 @@ public:
     // A note in the frame's status bar.
     void SetStatusText(const std::string& text);
 
-    // The rooms and the windows.
+    // The document, the command classes and the two lists.
     CListDocument& Document() { return m_document; }
     CListFiles& Files() { return m_files; }
     CGroupCommands& Groups() { return m_groups; }
@@ -81,6 +83,7 @@ protected:
     int OnCreate(CREATESTRUCTA* cs);
     void OnSize(UINT type, int cx, int cy);
     LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnContextMenu(WPARAM window, LPARAM point);
     LRESULT OnGroupUpdate(WPARAM, LPARAM);
     LRESULT OnGroupSelected(WPARAM, LPARAM);
     LRESULT OnGroupTab(WPARAM, LPARAM);

@@ -168,6 +168,9 @@ TEST_F(GroupListTest, ClickOnAnUncheckedBoxMovesTheCheck)
     DWORD data = 0;
     EXPECT_TRUE(m_list.GetFirstCheckedItemData(data));
     EXPECT_EQ(data, 200u);
+    m_list.SelectItem(2);
+    ui::PressKey(m_list, VK_SPACE);   // the keyboard's press on the selected row's box
+    EXPECT_EQ(Checks(m_list), (Marks{false, false, true}));
 }
 
 TEST_F(GroupListTest, ClickOnTheCheckedBoxIsRefusedWithAMessage)

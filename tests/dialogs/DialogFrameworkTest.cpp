@@ -1,14 +1,10 @@
-// The framework's modal dialog: owner, data exchange, OK and Cancel, and the numbers read
-// from the dialogs' edit boxes.
+// The framework's modal dialog: owner, data exchange, OK and Cancel.
 #include "CDialog.h"
 #include "CWinApp.h"
 #include "DialogDriver.h"
-#include "LeadingDigits.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
-
-#include <climits>
 
 namespace {
 // A dialog on the group template that exchanges two texts and checks the name's length.
@@ -104,31 +100,5 @@ TEST(DialogFramework, MissingTemplateFails)
 {
     CDialog dlg(4321);
     EXPECT_EQ(-1, dlg.DoModal());
-}
-
-TEST(LeadingDigits, NumberIsTheLeadingDigitsAndSaturates)
-{
-    EXPECT_EQ(0, LeadingNumber(""));
-    EXPECT_EQ(0, LeadingNumber("x12"));
-    EXPECT_EQ(0, LeadingNumber("-5"));
-    EXPECT_EQ(12, LeadingNumber("12.75"));
-    EXPECT_EQ(7, LeadingNumber("007"));
-    EXPECT_EQ(INT_MAX, LeadingNumber("2147483647"));
-    EXPECT_EQ(INT_MAX, LeadingNumber("2147483648"));
-    EXPECT_EQ(INT_MAX, LeadingNumber("99999999999999999999999999"));
-    EXPECT_EQ(214748364, LeadingNumber("214748364x9"));
-}
-
-TEST(LeadingDigits, ComparisonIsExactForAnyLength)
-{
-    EXPECT_LT(CompareLeadingNumbers("", "5"), 0);
-    EXPECT_EQ(CompareLeadingNumbers("", "0"), 0);
-    EXPECT_EQ(CompareLeadingNumbers("1.2", "1.8"), 0);
-    EXPECT_GT(CompareLeadingNumbers("10", "5"), 0);
-    EXPECT_GT(CompareLeadingNumbers("99999999999999999999", "5"), 0);
-    EXPECT_LT(CompareLeadingNumbers("99999999999999999998", "99999999999999999999"), 0);
-    EXPECT_LT(CompareLeadingNumbers("99999999999999999999", "199999999999999999999"), 0);
-    EXPECT_EQ(CompareLeadingNumbers("000123", "123.9"), 0);
-    EXPECT_GT(CompareLeadingNumbers("00012", "9"), 0);
 }
 }   // namespace

@@ -67,10 +67,10 @@ class WindowSettingsTest : public regtest::RegistryTest {
 protected:
     WindowSettingsTest() : RegistryTest({kSettings}) {}
 
-    WINDOWPLACEMENT Load(const char* mode)
+    WINDOWPLACEMENT Load(const char* mode, UINT dpi = 0)
     {
         WINDOWPLACEMENT placement{};
-        m_settings.LoadPlacement(placement, mode);
+        m_settings.LoadPlacement(placement, mode, dpi);
         return placement;
     }
 
@@ -130,6 +130,13 @@ TEST_F(WindowSettingsTest, SavedPlacementIsWrittenAsTenNumbersAndLoadedBack)
     EXPECT_EQ(loaded.ptMaxPosition.x, 3);
     EXPECT_EQ(loaded.ptMaxPosition.y, 4);
     ExpectRect(loaded.rcNormalPosition, saved.rcNormalPosition);
+    ExpectRect(Load(kViewModeNormal, 192).rcNormalPosition, saved.rcNormalPosition);   // stored without its DPI
+}
+
+TEST_F(WindowSettingsTest, PlacementTakenAt96DpiIsTwiceAsLargeAt192)
+{
+    m_settings.SavePlacement(Placement(SW_SHOW, RECT{100, 50, 500, 350}), kViewModeNormal, 96);
+    ExpectRect(Load(kViewModeNormal, 192).rcNormalPosition, RECT{100, 50, 900, 650});
 }
 
 TEST_F(WindowSettingsTest, StoredShowCommandAloneTakesTheTableDefaultsForTheRest)

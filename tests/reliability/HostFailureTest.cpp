@@ -5,6 +5,7 @@
 #include "SampleLists.h"
 #include "ToolList.h"
 #include "ToolProcess.h"
+#include "FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ std::string LogPath()
 std::vector<std::string> Lines(const std::string& path)
 {
     std::string bytes;
-    SampleLists::ReadFileBytes(path, bytes);
+    ReadBytes(path, bytes);
     std::vector<std::string> lines;
     std::istringstream in(bytes);
     for (std::string line; std::getline(in, line);) {

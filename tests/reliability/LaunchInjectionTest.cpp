@@ -3,6 +3,7 @@
 #include "CGroupLaunch.h"
 #include "SampleLists.h"
 #include "TestHostWindow.h"
+#include "FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -185,7 +186,7 @@ TEST_F(LaunchInjection, AHostileListReadFromAFileSendsTheSameCommands)
     char path[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
     GetTempFileNameA(folder, "vti", 0, path);
-    ASSERT_TRUE(SampleLists::WriteFileBytes(path, bytes));
+    ASSERT_TRUE(WriteBytes(path, bytes));
     CListManager loaded;
     ASSERT_TRUE(loaded.Load(path));
     DeleteFileA(path);

@@ -2,6 +2,7 @@
 // through the list manager under Windows: seeds load and round-trip, the rest load whole or
 // fail cleanly.
 #include "SampleLists.h"
+#include "FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ bool RoundTrips(const CListManager& lists)
     GetTempFileNameA(folder, "vtr", 0, path);
     CListManager again;
     std::string rewritten;
-    const bool ok = SampleLists::WriteFileBytes(path, written) && again.Load(path)
+    const bool ok = WriteBytes(path, written) && again.Load(path)
                     && SampleLists::FileBytes(again, rewritten) && rewritten == written;
     DeleteFileA(path);
     return ok;
@@ -88,9 +89,9 @@ TEST(ListFileInputs, EveryCutOfASeedFileIsRefused)
     int cuts = 0;
     for (const std::string& seed : FilesIn(VT_FUZZ_DIR "\\corpus")) {
         std::string bytes;
-        ASSERT_TRUE(SampleLists::ReadFileBytes(seed, bytes));
+        ASSERT_TRUE(ReadBytes(seed, bytes));
         for (size_t length = 0; length < bytes.size(); ++length, ++cuts) {
-            ASSERT_TRUE(SampleLists::WriteFileBytes(path, bytes.substr(0, length)));
+            ASSERT_TRUE(WriteBytes(path, bytes.substr(0, length)));
             CListManager lists;
             EXPECT_FALSE(lists.Load(path)) << seed << " cut to " << length;
             EXPECT_EQ(Groups(lists), 0);

@@ -3,6 +3,7 @@
 #include "Registry.h"
 #include "SampleLists.h"
 #include "ToolProcess.h"
+#include "FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ const WPARAM kKinds[] = {1, 4, 0, 2, 4, 5, 1, 0xFFFF, 4, static_cast<WPARAM>(-1)
 size_t CountLines(const std::string& path)
 {
     std::string bytes;
-    SampleLists::ReadFileBytes(path, bytes);
+    ReadBytes(path, bytes);
     size_t lines = 0;
     for (char c : bytes)
         lines += c == '\n';

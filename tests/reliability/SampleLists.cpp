@@ -1,9 +1,8 @@
 #include "SampleLists.h"
 
-#include <windows.h>
+#include "FileBytes.h"
 
-#include <fstream>
-#include <iterator>
+#include <windows.h>
 
 namespace SampleLists {
 
@@ -39,24 +38,9 @@ bool FileBytes(const CListManager& lists, std::string& bytes)
     char path[MAX_PATH];
     if (!GetTempPathA(sizeof folder, folder) || !GetTempFileNameA(folder, "vts", 0, path))
         return false;
-    const bool ok = lists.Save(path) && ReadFileBytes(path, bytes);
+    const bool ok = lists.Save(path) && ReadBytes(path, bytes);
     DeleteFileA(path);
     return ok;
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
-}
-
-bool WriteFileBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
-}
 }   // namespace SampleLists

@@ -11,6 +11,4 @@ namespace SampleLists {
 void Build(CListManager& lists, int seed, int groups, int chrosPerGroup);
 // The bytes a save of the list writes, through a file in the temporary folder.
 bool FileBytes(const CListManager& lists, std::string& bytes);
-bool ReadFileBytes(const std::string& path, std::string& bytes);
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
 }   // namespace SampleLists

@@ -6,6 +6,8 @@
 #include "CRecoveryStore.h"
 #include "ChildProcess.h"
 #include "SampleLists.h"
+#include "FileBytes.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,46 +19,6 @@
 namespace {
 const int kGroups = 300;
 const int kChros = 30;
-
-// A fresh folder for one test, removed with what it holds.
-class Folder {
-public:
-    Folder()
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        m_path = std::string(temp) + "vtrel" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(s_count++);
-        CreateDirectoryA(m_path.c_str(), nullptr);
-    }
-    ~Folder()
-    {
-        for (const std::string& name : Files()) {
-            SetFileAttributesA(Path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(Path(name).c_str());
-        }
-        RemoveDirectoryA(m_path.c_str());
-    }
-    std::string Path(const std::string& name) const { return m_path + "\\" + name; }
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE find = FindFirstFileA(Path("*").c_str(), &found);
-        if (find == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(found.cFileName);
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-        return names;
-    }
-
-private:
-    static int s_count;
-    std::string m_path;
-};
-int Folder::s_count = 0;
 
 std::string Bytes(int seed, int groups, int chros)
 {
@@ -84,7 +46,7 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
     ASSERT_NE(first, second);
 
     // The span the kill moments cover: about two saves of the large list, timed here.
-    Folder timing;
+    TempFolder timing;
     CListManager large;
     SampleLists::Build(large, 1, kGroups, kChros);
     const DWORD start = GetTickCount();
@@ -94,17 +56,17 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
 
     // One folder; the kills go to two targets by turns, beside a temporary file that is not
     // the tool's (named as the system's temporary files are).
-    Folder folder;
+    TempFolder folder;
     const std::string targets[2] = {folder.Path("list.vtl"), folder.Path("other.vtl")};
     const std::string foreign = folder.Path("vtl1A2B.tmp");
-    ASSERT_TRUE(SampleLists::WriteFileBytes(foreign, "not ours"));
+    ASSERT_TRUE(WriteBytes(foreign, "not ours"));
     const int kills = KillCount();
     int keptOld = 0;
     int keptNew = 0;
     int left[2] = {0, 0};
     for (int i = 0; i < kills; ++i) {
         const std::string& path = targets[i % 2];
-        ASSERT_TRUE(SampleLists::WriteFileBytes(path, old));
+        ASSERT_TRUE(WriteBytes(path, old));
         const size_t filesBefore = folder.Files().size();
         NamedEvent ready("vtrel.save");
         ChildProcess child;
@@ -115,7 +77,7 @@ TEST(SaveUnderFaults, AKilledSaveLeavesTheOldOrTheNewFileWhole)
         ASSERT_TRUE(child.Kill());
 
         std::string now;
-        ASSERT_TRUE(SampleLists::ReadFileBytes(path, now)) << "kill " << i << ": the list file is missing";
+        ASSERT_TRUE(ReadBytes(path, now)) << "kill " << i << ": the list file is missing";
         ASSERT_TRUE(now == old || now == first || now == second)
             << "kill " << i << " after " << span * i / kills << " ms: " << now.size() << " bytes, neither file";
         CListManager loaded;
@@ -141,23 +103,23 @@ TEST(SaveUnderFaults, ARefusedSaveLeavesTheOldFileAndReturnsFalse)
     SampleLists::Build(lists, 1, 50, 5);
     std::string now;
 
-    Folder readOnly;
+    TempFolder readOnly;
     const std::string locked = readOnly.Path("locked.vtl");
-    ASSERT_TRUE(SampleLists::WriteFileBytes(locked, old));
+    ASSERT_TRUE(WriteBytes(locked, old));
     ASSERT_TRUE(SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(lists.Save(locked.c_str()));
-    EXPECT_TRUE(SampleLists::ReadFileBytes(locked, now) && now == old) << "read-only target changed";
+    EXPECT_TRUE(ReadBytes(locked, now) && now == old) << "read-only target changed";
     EXPECT_EQ(readOnly.Files().size(), 1u) << "a temporary file was left";
 
-    Folder parent;
+    TempFolder parent;
     const std::string missing = parent.Path("no such folder\\list.vtl");
     EXPECT_FALSE(lists.Save(missing.c_str()));
     EXPECT_EQ(GetFileAttributesA(parent.Path("no such folder").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(parent.Files().empty());
 
-    Folder held;
+    TempFolder held;
     const std::string busy = held.Path("busy.vtl");
-    ASSERT_TRUE(SampleLists::WriteFileBytes(busy, old));
+    ASSERT_TRUE(WriteBytes(busy, old));
     NamedEvent ready("vtrel.hold");
     NamedEvent release("vtrel.release");
     ChildProcess holder;
@@ -168,12 +130,12 @@ TEST(SaveUnderFaults, ARefusedSaveLeavesTheOldFileAndReturnsFalse)
     DWORD exitCode = 1;
     ASSERT_TRUE(holder.Wait(30000, exitCode));
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_TRUE(SampleLists::ReadFileBytes(busy, now) && now == old) << "file held by another process changed";
+    EXPECT_TRUE(ReadBytes(busy, now) && now == old) << "file held by another process changed";
     EXPECT_EQ(held.Files().size(), 1u) << "a temporary file was left";
 
     // Once the other process lets go, the same save goes through.
     EXPECT_TRUE(lists.Save(busy.c_str()));
-    EXPECT_TRUE(SampleLists::ReadFileBytes(busy, now) && now != old);
+    EXPECT_TRUE(ReadBytes(busy, now) && now != old);
 }
 
 namespace {
@@ -185,18 +147,18 @@ std::string ListBytes(const CListManager& list)
 }
 
 // Writes the recovery file of a process (id, start) into folder.
-std::string WriteFor(const Folder& folder, DWORD id, std::uint64_t start, std::uint64_t time, const CListManager& list)
+std::string WriteFor(const TempFolder& folder, DWORD id, std::uint64_t start, std::uint64_t time, const CListManager& list)
 {
     std::string bytes;
     CRecoveryStore::Compose({"C:\\a\tb\\list.vtl", "list.vtl", id, start, time}, list, bytes);
-    EXPECT_TRUE(SampleLists::WriteFileBytes(folder.Path(CRecoveryStore::FileName(id, start)), bytes));
+    EXPECT_TRUE(WriteBytes(folder.Path(CRecoveryStore::FileName(id, start)), bytes));
     return folder.Path(CRecoveryStore::FileName(id, start));
 }
 }   // namespace
 
 TEST(RecoveryFiles, ReadBackWholeOrRefusedAndOfferedOnlyForEndedProcessesNewestFirst)
 {
-    Folder folder;
+    TempFolder folder;
     CRecoveryStore store(folder.Path(""));
     CListManager list;
     SampleLists::Build(list, 3, 20, 4);
@@ -218,11 +180,11 @@ TEST(RecoveryFiles, ReadBackWholeOrRefusedAndOfferedOnlyForEndedProcessesNewestF
 
     // A file cut short, or with a header byte changed, is refused and leaves nothing loaded.
     std::string whole;
-    ASSERT_TRUE(SampleLists::ReadFileBytes(gone, whole));
+    ASSERT_TRUE(ReadBytes(gone, whole));
     std::string changed = whole;
     changed[changed.find("PROCESS") + 8] = 'x';
     for (const std::string& damaged : {whole.substr(0, 40), whole.substr(0, whole.size() - 1), changed}) {
-        ASSERT_TRUE(SampleLists::WriteFileBytes(gone, damaged));
+        ASSERT_TRUE(WriteBytes(gone, damaged));
         int groups = -1;
         EXPECT_FALSE(CRecoveryStore::Read(gone, header, loaded));
         EXPECT_TRUE(loaded.GetNoGroups(groups) && groups == 0);
@@ -239,7 +201,7 @@ TEST(RecoveryFiles, AKilledRecoveryWriteLeavesAWholeListOrNone)
     SampleLists::Build(lists[0], 1, 300, 30);
     SampleLists::Build(lists[1], 2, 300, 30);
     const std::string expected[2] = {ListBytes(lists[0]), ListBytes(lists[1])};
-    Folder folder;
+    TempFolder folder;
     const CRecoveryStore store(folder.Path(""));
     // The kill moments cover about three snapshots and writes of the list, timed here.
     std::string bytes;
@@ -250,8 +212,7 @@ TEST(RecoveryFiles, AKilledRecoveryWriteLeavesAWholeListOrNone)
     }
     const DWORD span = GetTickCount() - start + 10;
 
-    std::string path = folder.Path("");
-    path.pop_back();   // a backslash before the closing quote would escape it
+    const std::string& path = folder.Folder();
     int whole = 0;
     int none = 0;
     for (int i = 0; i < kills; ++i) {
@@ -285,14 +246,14 @@ TEST(RecoveryFiles, AKilledRecoveryWriteLeavesAWholeListOrNone)
 // Same size and time but other bytes: only the deep look sees it; a file gone has nothing to replace.
 TEST(FileStamp, TellsAChangeOfTheSameSizeAndTimeOnlyByItsBytes)
 {
-    Folder folder;
+    TempFolder folder;
     const std::string path = folder.Path("list.vtl");
-    ASSERT_TRUE(SampleLists::WriteFileBytes(path, "first content"));
+    ASSERT_TRUE(WriteBytes(path, "first content"));
     CFileStamp stamp;
     ASSERT_TRUE(stamp.Take(path));
     WIN32_FILE_ATTRIBUTE_DATA before{};
     ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &before));
-    ASSERT_TRUE(SampleLists::WriteFileBytes(path, "other content"));
+    ASSERT_TRUE(WriteBytes(path, "other content"));
     HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &before.ftLastWriteTime) && CloseHandle(file));
     EXPECT_FALSE(stamp.Changed(path, false));

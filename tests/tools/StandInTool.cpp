@@ -1,4 +1,4 @@
-// A stand-in for the tool, until the real one exists: a "Vantrace" window that signals
+// A stand-in for the tool in the host simulator's tests: a "Vantrace" window that signals
 // its start-up and obeys the host's command message (launch sends one display command,
 // close ends the process). With VT_STAND_IN_SILENT set it never signals.
 #include "CChroDisplayLink.h"

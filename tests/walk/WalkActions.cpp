@@ -195,9 +195,7 @@ void RunMove(Step& s, bool up)
 
 int WeightSpace(Step& s)
 {
-    if (ChroRows(s) > 0)
-        return 5;
-    return kAvoidSpaceInEmptyChroList ? 0 : 1;
+    return ChroRows(s) > 0 ? 5 : 1;
 }
 
 void RunSpace(Step& s)
@@ -260,9 +258,7 @@ void RunAddGroup(Step& s)
 
 int WeightEditGroup(Step& s)
 {
-    if (GroupRows(s) == 0)
-        return 0;
-    return s.Group() < 0 && kAvoidEditGroupWithoutSelection ? 0 : 4;
+    return GroupRows(s) == 0 ? 0 : 4;
 }
 
 void RunEditGroup(Step& s)
@@ -292,9 +288,6 @@ void RunEditGroup(Step& s)
 int WeightDuplicateGroup(Step& s)
 {
     if (GroupRows(s) == 0 || GroupRows(s) >= kMaxGroups)
-        return 0;
-    const GroupModel* group = s.SelectedGroup();
-    if (group && group->checked && kAvoidDuplicateOfCheckedGroup)
         return 0;
     return 3;
 }

@@ -12,15 +12,6 @@
 #include <vector>
 
 namespace walk {
-// Faults that other branches are mending now: the walk steers around the sequences that
-// show them until the mends land. Each switch names the fault it avoids.
-// 8: Space in an empty chromatogram list marks the list modified.
-constexpr bool kAvoidSpaceInEmptyChroList = false;
-// 11: duplicating the checked group gives two checked groups.
-constexpr bool kAvoidDuplicateOfCheckedGroup = false;
-// 12: Edit Group with no group selected marks the list modified.
-constexpr bool kAvoidEditGroupWithoutSelection = false;
-
 // A random source that gives the same numbers for a seed on every library.
 class Rng {
 public:

@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <atomic>
-#include <fstream>
 #include <iterator>
 #include <thread>
 
@@ -232,31 +231,5 @@ bool WalkDriver::LoadFile(const std::string& path, ListData& list)
         return false;
     list = FromManager(manager);
     return true;
-}
-
-std::string WalkDriver::ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-ui::DialogAnswerer::Action TypeFileName(const std::string& path)
-{
-    return [path](HWND dialog) {
-        HWND edit = nullptr;
-        EnumChildWindows(
-            dialog,
-            [](HWND child, LPARAM lParam) -> BOOL {
-                char cls[32] = {};
-                GetClassNameA(child, cls, sizeof cls);
-                if (_stricmp(cls, "Edit") == 0 && GetDlgCtrlID(child) == 0x47C) {
-                    *reinterpret_cast<HWND*>(lParam) = child;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&edit));
-        SetWindowTextA(edit, path.c_str());
-    };
 }
 }   // namespace walk

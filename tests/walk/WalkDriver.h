@@ -54,14 +54,10 @@ public:
     // A list file's content; false when it cannot be read.
     static bool LoadFile(const std::string& path, ListData& list);
     static ListData FromManager(const CListManager& manager);
-    static std::string ReadBytes(const std::string& path);
     std::string PathOf(const std::string& name) const { return m_folder + "\\" + name; }
 
 private:
     CWorkspaceTestFrame& m_frame;
     std::string m_folder;
 };
-
-// Types a path into a file dialog's name box.
-ui::DialogAnswerer::Action TypeFileName(const std::string& path);
 }   // namespace walk

@@ -6,6 +6,7 @@
 #include "CWorkspaceView.h"
 #include "WalkAnswers.h"
 #include "resource.h"
+#include "FileBytes.h"
 
 #include <iterator>
 
@@ -23,7 +24,7 @@ void ExpectSave(Step& s, std::vector<Window>& windows, bool& cancelled)
     if (m.fileName == "Untitled.vtl" || m.pathName.empty()) {
         const std::string name = "walk" + std::to_string(s.number) + ".vtl";
         const std::string path = s.ui.PathOf(name);
-        windows.push_back({"Save As", IDOK, TypeFileName(path), ""});
+        windows.push_back({"Save As", IDOK, ui::TypeFileName(path), ""});
         m.Saved(path, name);
     } else {
         m.Saved(m.pathName, m.fileName);
@@ -97,7 +98,7 @@ void RunSaveAs(Step& s)
     const std::string name = "walk" + std::to_string(s.number) + ".vtl";
     const std::string path = s.ui.PathOf(name);
     s.did = "to " + name;
-    s.problem = s.ui.Run({{"Save As", IDOK, TypeFileName(path), ""}}, [&] { s.ui.Command(ID_FILE_SAVE_AS); });
+    s.problem = s.ui.Run({{"Save As", IDOK, ui::TypeFileName(path), ""}}, [&] { s.ui.Command(ID_FILE_SAVE_AS); });
     s.expected.Saved(path, name);
     CheckSavedFile(s);
 }
@@ -111,12 +112,12 @@ int WeightFailedSave(Step& s)
 void RunFailedSave(Step& s)
 {
     const std::string path = s.expected.pathName;
-    const std::string before = WalkDriver::ReadBytes(path);
+    const std::string before = ReadBytes(path);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     s.did = "to read-only " + s.expected.fileName;
     s.problem = s.ui.Run({{"Vantrace", IDOK, {}, kWriteFailure}}, [&] { s.ui.Command(ID_FILE_SAVE); });
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (WalkDriver::ReadBytes(path) != before)
+    if (ReadBytes(path) != before)
         s.problem += "the failed save changed " + path + "\n";
 }
 
@@ -145,7 +146,7 @@ void RunOpen(Step& s)
     std::advance(file, s.rng.Below(static_cast<int>(s.expected.files.size())));
     const std::string path = file->first;
     if (first != SaveFirst::Stopped)   // a stopped command opens no Open dialog
-        windows.push_back({"Open", cancel ? IDCANCEL : IDOK, cancel ? nullptr : TypeFileName(path), ""});
+        windows.push_back({"Open", cancel ? IDCANCEL : IDOK, cancel ? nullptr : ui::TypeFileName(path), ""});
     s.did += cancel ? "cancelled" : path.substr(path.find_last_of('\\') + 1);
     s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_OPEN); });
     if (first == SaveFirst::Saved)

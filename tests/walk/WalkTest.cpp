@@ -2,6 +2,7 @@
 // seed, the seeds that once found a fault, and a long walk on demand:
 //   VT_WALK_SEED=<seed> VT_WALK_STEPS=<steps> test_walk.exe --gtest_filter=Walk.Long
 #include "Pump.h"
+#include "TempFolder.h"
 #include "Walk.h"
 #include "WorkspaceFixture.h"
 
@@ -12,34 +13,19 @@
 namespace {
 class Walk : public WorkspaceFixture {
 protected:
-    void SetUp() override
-    {
-        WorkspaceFixture::SetUp();
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof temp, temp);
-        m_folder =
-            std::string(temp) + "vtwalk" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr));
-    }
-    void TearDown() override
-    {
-        RemoveFolder(m_folder);
-        WorkspaceFixture::TearDown();
-    }
     // A walk from a fresh, untitled list with Automate off, in an empty folder.
     std::string WalkFrom(std::uint64_t seed, int steps, int progressEvery = 0)
     {
-        RemoveFolder(m_folder);
-        CreateDirectoryA(m_folder.c_str(), nullptr);
+        m_folder.Clear();
         TestApp().GetOptions()->SetAutomate(false);
         View().Launch().ApplyAutomate();
         Manager().DeleteListContent();
         View().Files().NewList();
         ui::PumpPending();
-        walk::WalkDriver driver(m_frame, m_folder);
+        walk::WalkDriver driver(m_frame, m_folder.Folder());
         return walk::RunWalk(driver, seed, steps, progressEvery);
     }
-    std::string m_folder;
+    TempFolder m_folder;
 };
 
 TEST_F(Walk, Short)

@@ -1,6 +1,7 @@
 // Chromatogram commands on a real workspace: the real Chromatogram Details dialog and the
 // real message boxes are answered through their controls.
 #include "DialogAnswerer.h"
+#include "DialogDriver.h"
 #include "ListViewInput.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
@@ -87,7 +88,7 @@ TEST_F(ChroCommandsTest, DuplicateShowsTheSourceAsBasedOnAndAppendsTheCopyEvenUn
     std::string basedOn;
     ui::DialogAnswerer answerer;
     answerer.Expect("Duplicate chromatogram", IDOK, [&basedOn](HWND dialog) {
-        basedOn = ItemText(dialog, IDC_CHRO_BASED_ON);
+        basedOn = drive::Text(dialog, IDC_CHRO_BASED_ON);
         SetDlgItemTextA(dialog, IDC_CHRO_NAME, "");
     });
     ASSERT_EQ(Run(ID_CHRO_DUPLICATE, answerer).size(), 1u);
@@ -117,7 +118,7 @@ TEST_F(ChroCommandsTest, EditRenamesInPlaceAndKeepsTheRowSelected)
     std::string shownName;
     ui::DialogAnswerer answerer;
     answerer.Expect("Edit chromatogram details", IDOK, [&shownName](HWND dialog) {
-        shownName = ItemText(dialog, IDC_CHRO_NAME);
+        shownName = drive::Text(dialog, IDC_CHRO_NAME);
         SetDlgItemTextA(dialog, IDC_CHRO_NAME, "B2");
     });
     ASSERT_EQ(Run(ID_CHRO_EDIT, answerer).size(), 1u);

@@ -14,13 +14,13 @@
 
 namespace {
 const char kAddChro[] = "&Add Chromatogram...\tCtrl+H";
-const char kEditChro[] = "Edit...";
+const char kEditChro[] = "&Edit...";
 const char kDuplicateChro[] = "D&uplicate Chromatogram...";
-const char kMoveUp[] = "Move &Up\tShift+Up";
-const char kMoveDown[] = "Move &Down\tShift+Down";
+const char kMoveUp[] = "Move U&p\tShift+Up";
+const char kMoveDown[] = "Move Do&wn\tShift+Down";
 const char kDeleteChro[] = "&Delete Chromatogram \tDEL";
 const char kAddGroup[] = "Add &Group...\tCtrl+G";
-const char kEditGroup[] = "Edit Group...";
+const char kEditGroup[] = "&Edit Group...";
 const char kDuplicateGroup[] = "D&uplicate Group...";
 const char kMoveGroupUp[] = "Move Group U&p\tShift+Up";
 const char kMoveGroupDown[] = "Move Group Do&wn\tShift+Down";

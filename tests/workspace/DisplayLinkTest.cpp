@@ -28,7 +28,7 @@ std::string Built(const CChromatogramData& rec, const char* kind)
 }
 }   // namespace
 
-TEST(ChroDisplayLink, BuildsTheTraceSpecificationOfEveryType)
+TEST(ChroDisplayLink, BuildsTheTraceTextOfEveryType)
 {
     EXPECT_EQ(Built(Chromatogram(0, 1), "newwindow"), "app.command[chrodisplay:newwindow](TIC:1)");
     EXPECT_EQ(Built(Chromatogram(1, 2), "add"), "app.command[chrodisplay:add](BPI:2)");

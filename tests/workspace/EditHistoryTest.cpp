@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 CEditStep Check(DWORD group, bool before, bool after)
 {
@@ -34,6 +36,47 @@ TEST(EditStepTest, AStepTheListRefusesInPartChangesNothing)
     same.Add(CEditStep::SGroupCheck{group, true, true});
     same.Add(CEditStep::SGroupEdit{group, CGroupDataHelper(), CGroupDataHelper()});
     EXPECT_TRUE(same.IsEmpty());
+}
+
+// An import's step: rows into a group the list has and three new groups with rows. Undo
+// removes them all (the groups in one pass), Redo brings them back with their ids, and an
+// undo the list refuses in part changes nothing.
+TEST(EditStepTest, AnImportComesAndGoesWholeWithItsIds)
+{
+    CListManager list;
+    DWORD group = 0;
+    ASSERT_TRUE(list.AddGroup(CGroupDataHelper(), group));
+    CEditStep step(1);
+    step.Add(CEditStep::SChroChange{true, group, 0, std::vector<SChroRecord>(2)});
+    for (int i = 1; i <= 3; ++i)
+        step.Add(CEditStep::SGroupChange{true, 0, i, 0, CGroupDataHelper(), std::vector<SChroRecord>(i), {}});
+    ASSERT_TRUE(step.Apply(list, true));
+    std::vector<DWORD> groups(4);
+    for (int pos = 0; pos < 4; ++pos)
+        ASSERT_TRUE(list.GetGroupOrder(pos, groups[static_cast<size_t>(pos)]));
+    auto count = [&](DWORD id) {
+        int n = -1;
+        list.GetNoChros(id, n);
+        return n;
+    };
+    ASSERT_TRUE(step.Apply(list, false));
+    int total = 0;
+    list.GetNoGroups(total);
+    EXPECT_EQ(total, 1);
+    EXPECT_EQ(count(group), 0);
+    ASSERT_TRUE(step.Apply(list, true));
+    for (int pos = 0; pos < 4; ++pos) {
+        DWORD id = 0;
+        EXPECT_TRUE(list.GetGroupOrder(pos, id));
+        EXPECT_EQ(id, groups[static_cast<size_t>(pos)]);
+        EXPECT_EQ(count(id), pos == 0 ? 2 : pos);
+    }
+    // One of the new groups is gone already: the undo is refused and the rest stays.
+    ASSERT_TRUE(list.RemoveGroup(groups[2]));
+    EXPECT_FALSE(step.Apply(list, false));
+    list.GetNoGroups(total);
+    EXPECT_EQ(total, 3);
+    EXPECT_EQ(count(group), 2);
 }
 
 TEST(EditHistoryTest, KeepsTheNewestThousandStepsAndKnowsTheSavedState)

@@ -1,6 +1,7 @@
 // Group commands on a real workspace: the real Group Details dialog and the real message
 // boxes are answered through their controls.
 #include "DialogAnswerer.h"
+#include "DialogDriver.h"
 #include "ListViewInput.h"
 #include "PopupMenuReader.h"
 #include "Pump.h"
@@ -67,7 +68,7 @@ TEST_F(GroupCommandsTest, EditKeepsTheRowAndTheChromatogramsAndAcceptsAnEmptyNam
     std::string shownName;
     ui::DialogAnswerer answerer;
     answerer.Expect("Edit group details", IDOK, [&shownName](HWND dialog) {
-        shownName = ItemText(dialog, IDC_GROUP_NAME);
+        shownName = drive::Text(dialog, IDC_GROUP_NAME);
         SetDlgItemTextA(dialog, IDC_GROUP_NAME, "");
     });
     ASSERT_EQ(Run(ID_GROUP_EDIT, answerer).size(), 1u);
@@ -86,7 +87,7 @@ TEST_F(GroupCommandsTest, DuplicateAppendsAnUncheckedCopyWithTheSourcesChromatog
     std::string basedOn;
     ui::DialogAnswerer answerer;
     answerer.Expect("Duplicate group", IDOK, [&basedOn](HWND dialog) {
-        basedOn = ItemText(dialog, IDC_GROUP_BASED_ON);
+        basedOn = drive::Text(dialog, IDC_GROUP_BASED_ON);
         SetDlgItemTextA(dialog, IDC_GROUP_NAME, "Copy");
     });
     ASSERT_EQ(Run(ID_GROUP_DUPLICATE, answerer).size(), 1u);
@@ -112,7 +113,7 @@ TEST_F(GroupCommandsTest, DuplicateWithoutASourceAddsNoPhantomRow)
     std::string shownName = "?";
     ui::DialogAnswerer answerer;
     answerer.Expect("Duplicate group", IDOK, [&shownName](HWND dialog) {
-        shownName = ItemText(dialog, IDC_GROUP_NAME);
+        shownName = drive::Text(dialog, IDC_GROUP_NAME);
         SetDlgItemTextA(dialog, IDC_GROUP_NAME, "Orphan");
     });
     ASSERT_EQ(Run(ID_GROUP_DUPLICATE, answerer).size(), 1u);

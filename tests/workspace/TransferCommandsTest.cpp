@@ -1,6 +1,7 @@
 // Chromatograms in and out through the real commands: the real clipboard, the real preview,
 // export choice and file dialogs answered through their controls, and real files.
 #include "TestChro.h"
+#include "FileBytes.h"
 #include "DialogAnswerer.h"
 #include "Pump.h"
 #include "WorkspaceFixture.h"
@@ -10,7 +11,6 @@
 #include <commctrl.h>
 
 #include <fstream>
-#include <iterator>
 
 namespace {
 const char kPasteTitle[] = "Paste Chromatograms";
@@ -32,12 +32,6 @@ void EmptyTheClipboard()
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // What the preview showed: its summary, the names it will add, the refused lines.

@@ -127,7 +127,7 @@ TEST_F(UndoTest, RefusedUndoChangesNothing)
 TEST_F(UndoTest, MoveGroupKeepsTheGroupSelectedAndDoesNothingAtTheEnds)
 {
     TwoGroups();
-    EXPECT_EQ(EditItem(ID_GROUP_MOVE_UP), "Move Group U&p\tShift+Up (grayed)");
+    EXPECT_EQ(EditItem(ID_GROUP_MOVE_UP), "Move &Group Up\tShift+Up (grayed)");
     ui::PressKey(GroupList(), VK_UP, {VK_SHIFT});
     EXPECT_EQ(Names(GroupList()), (std::vector<std::string>{"G0", "G1"}));
     EXPECT_FALSE(Modified());

@@ -2,6 +2,8 @@
 // message boxes answered through their controls, real files in a folder of the test's own,
 // and the recent-file list with its File menu items.
 #include "WorkspaceFixture.h"
+#include "FileBytes.h"
+#include "TempFolder.h"
 
 #include "CMainFrame.h"
 #include "CWindowSettings.h"
@@ -16,25 +18,11 @@
 #include <cstring>
 #include <functional>
 #include <chrono>
-#include <fstream>
 #include <future>
-#include <iterator>
 #include <thread>
 
 namespace {
 const char kEditedTitleEnd[] = " *";
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 bool Exists(const std::string& path)
 {
@@ -82,11 +70,6 @@ protected:
     void SetUp() override
     {
         WorkspaceFixture::SetUp();
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof temp, temp);
-        m_folder = std::string(temp) + "vtfiles" + std::to_string(GetCurrentProcessId()) + "_"
-                   + std::to_string(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr));
         Recent() = std::make_unique<CRecentFileList>(0, "Vantrace\\Recent files", "file%d", 4, 30);
         View().SetStores(TestApp().GetOptions(), Recent().get());   // each test here starts a fresh list
     }
@@ -94,12 +77,11 @@ protected:
     {
         View().SetStores(TestApp().GetOptions(), nullptr);
         Recent().reset();
-        RemoveFolder(m_folder);
         WorkspaceFixture::TearDown();
     }
 
     static std::unique_ptr<CRecentFileList>& Recent() { return TestApp().m_pRecentFiles; }
-    std::string PathOf(const std::string& name) const { return m_folder + "\\" + name; }
+    std::string PathOf(const std::string& name) const { return m_folder.Path(name); }
 
     // Writes a list file holding one group per name, each with one chromatogram.
     std::string WriteList(const std::string& name, const std::vector<std::string>& groups)
@@ -154,7 +136,7 @@ protected:
         return RunAnswered(answer, [this, command] { Command(command); });
     }
 
-    std::string m_folder;
+    TempFolder m_folder;
 };
 
 TEST_F(WorkspaceFilesTest, StartUpWithoutRecentFilesShowsAnEmptyUntitledList)

@@ -191,25 +191,3 @@ std::vector<std::string> WorkspaceFixture::ManagerGroupNames()
     }
     return names;
 }
-
-std::string ItemText(HWND dialog, int id)
-{
-    char text[256] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-void WorkspaceFixture::RemoveFolder(const std::string& folder)
-{
-    WIN32_FIND_DATAA found{};
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string path = folder + "\\" + found.cFileName;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
-}

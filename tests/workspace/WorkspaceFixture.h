@@ -12,9 +12,6 @@
 #include <string>
 #include <vector>
 
-// The text of a control of an open dialog.
-std::string ItemText(HWND dialog, int id);
-
 // The application object of a workspace test program: the registry root of the tool and
 // the stores it lends the workspace, an options store that each test starts afresh and a
 // recent-file list (none unless a test makes one).
@@ -82,8 +79,6 @@ protected:
     // The selected row (-1 when none), and the focused row (-1 when none).
     static int SelectedRow(HWND list);
     static int FocusedRow(HWND list);
-    // A test's folder removed with every file in it, read-only ones too.
-    static void RemoveFolder(const std::string& folder);
     // The names of a group's chromatograms, and of the groups, in the manager's order.
     std::vector<std::string> ManagerChroNames(DWORD group);
     std::vector<std::string> ManagerGroupNames();

@@ -13,6 +13,16 @@ enum ControlId { IdShow = 101, IdHide, IdLaunch, IdClose, IdRefuse, IdHang, IdCl
 const int kMargin = 10;
 const int kButtonHeight = 26;
 
+// A size in pixels at 96 DPI, at the screen's DPI: the window's fonts grow with it.
+int Scaled(int pixels)
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+}
+
 struct SButton {
     int id;
     const char* text;
@@ -40,8 +50,8 @@ bool CHostWindow::Create()
     wc.lpszClassName = kClassName;
     if (!RegisterClassA(&wc))
         return false;
-    m_hWnd = CreateWindowExA(0, kClassName, "Host simulator", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 660,
-                             300, nullptr, nullptr, wc.hInstance, this);
+    m_hWnd = CreateWindowExA(0, kClassName, "Host simulator", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                             Scaled(660), Scaled(300), nullptr, nullptr, wc.hInstance, this);
     if (!m_hWnd)
         return false;
     ShowWindow(m_hWnd, SW_SHOWNORMAL);
@@ -108,13 +118,13 @@ LRESULT CALLBACK CHostWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 void CHostWindow::OnCreate()
 {
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    int x = 10;
+    int x = Scaled(kMargin);
     for (const SButton& button : kButtons) {
         HWND control = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.style, x,
-                                       kMargin, 80, kButtonHeight, m_hWnd, reinterpret_cast<HMENU>(INT_PTR(button.id)),
-                                       GetModuleHandleA(nullptr), nullptr);
+                                       Scaled(kMargin), Scaled(80), Scaled(kButtonHeight), m_hWnd,
+                                       reinterpret_cast<HMENU>(INT_PTR(button.id)), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        x += 88;
+        x += Scaled(88);
     }
     m_received.Create(m_hWnd, IdReceived);
 }
@@ -122,8 +132,9 @@ void CHostWindow::OnCreate()
 // The buttons stay in their row; the list of received commands takes the rest.
 void CHostWindow::OnSize(int width, int height)
 {
-    const int top = kMargin + kButtonHeight + kMargin;
-    RECT rect{kMargin, top, width - kMargin, height - kMargin};
+    const int margin = Scaled(kMargin);
+    const int top = margin + Scaled(kButtonHeight) + margin;
+    RECT rect{margin, top, width - margin, height - margin};
     if (rect.right < rect.left)
         rect.right = rect.left;
     if (rect.bottom < rect.top)

@@ -1,6 +1,7 @@
 // List files on disk: exact round trips, refusal of damaged files, and saves that never
 // damage the file they replace.
 #include "CListManager.h"
+#include "FileBytes.h"
 #include "TempFolder.h"
 
 #include <windows.h>

@@ -266,6 +266,28 @@ TEST_F(ListManagerTest, UnknownAndZeroIdsChangeNothing)
     EXPECT_EQ(Snapshot(m_list), before);
 }
 
+// The removals an undo of a paste or import makes in one pass: every id listed or none.
+TEST_F(ListManagerTest, BulkRemovalsTakeEveryIdListedOrNone)
+{
+    const std::string before = Snapshot(m_list);
+    const std::vector<std::vector<DWORD>> badChros = {
+        {m_a1, 9999}, {m_a1, m_a1}, {m_a2, m_b1}, {0, m_a3}};   // unknown, twice, another group's, zero
+    for (const auto& ids : badChros)
+        EXPECT_FALSE(m_list.RemoveChros(m_a, ids));
+    EXPECT_FALSE(m_list.RemoveChros(9999, {m_a1}));
+    for (const std::vector<DWORD>& ids : {std::vector<DWORD>{m_a, 9999}, {m_b, m_b}, {m_b, m_a1}})
+        EXPECT_FALSE(m_list.RemoveGroups(ids));
+    EXPECT_EQ(Snapshot(m_list), before);
+
+    EXPECT_TRUE(m_list.RemoveChros(m_a, {m_a3, m_a1}));
+    EXPECT_EQ(ChroOrder(m_a), "a2 ");
+    EXPECT_TRUE(m_list.RemoveGroups({m_b, m_a}));
+    int groups = -1;
+    EXPECT_TRUE(m_list.GetNoGroups(groups));
+    EXPECT_EQ(groups, 0);
+    EXPECT_FALSE(m_list.GetNoChros(m_a, groups));
+}
+
 TEST_F(ListManagerTest, RemovedIdsAreNeverHandedOutAgain)
 {
     std::set<DWORD> used{m_a, m_b, m_a1, m_a2, m_a3, m_b1};

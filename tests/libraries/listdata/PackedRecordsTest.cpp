@@ -2,11 +2,13 @@
 // stay right through edits, copies, moves and removals, through escapes that shorten the
 // texts before them, through a later load, and through saves of records of any size.
 #include "CListManager.h"
+#include "FileBytes.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 // Plain texts, escapes that shorten a text ahead of plain ones, empty texts, a CR LF line.
@@ -73,7 +75,10 @@ TEST_F(PackedRecordsTest, LoadedTextsReadBackExactlyAndSurviveEditsCopiesAndMove
                      "C\t10\t1\t1\t1\t3\t\xE9t\xE9\t\"quoted\"\t\t\t\n"
                      "END\t3\t6\n");
 
-    // Another file replaces the text the old records borrowed from; the new ones read right.
+    // Another file replaces the text the old records borrowed from; the new ones read right,
+    // and so do the entries an undo kept of the first group before.
+    std::vector<SChroEntry> kept;
+    ASSERT_TRUE(list.CopyChroEntries(1, kept));
     ASSERT_TRUE(WriteBytes(path, "VANTRACE-LIST 1\nG\t1\t0\t0\t0\t0\tOther\t\t\t\n"
                                  "C\t2\t1\t0\t1\t1\tReplaced\t\\\\\t\t\t\nEND\t1\t1\n"));
     ASSERT_TRUE(list.Load(path.c_str()));
@@ -81,6 +86,12 @@ TEST_F(PackedRecordsTest, LoadedTextsReadBackExactlyAndSurviveEditsCopiesAndMove
     int groups = 0;
     ASSERT_TRUE(list.GetNoGroups(groups));
     EXPECT_EQ(groups, 1);
+    DWORD back = 50;
+    ASSERT_TRUE(list.InsertGroup(group, back, 1));
+    ASSERT_TRUE(list.InsertChroEntries(back, 0, kept));
+    EXPECT_FALSE(list.InsertChroEntries(back, 0, kept));   // their ids are the group's now
+    EXPECT_EQ(Texts(list, back, 2), "TIC|now\twith a tab|||");
+    EXPECT_EQ(Texts(list, back, 3), std::string("\\\\|after two backslashes|\t556.3\n|x\0y|TIC", 40));
 }
 
 TEST_F(PackedRecordsTest, RecordsLargerThanTheWriteBufferRoundTrip)

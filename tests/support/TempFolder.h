@@ -11,13 +11,13 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    const std::string& Folder() const { return m_path; }
     std::string Path(const std::string& name) const { return m_path + "\\" + name; }
     // Names of the files in the folder.
     std::vector<std::string> Files() const;
+    // Removes every file, read-only ones too.
+    void Clear() const;
 
 private:
     std::string m_path;
 };
-
-bool WriteBytes(const std::string& path, const std::string& bytes);
-bool ReadBytes(const std::string& path, std::string& bytes);
