@@ -82,7 +82,6 @@ protected:
         DeleteFileA(m_path.c_str());
     }
 
-    // Starts the tool again and shows it; the offer answered with button.
     std::vector<ui::SeenDialog> StartAndAnswer(ToolProcess& tool, int button)
     {
         EXPECT_TRUE(tool.StartAlone());
