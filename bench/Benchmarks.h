@@ -25,6 +25,9 @@ CBenchResult Save();
 CBenchResult GroupLaunch();
 CBenchResult Startup();
 CBenchResult Memory();
+// The recovery file's write, and the part of it on the user interface thread, against a save.
+CBenchResult RecoveryWrite();
+CBenchResult RecoverySnapshot();
 CBenchResult MeasureLoad(const SBenchSize& size);
 CBenchResult MeasureSave(const SBenchSize& size);
 CBenchResult MeasureGroupLaunch(const SBenchSize& size);

@@ -32,6 +32,7 @@ const SBenchmark kBenchmarks[] = {
     {"load", &bench::Load},
     {"save", &bench::Save},
     {"memory", &bench::Memory},
+    {"recovery", &bench::RecoveryWrite}, {"snapshot", &bench::RecoverySnapshot},
 };
 
 void RunRepeated(const SBenchmark& benchmark, int repeats)

@@ -433,6 +433,30 @@ bool CListManager::Load(const char* path)
     auto text = std::make_unique<CTextBlock>();
     if (!path || !CListFileStorage::ReadAll(path, *text))
         return false;
+    return Take(std::move(text));
+}
+
+void CListManager::Swap(CListManager& other) noexcept
+{
+    m_groups.swap(other.m_groups);
+    m_pLoadedText.swap(other.m_pLoadedText);
+    m_byId.swap(other.m_byId);
+    std::swap(m_nextId, other.m_nextId);
+}
+
+bool CListManager::LoadBytes(const char* data, size_t size)
+{
+    DeleteListContent();
+    auto text = std::make_unique<CTextBlock>();
+    if (!text->Reserve(size + 1))
+        return false;
+    std::copy(data, data + size, text->Data());
+    text->SetSize(size);
+    return Take(std::move(text));
+}
+
+bool CListManager::Take(std::unique_ptr<CTextBlock> text)
+{
     std::vector<std::unique_ptr<SGroupEntry>> groups;
     size_t kept = 0;
     if (!CListFileReader::Parse(text->Data(), text->Size(), groups, kept))
@@ -442,6 +466,14 @@ bool CListManager::Load(const char* path)
     m_pLoadedText = std::move(text);
     IndexGroups();
     return true;
+}
+
+void CListManager::AppendBytes(std::string& out) const
+{
+    CListFileWriter::Write(m_groups, CListFileWriter::Sink([&out](const char* data, size_t size) {
+                               out.append(data, size);
+                               return true;
+                           }));
 }
 
 bool CListManager::Save(const char* path) const

@@ -81,11 +81,19 @@ public:
 
     // Replaces the content with a list file's; on any failure the manager is left empty.
     bool Load(const char* path);
+    // Exchanges the whole content, ids and id counters included, with another manager.
+    void Swap(CListManager& other) noexcept;
+    // The same from a list file's bytes, which are copied.
+    bool LoadBytes(const char* data, size_t size);
+    // Appends the bytes of the list's file to out.
+    void AppendBytes(std::string& out) const;
     // Writes the list through a temporary file renamed over the target; on failure the
     // target is untouched and no temporary file is left.
     bool Save(const char* path) const;
 
 private:
+    // Parses a file's text into the list, which then keeps the text; false leaves it empty.
+    bool Take(std::unique_ptr<CTextBlock> text);
     SGroupEntry* FindGroup(DWORD id) const;
     static SChroEntry* FindChro(SGroupEntry& group, DWORD chro);
     // The next unused id, or false when every id has been handed out.

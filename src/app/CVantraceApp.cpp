@@ -56,6 +56,7 @@ BOOL CVantraceApp::InitInstance()
     CMainFrame* frame = CreateFrame();
     if (!frame)
         return FALSE;
+    frame->Workspace().EnableRecovery();
     StartupMark("frame created");
     m_pOptions->GetMini(&frame->m_bMini);
     m_pOptions->GetVisible(&frame->m_bVisible);

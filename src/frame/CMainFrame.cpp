@@ -44,6 +44,7 @@ const MessageMap* CMainFrame::GetThisMessageMap()
         msg::Update<&F::OnUpdateMinimise>(ID_VIEW_MINIMISE),
         msg::Timer<&F::OnTimer>(),
         msg::Message<&F::OnActivate>(WM_ACTIVATE),
+        msg::Message<&F::OnShowWindow>(WM_SHOWWINDOW),
         msg::Command<&F::OnHelpTopics>(ID_HELP_FINDER),
         msg::Message<&F::OnHelp>(WM_HELP),
         msg::Registered<&F::OnHostCommand>(&s_wm_VANTRACE_CMD),
@@ -202,10 +203,21 @@ LRESULT CMainFrame::OnSetFocus(WPARAM, LPARAM)
     return 0;
 }
 
-LRESULT CMainFrame::OnActivate(WPARAM, LPARAM)
+LRESULT CMainFrame::OnActivate(WPARAM wParam, LPARAM)
 {
     const LRESULT result = Default();
     m_wndWorkspace.FocusChromatogramList();
+    if (LOWORD(wParam) != WA_INACTIVE)
+        m_wndWorkspace.FrameActivated();
+    return result;
+}
+
+// Called before the frame is shown or hidden.
+LRESULT CMainFrame::OnShowWindow(WPARAM shown, LPARAM)
+{
+    const LRESULT result = Default();
+    if (shown && m_wndWorkspace.m_hWnd)
+        m_wndWorkspace.FrameShown();
     return result;
 }
 

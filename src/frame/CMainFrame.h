@@ -47,7 +47,8 @@ protected:
     void PostNcDestroy() override;
     int OnCreate(CREATESTRUCTA* cs);
     LRESULT OnSetFocus(WPARAM, LPARAM);
-    LRESULT OnActivate(WPARAM, LPARAM);
+    LRESULT OnActivate(WPARAM wParam, LPARAM);
+    LRESULT OnShowWindow(WPARAM shown, LPARAM);
     LRESULT OnClose(WPARAM, LPARAM);
     void OnTimer(UINT_PTR id);
     void OnAbout();

@@ -108,9 +108,12 @@ void CRecentFileList::Add(const char* pathName)
             break;
         }
     }
+    if (slot == 0 && m_arrNames[0] == path)
+        return;
     for (size_t i = slot; i > 0; --i)
         m_arrNames[i] = m_arrNames[i - 1];
     m_arrNames[0] = path;
+    WriteList();
 }
 
 void CRecentFileList::Remove(int index)
@@ -119,6 +122,7 @@ void CRecentFileList::Remove(int index)
         return;
     m_arrNames.erase(m_arrNames.begin() + index);
     m_arrNames.emplace_back();
+    WriteList();
 }
 
 void CRecentFileList::ReadList()

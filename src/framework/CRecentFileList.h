@@ -17,7 +17,8 @@ public:
     CRecentFileList(UINT nStart, const char* section, const char* entryFormat, int nSize, int nMaxDisplayLength);
 
     // Puts a file first; a file already listed (same full path, any case) moves up, and the
-    // oldest entry drops off a full list.
+    // oldest entry drops off a full list. Add and Remove write the list when it changes, so
+    // that a tool that is killed still starts with the list it last opened or saved.
     void Add(const char* pathName);
     void Remove(int index);
     // Reads or writes every entry from or to the profile section; empty entries are removed there.

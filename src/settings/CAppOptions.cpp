@@ -50,7 +50,8 @@ bool CAppOptions::GetMini(bool* mini)
 
 void CAppOptions::SetMini(bool mini)
 {
-    SetBool(OPTION_MINI, mini);
+    if (SetBool(OPTION_MINI, mini))
+        SaveEntry(OPTION_MINI);
 }
 
 bool CAppOptions::GetAutomate(bool* automate)
@@ -71,7 +72,8 @@ int CAppOptions::GetGroup(int* group)
 
 void CAppOptions::SetGroup(int group)
 {
-    SetInt(OPTION_GROUP, group);
+    if (SetInt(OPTION_GROUP, group))
+        SaveEntry(OPTION_GROUP);
 }
 
 int CAppOptions::GetChromatogram(int* chromatogram)
@@ -81,7 +83,8 @@ int CAppOptions::GetChromatogram(int* chromatogram)
 
 void CAppOptions::SetChromatogram(int chromatogram)
 {
-    SetInt(OPTION_CHROMATOGRAM, chromatogram);
+    if (SetInt(OPTION_CHROMATOGRAM, chromatogram))
+        SaveEntry(OPTION_CHROMATOGRAM);
 }
 
 std::string CAppOptions::GetFormulaAdduct() const

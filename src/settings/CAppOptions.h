@@ -3,7 +3,8 @@
 #include "CSettingsStore.h"
 
 // The tool's five options (Visible, Mini, Automate, Group, Chromatogram) with typed accessors,
-// and the adduct Mass from Formula used last.
+// and the adduct Mass from Formula used last. A setter of the five writes the registry when
+// the value changes, so a tool that is killed or loses power starts again with them.
 class CAppOptions : public CSettingsStore {
 public:
     enum OptionId : int {
@@ -20,12 +21,12 @@ public:
 
     // The getters store the value in the caller's variable (when given) and return it.
     bool GetVisible(bool* visible);
-    // Writes the registry at once.
+    // Writes every option used in this run.
     void SetVisible(bool visible);
     bool GetMini(bool* mini);
     void SetMini(bool mini);
     bool GetAutomate(bool* automate);
-    // Writes the registry at once.
+    // Writes every option used in this run.
     void SetAutomate(bool automate);
     int GetGroup(int* group);
     void SetGroup(int group);

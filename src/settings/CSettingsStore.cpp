@@ -76,7 +76,7 @@ bool CSettingsStore::GetBool(int id)
     return GetInt(id) != 0;
 }
 
-void CSettingsStore::SetInt(int id, int value)
+bool CSettingsStore::SetInt(int id, int value)
 {
     SettingEntry* cached = FindValue(id);
     if (!cached) {
@@ -85,13 +85,15 @@ void CSettingsStore::SetInt(int id, int value)
         m_values.push_back(entry);
         cached = &m_values.back();
     }
+    const bool changed = !cached->m_bLoaded || cached->m_nValue != value;
     cached->m_nValue = value;
     cached->m_bLoaded = 1;
+    return changed;
 }
 
-void CSettingsStore::SetBool(int id, bool value)
+bool CSettingsStore::SetBool(int id, bool value)
 {
-    SetInt(id, value ? 1 : 0);
+    return SetInt(id, value ? 1 : 0);
 }
 
 std::string CSettingsStore::ValueName(int id) const
@@ -119,9 +121,19 @@ void CSettingsStore::LoadEntry(SettingEntry& entry) const
 
 void CSettingsStore::SaveAll()
 {
-    for (const SettingEntry& entry : m_values) {
-        const std::string name = ValueName(entry.m_nId);
-        WriteInt((name + "i").c_str(), entry.m_nValue);
-        WriteString((name + "s").c_str(), entry.m_strValue.c_str());
-    }
+    for (const SettingEntry& entry : m_values)
+        Write(entry);
+}
+
+void CSettingsStore::SaveEntry(int id)
+{
+    if (const SettingEntry* entry = FindValue(id))
+        Write(*entry);
+}
+
+void CSettingsStore::Write(const SettingEntry& entry)
+{
+    const std::string name = ValueName(entry.m_nId);
+    WriteInt((name + "i").c_str(), entry.m_nValue);
+    WriteString((name + "s").c_str(), entry.m_strValue.c_str());
 }

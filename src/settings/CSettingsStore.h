@@ -18,11 +18,14 @@ public:
 
     bool GetBool(int id);
     int GetInt(int id);
-    void SetBool(int id, bool value);
-    void SetInt(int id, int value);
+    // The setters return whether the value differs from the one held before.
+    bool SetBool(int id, bool value);
+    bool SetInt(int id, int value);
 
     // Writes every entry used during this run, number and text, in order of first use.
     void SaveAll();
+    // Writes one entry's number and text, as SaveAll does.
+    void SaveEntry(int id);
 
     // Reads the entry's number and text, with its current number and text as defaults.
     void LoadEntry(SettingEntry& entry) const;
@@ -39,6 +42,7 @@ protected:
     std::vector<SettingEntry> m_definitions;   // declared entries; index 0 is the empty entry
 
 private:
+    void Write(const SettingEntry& entry);
     SettingEntry* FindValue(int id);
     const SettingEntry* FindValue(int id) const;
     // Index 0, the empty entry, when the id is not declared.

@@ -10,6 +10,12 @@ void CEditHistory::Clear()
     m_nSaved = m_nBase;
 }
 
+void CEditHistory::ClearUnsaved()
+{
+    Clear();
+    m_nSaved = 0;   // serial numbers start at 1: no state has this one
+}
+
 void CEditHistory::Push(CEditStep step)
 {
     step.m_nSerial = m_nNextSerial++;

@@ -16,6 +16,9 @@ public:
 
     // Forgets every step; the present state is the saved one (New, Open, a load).
     void Clear();
+    // Forgets every step; no state reached from here is the saved one until a save (a list
+    // restored from a recovery file).
+    void ClearUnsaved();
     // The present state is the saved one (a successful save).
     void MarkSaved() { m_nSaved = Present(); }
     bool IsModified() const { return Present() != m_nSaved; }

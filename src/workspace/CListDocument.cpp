@@ -24,6 +24,57 @@ const MessageMap* CListDocument::GetThisMessageMap()
 
 CListDocument::CListDocument() = default;
 
+CListDocument::~CListDocument()
+{
+    if (m_pRecovery && m_bModified)
+        m_pRecovery->SnapshotNow();
+}
+
+void CListDocument::EnableRecovery(CRecoveryStore store)
+{
+    m_pRecovery = std::make_unique<CRecoveryWriter>(std::move(store), [this](std::string& bytes) {
+        if (!m_bModified)
+            return false;
+        // An untitled list has no file of its own, whatever the path still names.
+        const bool untitled = m_strFileName == "Untitled.vtl";
+        CRecoveryStore::Compose(m_pRecovery->Store().OwnHeader(untitled ? std::string() : m_strPathName, m_strFileName),
+                                m_listManager, bytes);
+        return true;
+    });
+}
+
+void CListDocument::Restore(CListManager& list, const std::string& path, const std::string& name)
+{
+    m_listManager.Swap(list);
+    m_history.ClearUnsaved();
+    m_strPathName = path;
+    m_strFileName = name;
+    // What the file holds now is what a later Save would replace unasked.
+    m_strStampPath = path;
+    if (!m_stamp.Take(path))
+        m_stamp.Clear();
+    m_bModified = true;
+    if (m_pRecovery)
+        m_pRecovery->SnapshotNow();
+}
+
+bool CListDocument::FileChangedOnDisk(bool deep) const
+{
+    return !m_strPathName.empty() && m_strStampPath == m_strPathName && m_stamp.Changed(m_strPathName, deep);
+}
+
+bool CListDocument::Reload()
+{
+    CListManager fresh;
+    if (m_bModified || m_strPathName.empty() || !fresh.Load(m_strPathName.c_str()))
+        return false;
+    m_listManager.Swap(fresh);
+    m_history.Clear();
+    m_strStampPath = m_strPathName;
+    m_stamp.Take(m_strPathName);
+    return true;
+}
+
 bool CListDocument::ApplyEdit(CEditStep step)
 {
     if (step.IsEmpty())
@@ -67,6 +118,8 @@ bool CListDocument::Redo()
 void CListDocument::Show(bool groupsChanged, const SListSelection& sel)
 {
     SetModified(m_history.IsModified());
+    if (m_bModified && m_pRecovery)
+        m_pRecovery->Changed();
     if (m_pDisplay)
         m_pDisplay->ShowEdit(groupsChanged, sel);
 }
@@ -75,24 +128,36 @@ void CListDocument::Clear()
 {
     m_listManager.DeleteListContent();
     m_history.Clear();
+    m_stamp.Clear();
 }
 
 bool CListDocument::Load(const std::string& path)
 {
     Clear();
-    return m_listManager.Load(path.c_str());
+    if (!m_listManager.Load(path.c_str()))
+        return false;
+    m_strStampPath = path;
+    m_stamp.Take(path);
+    return true;
 }
 
 bool CListDocument::Save(const std::string& path)
 {
-    return m_listManager.Save(path.c_str());
+    if (!m_listManager.Save(path.c_str()))
+        return false;
+    m_strStampPath = path;
+    m_stamp.Take(path);
+    return true;
 }
 
 void CListDocument::SetModified(bool modified)
 {
     m_bModified = modified;
-    if (!modified)
-        m_history.MarkSaved();
+    if (modified)
+        return;
+    m_history.MarkSaved();
+    if (m_pRecovery)
+        m_pRecovery->Remove();
 }
 
 void CListDocument::OnEditUndo()

@@ -2,8 +2,11 @@
 
 #include "CCmdTarget.h"
 #include "CEditHistory.h"
+#include "CFileStamp.h"
 #include "CListManager.h"
+#include "CRecoveryWriter.h"
 
+#include <memory>
 #include <string>
 
 class CCmdUI;
@@ -13,9 +16,24 @@ class CEditDisplay;
 // file (path, name, modified, a cancelled Save As). Every change of the list goes through
 // ApplyEdit, which Undo and Redo walk back and forth; a display, when one is attached, shows
 // each step. Handles Undo and Redo.
+//
+// With recovery on, every step leaves the list's unsaved state to the recovery writer, and a
+// list that becomes unmodified (saved, loaded, new, or undone back) has its recovery file
+// removed. The file's stamp, taken at each load and save, tells whether another program
+// changed the file since.
 class CListDocument : public CCmdTarget {
 public:
     CListDocument();
+    // With unsaved edits and recovery on, their last state goes to the recovery file.
+    ~CListDocument() override;
+
+    // Keeps a recovery file of the unsaved list in store's folder from now on.
+    void EnableRecovery(CRecoveryStore store);
+    // The recovery writer; none while recovery is off.
+    CRecoveryWriter* Recovery() { return m_pRecovery.get(); }
+    // Takes a list restored from a recovery file: its path and name, modified, its own
+    // recovery file written at once.
+    void Restore(CListManager& list, const std::string& path, const std::string& name);
 
     // The display that shows each step; none shows nothing.
     void SetDisplay(CEditDisplay* display) { m_pDisplay = display; }
@@ -43,6 +61,13 @@ public:
     const std::string& FileName() const { return m_strFileName; }
     void SetPathName(std::string path) { m_strPathName = std::move(path); }
     void SetFileName(std::string name) { m_strFileName = std::move(name); }
+    // Whether the list's file changed on disk since it was last read or written here (size or
+    // time; with deep, its bytes too). False for a file not read or written here.
+    bool FileChangedOnDisk(bool deep) const;
+    // Reads the file again in place of a list with no unsaved edits; false (the list as it
+    // was) when it cannot be read.
+    bool Reload();
+
     // Unmodified means the list is in the state last loaded or saved, which the history notes.
     bool IsModified() const { return m_bModified; }
     void SetModified(bool modified);
@@ -68,4 +93,7 @@ private:
     std::string m_strFileName = "Default.vtl";   // name shown in the title
     bool m_bModified = false;
     bool m_bSaveCancelled = false;   // the last save ended in a cancelled Save As
+    CFileStamp m_stamp;              // the file as last read or written here
+    std::string m_strStampPath;      // the file the stamp is of
+    std::unique_ptr<CRecoveryWriter> m_pRecovery;
 };

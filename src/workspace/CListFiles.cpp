@@ -12,6 +12,7 @@
 #include "CChroCommands.h"
 #include "CGroupCommands.h"
 #include "CListDocument.h"
+#include "CRecoveryOffer.h"
 #include "CWinApp.h"
 #include "CWorkspaceView.h"
 #include "CommandSupport.h"
@@ -76,6 +77,16 @@ bool ConfirmReplace(HWND owner, const std::string& name)
 void ShowWriteFailure(HWND owner)
 {
     ShowMessageBox(owner, LoadResourceString(IDS_WRITE_FAILED).c_str(), kAppCaption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+// A string-table text with its one %s replaced by name.
+std::string WithName(UINT id, const std::string& name)
+{
+    std::string text = LoadResourceString(id);
+    const size_t at = text.find("%s");
+    if (at != std::string::npos)
+        text.replace(at, 2, name);
+    return text;
 }
 
 void ShowUnreadable(HWND owner, const std::string& path)
@@ -237,6 +248,9 @@ bool CListFiles::SaveList()
     // An untitled list has no file of its own, even when the path still names an earlier one.
     if (m_document.FileName() == UntitledName() || m_document.PathName().empty())
         return SaveListAs();
+    bool saved = false;
+    if (!ConfirmReplaceChanged(saved))
+        return saved;
     if (!m_document.Save(m_document.PathName())) {
         ShowWriteFailure(m_view.m_hWnd);
         return false;
@@ -244,6 +258,25 @@ bool CListFiles::SaveList()
     m_view.UpdateTitle(false);
     AddToRecentFiles(m_document.PathName());
     return true;
+}
+
+bool CListFiles::ConfirmReplaceChanged(bool& saved)
+{
+    if (!m_document.FileChangedOnDisk(true))
+        return true;
+    const std::string text = WithName(IDS_CHANGED_ON_DISK, m_document.FileName());
+    switch (ShowMessageBox(m_view.m_hWnd, text.c_str(), kAppCaption, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES:
+        return true;
+    case IDNO:
+        saved = SaveListAs();
+        return false;
+    default:
+        // As a cancelled Save As: the tool's close goes on without asking again.
+        m_document.SetSaveCancelled(true);
+        saved = false;
+        return false;
+    }
 }
 
 bool CListFiles::SaveListAs()
@@ -319,10 +352,41 @@ bool CListFiles::PromptSaveChanges(bool noCancel)
     case IDYES:
         return SaveList();
     case IDNO:
+        // Drops the unsaved edits: the close box shows the saved list again; the tool's own
+        // close keeps no recovery file of them.
         if (!noCancel)
-            LoadLastFile();   // drops the unsaved edits
+            LoadLastFile();
+        else
+            m_document.SetModified(false);
         return true;
     default:
         return false;
     }
+}
+
+void CListFiles::OfferRecovery()
+{
+    CRecoveryWriter* recovery = m_document.Recovery();
+    if (!recovery)
+        return;
+    CRecoveryOffer::Run(m_view.m_hWnd, recovery->Store(), [this](const SRecoveryHeader& header, CListManager& list) {
+        // A second list restored over a first one: the first may be saved before it goes.
+        if (!OfferSaveFirst())
+            return false;
+        ClearWorkspace();
+        m_document.Restore(list, header.listPath, CRecoveryOffer::ShownName(header));
+        m_view.ShowWithStoredSelection();
+        m_view.UpdateTitle(true);
+        return true;
+    });
+}
+
+bool CListFiles::ReloadIfChanged()
+{
+    if (m_document.IsModified() || !m_document.FileChangedOnDisk(false) || !m_document.Reload())
+        return false;
+    m_view.ShowWithStoredSelection();
+    m_view.UpdateTitle(false);
+    m_view.SetStatusText(WithName(IDS_RELOADED_FROM_DISK, m_document.FileName()));
+    return true;
 }

@@ -31,6 +31,11 @@ public:
     void LoadLastFile();
     // False tells the caller not to go on (Cancel, or the save failed).
     bool PromptSaveChanges(bool noCancel);
+    // Offers the recovery files of ended processes, newest first (the tool's first show).
+    void OfferRecovery();
+    // Reads a list with no unsaved edits again when its file changed on disk, and says so
+    // in the status bar; true when it did.
+    bool ReloadIfChanged();
 
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
@@ -45,6 +50,9 @@ private:
     // New, Open and a recent file first offer to save a modified list; false: stop.
     bool OfferSaveFirst();
     void AddToRecentFiles(const std::string& path);
+    // Before Save replaces a file another program changed: true to go on and replace it.
+    // No saves under another name instead, Cancel saves nothing.
+    bool ConfirmReplaceChanged(bool& saved);
 
     CListDocument& m_document;
     CWorkspaceView& m_view;

@@ -8,6 +8,7 @@
 #include "CAppOptions.h"
 #include "CWinApp.h"
 #include "CommandSupport.h"
+#include "CFrameWnd.h"
 #include "DpiScale.h"
 
 #include <commctrl.h>
@@ -19,6 +20,8 @@ const char kWorkspaceClass[] = "VantraceWorkspace";
 const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS
                          | LVS_ALIGNLEFT | LVS_NOSORTHEADER;
 const UINT kListId = 1;
+// Posted at the first show, so that the recovery offer comes once the frame is on screen.
+const UINT kOfferRecoveryMessage = WM_APP + 1;
 
 // Column and size changes to both lists with their redraw off. A list view lays out its
 // header after every such change while it redraws, and under Wine each of those moves costs
@@ -91,6 +94,7 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Registered<&V::OnGroupTab>(&s_wm_GROUP_TAB),
         msg::Registered<&V::OnChroTab>(&s_wm_CHRO_TAB),
         msg::Registered<&V::OnChroUpdate>(&s_wm_CHRO_UPDATE),
+        msg::Message<&V::OnOfferRecovery>(kOfferRecoveryMessage),
     };
     static const MessageMap map = MakeMessageMap(&CWnd::GetThisMessageMap, entries);
     return &map;
@@ -400,6 +404,11 @@ void CWorkspaceView::ShowEdit(bool groupsChanged, const SListSelection& sel)
     if (groupsChanged)
         RefreshGroupList();
     SelectGroupRow(m_groupList, m_document.Manager(), sel.group);
+    // A step that moved the selected group (Move Group Up or Down, Undo, Redo) moved its row
+    // too, which the list does not report as a new selection.
+    int row = -1;
+    if (m_pOptions && m_groupList.GetSelectedItem(row) && row >= 0)
+        m_pOptions->SetGroup(row);
     RefreshChromatogramList();
     if (sel.chroRow >= 0 && sel.chroRow < m_chroList.GetItemCount())
         m_chroList.SelectItem(sel.chroRow);
@@ -424,4 +433,33 @@ BOOL CWorkspaceView::PreTranslateMessage(MSG* pMsg)
     else
         m_groups.MoveGroup(up ? -1 : +1);
     return TRUE;
+}
+
+void CWorkspaceView::FrameShown()
+{
+    if (!m_bShownOnce) {
+        m_bShownOnce = true;
+        ::PostMessageA(m_hWnd, kOfferRecoveryMessage, 0, 0);
+    }
+    m_files.ReloadIfChanged();
+}
+
+void CWorkspaceView::FrameActivated()
+{
+    m_files.ReloadIfChanged();
+}
+
+LRESULT CWorkspaceView::OnOfferRecovery(WPARAM, LPARAM)
+{
+    if (!m_bRecovery || m_document.Recovery())
+        return 0;
+    m_document.EnableRecovery(CRecoveryStore(m_strRecoveryFolder));
+    m_files.OfferRecovery();
+    return 0;
+}
+
+void CWorkspaceView::SetStatusText(const std::string& text)
+{
+    if (auto* frame = dynamic_cast<CFrameWnd*>(CWnd::FromHandle(GetParent())))
+        frame->SetMessageText(text.c_str());
 }

@@ -47,6 +47,21 @@ public:
     void LoadLastFile() { m_files.LoadLastFile(); }
     bool PromptSaveChanges(bool noCancel) { return m_files.PromptSaveChanges(noCancel); }
 
+    // Recovery and other writers. The frame calls these when it is shown and activated: the
+    // first show offers the recovery files of ended processes (once the show has finished),
+    // and each show or activation reads an unmodified list again when its file changed.
+    // The recovery folder (none: the user's) is looked for at the first show, not during
+    // start-up.
+    void EnableRecovery(std::string folder = {})
+    {
+        m_bRecovery = true;
+        m_strRecoveryFolder = std::move(folder);
+    }
+    void FrameShown();
+    void FrameActivated();
+    // A note in the frame's status bar.
+    void SetStatusText(const std::string& text);
+
     // The document, the command classes and the two lists.
     CListDocument& Document() { return m_document; }
     CListFiles& Files() { return m_files; }
@@ -74,6 +89,7 @@ protected:
     LRESULT OnGroupTab(WPARAM, LPARAM);
     LRESULT OnChroTab(WPARAM, LPARAM);
     LRESULT OnChroUpdate(WPARAM, LPARAM);
+    LRESULT OnOfferRecovery(WPARAM, LPARAM);
 
 private:
     SListSelection CurrentSelection() override;
@@ -90,4 +106,7 @@ private:
     CListFiles m_files;
     CAppOptions* m_pOptions = nullptr;
     DWORD m_shownGroupId = 0;   // the group the chromatogram list shows
+    bool m_bShownOnce = false;   // the recovery offer has been posted
+    bool m_bRecovery = false;
+    std::string m_strRecoveryFolder;
 };

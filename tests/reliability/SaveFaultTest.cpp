@@ -1,5 +1,9 @@
 // Saves that fail or are cut short: a killed save leaves the old or the new file whole, and a
-// refused save leaves the old file byte for byte and says so.
+// refused save leaves the old file byte for byte and says so. Recovery files: read back whole
+// or refused, offered only for processes that ended, and a process killed while writing its
+// recovery file leaves a whole list or none.
+#include "CFileStamp.h"
+#include "CRecoveryStore.h"
 #include "ChildProcess.h"
 #include "SampleLists.h"
 #include "FileBytes.h"
@@ -132,4 +136,128 @@ TEST(SaveUnderFaults, ARefusedSaveLeavesTheOldFileAndReturnsFalse)
     // Once the other process lets go, the same save goes through.
     EXPECT_TRUE(lists.Save(busy.c_str()));
     EXPECT_TRUE(ReadBytes(busy, now) && now != old);
+}
+
+namespace {
+std::string ListBytes(const CListManager& list)
+{
+    std::string bytes;
+    list.AppendBytes(bytes);
+    return bytes;
+}
+
+// Writes the recovery file of a process (id, start) into folder.
+std::string WriteFor(const TempFolder& folder, DWORD id, std::uint64_t start, std::uint64_t time, const CListManager& list)
+{
+    std::string bytes;
+    CRecoveryStore::Compose({"C:\\a\tb\\list.vtl", "list.vtl", id, start, time}, list, bytes);
+    EXPECT_TRUE(WriteBytes(folder.Path(CRecoveryStore::FileName(id, start)), bytes));
+    return folder.Path(CRecoveryStore::FileName(id, start));
+}
+}   // namespace
+
+TEST(RecoveryFiles, ReadBackWholeOrRefusedAndOfferedOnlyForEndedProcessesNewestFirst)
+{
+    TempFolder folder;
+    CRecoveryStore store(folder.Path(""));
+    CListManager list;
+    SampleLists::Build(list, 3, 20, 4);
+    // This process's own file is never offered; one with its id but another start time (an
+    // ended process whose id was reused) is, and so is one of an id no process has.
+    WriteFor(folder, GetCurrentProcessId(), CRecoveryStore::OwnStartTime(), 100, list);
+    const std::string reused = WriteFor(folder, GetCurrentProcessId(), CRecoveryStore::OwnStartTime() + 1, 200, list);
+    const std::string gone = WriteFor(folder, 0x7FFFFFF0, 5, 300, list);
+    std::vector<SRecoveryFile> orphans = store.ListOrphans();
+    ASSERT_EQ(orphans.size(), 2u);
+    EXPECT_TRUE(orphans[0].path == gone && orphans[1].path == reused && !orphans[0].damaged);
+    EXPECT_EQ(orphans[0].header.listPath, "C:\\a\tb\\list.vtl");
+
+    SRecoveryHeader header;
+    CListManager loaded;
+    ASSERT_TRUE(CRecoveryStore::Read(gone, header, loaded));
+    EXPECT_EQ(ListBytes(loaded), ListBytes(list));
+    EXPECT_EQ(header.listName, "list.vtl");
+
+    // A file cut short, or with a header byte changed, is refused and leaves nothing loaded.
+    std::string whole;
+    ASSERT_TRUE(ReadBytes(gone, whole));
+    std::string changed = whole;
+    changed[changed.find("PROCESS") + 8] = 'x';
+    for (const std::string& damaged : {whole.substr(0, 40), whole.substr(0, whole.size() - 1), changed}) {
+        ASSERT_TRUE(WriteBytes(gone, damaged));
+        int groups = -1;
+        EXPECT_FALSE(CRecoveryStore::Read(gone, header, loaded));
+        EXPECT_TRUE(loaded.GetNoGroups(groups) && groups == 0);
+    }
+    // A damaged header gives no time: the file's own (now) puts it first.
+    orphans = store.ListOrphans();
+    EXPECT_TRUE(orphans.size() == 2 && orphans[0].damaged && orphans[0].path == gone);
+}
+
+TEST(RecoveryFiles, AKilledRecoveryWriteLeavesAWholeListOrNone)
+{
+    const int kills = 100;
+    CListManager lists[2];
+    SampleLists::Build(lists[0], 1, 300, 30);
+    SampleLists::Build(lists[1], 2, 300, 30);
+    const std::string expected[2] = {ListBytes(lists[0]), ListBytes(lists[1])};
+    TempFolder folder;
+    const CRecoveryStore store(folder.Path(""));
+    // The kill moments cover about three snapshots and writes of the list, timed here.
+    std::string bytes;
+    const DWORD start = GetTickCount();
+    for (int i = 0; i < 3; ++i) {
+        CRecoveryStore::Compose(store.OwnHeader("", ""), lists[i % 2], bytes);
+        ASSERT_TRUE(store.WriteOwn(bytes) && store.RemoveOwn());
+    }
+    const DWORD span = GetTickCount() - start + 10;
+
+    const std::string& path = folder.Folder();
+    int whole = 0;
+    int none = 0;
+    for (int i = 0; i < kills; ++i) {
+        NamedEvent ready("vtrel.recover");
+        ChildProcess child;
+        ASSERT_TRUE(child.Start("reliability_child.exe", "recover \"" + path + "\" " + ready.Name() + " 300 30"));
+        ASSERT_TRUE(ready.Wait(30000));
+        Sleep(span * i / kills);
+        ASSERT_TRUE(child.Kill());
+
+        const std::vector<SRecoveryFile> orphans = store.ListOrphans();
+        ASSERT_LE(orphans.size(), 1u);
+        if (orphans.empty()) {
+            ++none;
+            continue;
+        }
+        SRecoveryHeader header;
+        CListManager loaded;
+        ASSERT_TRUE(CRecoveryStore::Read(orphans[0].path, header, loaded)) << "kill " << i << ": damaged";
+        const std::string got = ListBytes(loaded);
+        EXPECT_TRUE(got == expected[0] || got == expected[1]) << "kill " << i;
+        ++whole;
+        CRecoveryStore::Remove(orphans[0].path);
+    }
+    std::printf("%d kills over %lu ms: a whole list %d times, none %d times\n", kills,
+                static_cast<unsigned long>(span), whole, none);
+    // Listing removed what the killed writes left half-written.
+    EXPECT_TRUE(folder.Files().empty());
+}
+
+// Same size and time but other bytes: only the deep look sees it; a file gone has nothing to replace.
+TEST(FileStamp, TellsAChangeOfTheSameSizeAndTimeOnlyByItsBytes)
+{
+    TempFolder folder;
+    const std::string path = folder.Path("list.vtl");
+    ASSERT_TRUE(WriteBytes(path, "first content"));
+    CFileStamp stamp;
+    ASSERT_TRUE(stamp.Take(path));
+    WIN32_FILE_ATTRIBUTE_DATA before{};
+    ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &before));
+    ASSERT_TRUE(WriteBytes(path, "other content"));
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &before.ftLastWriteTime) && CloseHandle(file));
+    EXPECT_FALSE(stamp.Changed(path, false));
+    EXPECT_TRUE(stamp.Changed(path, true));
+    ASSERT_TRUE(DeleteFileA(path.c_str()));
+    EXPECT_FALSE(stamp.Changed(path, true));
 }

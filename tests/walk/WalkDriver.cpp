@@ -68,7 +68,13 @@ bool CloseDialogs()
 }
 }   // namespace
 
-WalkDriver::WalkDriver(CWorkspaceTestFrame& frame, std::string folder) : m_frame(frame), m_folder(std::move(folder)) {}
+WalkDriver::WalkDriver(CWorkspaceTestFrame& frame, std::string folder) : m_frame(frame), m_folder(std::move(folder))
+{
+    // The recovery file goes to the walk's folder; an earlier walk's writer ends first.
+    if (CRecoveryWriter* earlier = View().Document().Recovery())
+        earlier->Remove();
+    View().Document().EnableRecovery(CRecoveryStore(m_folder));
+}
 
 CWorkspaceView& WalkDriver::View()
 {

@@ -2,6 +2,8 @@
 // has-changed prompt and the file dialogs answered as a user would.
 #include "WalkFileActions.h"
 
+#include "CRecoveryStore.h"
+#include "CWorkspaceView.h"
 #include "WalkAnswers.h"
 #include "resource.h"
 #include "FileBytes.h"
@@ -11,6 +13,7 @@
 namespace walk {
 namespace {
 const char kWriteFailure[] = "Unable to write to file. Please ensure file is not read only.";
+
 
 // Save through the has-changed prompt or the Save command: the windows of a successful
 // save of the current list, and the model after it.
@@ -154,6 +157,31 @@ void RunOpen(Step& s)
         s.expected.fileName = path.substr(path.find_last_of('\\') + 1);
         s.expected.Forget();
     }
+}
+
+// The process ends at this moment and starts again: what its recovery file holds then, read
+// back, is the model's list, and a list without unsaved edits has no recovery file.
+void RunRestart(Step& s)
+{
+    const ModelState& m = s.expected;
+    CRecoveryWriter* recovery = s.ui.View().Document().Recovery();
+    const std::string file = recovery->Store().OwnFile();
+    s.did = m.modified ? "with unsaved edits" : "unmodified";
+    recovery->Drain();   // a write under way has ended, its file removed if the list is unmodified
+    if (!m.modified) {
+        if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES)
+            s.problem = "a recovery file remains for a list without unsaved edits\n";
+        return;
+    }
+    recovery->SnapshotNow();
+    recovery->Drain();
+    SRecoveryHeader header;
+    CListManager kept;
+    const bool read = CRecoveryStore::Read(file, header, kept);
+    const ListData list = WalkDriver::FromManager(kept);
+    if (!read || !(list == m.list) || header.listName != m.fileName)
+        s.problem = "the recovery file of " + header.listName + " holds\n" + Describe(list) + "the model holds\n"
+                    + Describe(m.list);
 }
 
 }   // namespace walk

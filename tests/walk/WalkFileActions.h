@@ -11,4 +11,5 @@ void RunFailedSave(Step& s);
 void RunNew(Step& s);
 int WeightOpen(Step& s);
 void RunOpen(Step& s);
+void RunRestart(Step& s);
 }   // namespace walk

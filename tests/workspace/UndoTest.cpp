@@ -142,6 +142,13 @@ TEST_F(UndoTest, MoveGroupKeepsTheGroupSelectedAndDoesNothingAtTheEnds)
     Command(ID_GROUP_MOVE_DOWN);
     EXPECT_EQ(State(), moved);
     EXPECT_EQ(EditItem(ID_EDIT_UNDO), "&Undo Move Group Down\tCtrl+Z");
+
+    // The row the options keep follows the moved group, through Undo and Redo too.
+    for (auto [command, row] : {std::pair{0u, 1}, {unsigned(ID_EDIT_UNDO), 0}, {unsigned(ID_EDIT_REDO), 1}}) {
+        if (command)
+            Command(command);
+        EXPECT_EQ(TestApp().GetOptions()->GetGroup(nullptr), row) << command;
+    }
 }
 
 // What changes no record is no edit: no step and no mark.

@@ -163,6 +163,42 @@ TEST_F(WorkspaceFilesTest, StartUpLoadsTheMostRecentFileWithoutAddingToTheRecent
     EXPECT_EQ((*Recent())[1], "");
 }
 
+// Save asks before replacing a file another program rewrote; an unmodified list is read again.
+TEST_F(WorkspaceFilesTest, AFileAnotherProgramChangedIsReplacedOnlyWhenTheUserSaysSo)
+{
+    const std::string path = WriteList("shared.vtl", {"Mine"});
+    StartWith(path);
+    WriteList("shared.vtl", {"Theirs", "More"});
+    EditList("Added");
+    const std::vector<std::string> theirs{"Theirs", "More"};
+    ui::DialogAnswerer cancel;
+    cancel.Expect("Vantrace", IDCANCEL);
+    const auto seen = Answered(cancel, ID_FILE_SAVE);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, View().Document().FileName()
+                                + " has been changed by another program since it was opened or saved. "
+                                  "Replace it with this list?");
+    EXPECT_EQ(GroupsInFile(path), theirs);
+    EXPECT_TRUE(Modified());
+
+    ui::DialogAnswerer no;
+    no.Expect("Vantrace", IDNO).Expect("Save As", IDOK, ui::TypeFileName(PathOf("mine.vtl")));
+    EXPECT_EQ(Answered(no, ID_FILE_SAVE).size(), 2u);
+    EXPECT_EQ(GroupsInFile(path), theirs);
+    EXPECT_EQ(GroupsInFile(PathOf("mine.vtl")), (std::vector<std::string>{"Mine", "Added"}));
+
+    WriteList("mine.vtl", {"Other"});
+    View().FrameActivated();
+    EXPECT_EQ(Names(GroupList()), std::vector<std::string>{"Other"});
+    EXPECT_FALSE(Modified());
+    WriteList("mine.vtl", {"Third"});
+    EditList("Yes");
+    ui::DialogAnswerer yes;
+    yes.Expect("Vantrace", IDYES);
+    EXPECT_EQ(Answered(yes, ID_FILE_SAVE).size(), 1u);
+    EXPECT_EQ(GroupsInFile(PathOf("mine.vtl")), (std::vector<std::string>{"Other", "Yes"}));
+}
+
 TEST_F(WorkspaceFilesTest, SaveOnAnEditedUntitledListAsksForANameAndCancelKeepsTheMark)
 {
     View().Files().NewList();

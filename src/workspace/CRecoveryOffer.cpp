@@ -1,0 +1,51 @@
+#include "CRecoveryOffer.h"
+
+#include "AppCaption.h"
+#include "CListManager.h"
+#include "CWinApp.h"
+#include "MessageBox.h"
+#include "resource.h"
+
+#include <vector>
+
+namespace {
+// A string-table text with its one %s replaced by name.
+std::string WithName(UINT id, const std::string& name)
+{
+    std::string text = LoadResourceString(id);
+    const size_t at = text.find("%s");
+    if (at != std::string::npos)
+        text.replace(at, 2, name);
+    return text;
+}
+}   // namespace
+
+std::string CRecoveryOffer::ShownName(const SRecoveryHeader& header)
+{
+    return header.listName.empty() ? std::string("Untitled.vtl") : header.listName;
+}
+
+int CRecoveryOffer::Run(HWND owner, const CRecoveryStore& store, const Restore& restore)
+{
+    int restored = 0;
+    for (const SRecoveryFile& file : store.ListOrphans()) {
+        SRecoveryHeader header;
+        CListManager list;
+        if (file.damaged || !CRecoveryStore::Read(file.path, header, list)) {
+            CRecoveryStore::Remove(file.path);
+            ShowMessageBox(owner, LoadResourceString(IDS_RECOVERY_DAMAGED).c_str(), kAppCaption,
+                           MB_OK | MB_ICONEXCLAMATION);
+            continue;
+        }
+        const std::string question = WithName(IDS_RECOVERY_OFFER, ShownName(header));
+        if (ShowMessageBox(owner, question.c_str(), kAppCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            CRecoveryStore::Remove(file.path);
+            continue;
+        }
+        if (restore(header, list)) {
+            CRecoveryStore::Remove(file.path);
+            ++restored;
+        }
+    }
+    return restored;
+}
