@@ -119,10 +119,10 @@
 #define IDS_UNTITLED                    61305   // the name of a list not yet saved, before ".vtl"
 
 // Recovery of unsaved edits and lists changed by another writer; %s is the list's name.
-#define IDS_RECOVERY_OFFER              61310
-#define IDS_RECOVERY_DAMAGED            61311
-#define IDS_CHANGED_ON_DISK             61312
-#define IDS_RELOADED_FROM_DISK          61313
+#define IDS_RECOVERY_OFFER              61330
+#define IDS_RECOVERY_DAMAGED            61331
+#define IDS_CHANGED_ON_DISK             61332
+#define IDS_RELOADED_FROM_DISK          61333
 
 // Group Details (138).
 #define IDC_GROUP_NAME           1000
