@@ -79,16 +79,6 @@ void ShowWriteFailure(HWND owner)
     ShowMessageBox(owner, LoadResourceString(IDS_WRITE_FAILED).c_str(), kAppCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
-// A string-table text with its one %s replaced by name.
-std::string WithName(UINT id, const std::string& name)
-{
-    std::string text = LoadResourceString(id);
-    const size_t at = text.find("%s");
-    if (at != std::string::npos)
-        text.replace(at, 2, name);
-    return text;
-}
-
 void ShowUnreadable(HWND owner, const std::string& path)
 {
     Ask(owner, TextWith(IDS_UNREADABLE_LIST, path), IDS_CAPTION_FILE_ERROR, MB_OK | MB_ICONEXCLAMATION);
@@ -264,7 +254,7 @@ bool CListFiles::ConfirmReplaceChanged(bool& saved)
 {
     if (!m_document.FileChangedOnDisk(true))
         return true;
-    const std::string text = WithName(IDS_CHANGED_ON_DISK, m_document.FileName());
+    const std::string text = TextWith(IDS_CHANGED_ON_DISK, m_document.FileName());
     switch (ShowMessageBox(m_view.m_hWnd, text.c_str(), kAppCaption, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
     case IDYES:
         return true;
@@ -387,6 +377,6 @@ bool CListFiles::ReloadIfChanged()
         return false;
     m_view.ShowWithStoredSelection();
     m_view.UpdateTitle(false);
-    m_view.SetStatusText(WithName(IDS_RELOADED_FROM_DISK, m_document.FileName()));
+    m_view.SetStatusText(TextWith(IDS_RELOADED_FROM_DISK, m_document.FileName()));
     return true;
 }

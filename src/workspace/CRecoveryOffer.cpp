@@ -1,6 +1,7 @@
 #include "CRecoveryOffer.h"
 
 #include "AppCaption.h"
+#include "CommandSupport.h"
 #include "CListManager.h"
 #include "CWinApp.h"
 #include "MessageBox.h"
@@ -8,21 +9,9 @@
 
 #include <vector>
 
-namespace {
-// A string-table text with its one %s replaced by name.
-std::string WithName(UINT id, const std::string& name)
-{
-    std::string text = LoadResourceString(id);
-    const size_t at = text.find("%s");
-    if (at != std::string::npos)
-        text.replace(at, 2, name);
-    return text;
-}
-}   // namespace
-
 std::string CRecoveryOffer::ShownName(const SRecoveryHeader& header)
 {
-    return header.listName.empty() ? std::string("Untitled.vtl") : header.listName;
+    return header.listName.empty() ? LoadResourceString(IDS_UNTITLED) + ".vtl" : header.listName;
 }
 
 int CRecoveryOffer::Run(HWND owner, const CRecoveryStore& store, const Restore& restore)
@@ -37,7 +26,7 @@ int CRecoveryOffer::Run(HWND owner, const CRecoveryStore& store, const Restore& 
                            MB_OK | MB_ICONEXCLAMATION);
             continue;
         }
-        const std::string question = WithName(IDS_RECOVERY_OFFER, ShownName(header));
+        const std::string question = TextWith(IDS_RECOVERY_OFFER, ShownName(header));
         if (ShowMessageBox(owner, question.c_str(), kAppCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
             CRecoveryStore::Remove(file.path);
             continue;
