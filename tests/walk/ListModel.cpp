@@ -68,6 +68,7 @@ void ModelState::Forget()
     loaded = list;
     trimmed = false;
     modified = false;
+    fileReplaced = false;
 }
 
 void ModelState::Undo()
@@ -94,6 +95,7 @@ void ModelState::Saved(const std::string& path, const std::string& name)
     pathName = path;
     fileName = name;
     modified = false;
+    fileReplaced = false;
     files[path] = list;
 }
 

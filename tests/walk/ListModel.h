@@ -70,6 +70,7 @@ struct ModelState {
     bool modified = false;
     bool automate = false;
     std::map<std::string, ListData> files;   // what each list file the walk wrote holds
+    bool fileReplaced = false;   // another writer changed the list's file since it was read or saved
 
     // Undo and Redo as the workspace keeps them: each step holds the list before and after it
     // and the number of the state it leads to. The list is unmodified exactly in the state

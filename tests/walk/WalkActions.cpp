@@ -504,6 +504,7 @@ const std::vector<Action> kActions = {
     {"failed save", &WeightFailedSave, &RunFailedSave},
     {"new", &Always, &RunNew},
     {"open", &WeightOpen, &RunOpen},
+    {"another writer replaces the file", &WeightReplaceFile, &RunReplaceFile},
     {"the process ends and starts again", [](Step&) { return 2; }, &RunRestart},
 };
 }   // namespace

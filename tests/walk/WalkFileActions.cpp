@@ -14,6 +14,15 @@ namespace walk {
 namespace {
 const char kWriteFailure[] = "Unable to write to file. Please ensure file is not read only.";
 
+// Save to the list's own file after another writer changed it asks first; the walk says Yes.
+void ExpectReplaceQuestion(Step& s, std::vector<Window>& windows)
+{
+    if (s.expected.fileReplaced)
+        windows.push_back({"Vantrace", IDYES, {},
+                           s.expected.fileName
+                               + " has been changed by another program since it was opened or saved. "
+                                 "Replace it with this list?"});
+}
 
 // Save through the has-changed prompt or the Save command: the windows of a successful
 // save of the current list, and the model after it.
@@ -27,6 +36,7 @@ void ExpectSave(Step& s, std::vector<Window>& windows, bool& cancelled)
         windows.push_back({"Save As", IDOK, ui::TypeFileName(path), ""});
         m.Saved(path, name);
     } else {
+        ExpectReplaceQuestion(s, windows);
         m.Saved(m.pathName, m.fileName);
     }
 }
@@ -115,7 +125,10 @@ void RunFailedSave(Step& s)
     const std::string before = ReadBytes(path);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     s.did = "to read-only " + s.expected.fileName;
-    s.problem = s.ui.Run({{"Vantrace", IDOK, {}, kWriteFailure}}, [&] { s.ui.Command(ID_FILE_SAVE); });
+    std::vector<Window> windows;
+    ExpectReplaceQuestion(s, windows);
+    windows.push_back({"Vantrace", IDOK, {}, kWriteFailure});
+    s.problem = s.ui.Run(windows, [&] { s.ui.Command(ID_FILE_SAVE); });
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (ReadBytes(path) != before)
         s.problem += "the failed save changed " + path + "\n";
@@ -159,6 +172,30 @@ void RunOpen(Step& s)
     }
 }
 
+int WeightReplaceFile(Step& s)
+{
+    const ModelState& m = s.expected;
+    return m.fileName != "Untitled.vtl" && m.files.count(m.pathName) ? 1 : 0;
+}
+
+// Another program (or the tool on another PC) writes the list's file: the file's list with one
+// group more. The next Save to it must ask first.
+void RunReplaceFile(Step& s)
+{
+    ModelState& m = s.expected;
+    CListManager other;
+    CGroupDataHelper group;
+    group.m_strName = "other writer " + std::to_string(s.number);
+    DWORD id = 0;
+    if (!other.Load(m.pathName.c_str()) || !other.AddGroup(group, id) || !other.Save(m.pathName.c_str())) {
+        s.problem = "the other writer could not write " + m.pathName + "\n";
+        return;
+    }
+    s.did = m.fileName;
+    m.files[m.pathName] = WalkDriver::FromManager(other);
+    m.fileReplaced = true;
+}
+
 // The process ends at this moment and starts again: what its recovery file holds then, read
 // back, is the model's list, and a list without unsaved edits has no recovery file.
 void RunRestart(Step& s)
@@ -167,7 +204,7 @@ void RunRestart(Step& s)
     CRecoveryWriter* recovery = s.ui.View().Document().Recovery();
     const std::string file = recovery->Store().OwnFile();
     s.did = m.modified ? "with unsaved edits" : "unmodified";
-    recovery->Drain();   // a write under way has ended, its file removed if the list is unmodified
+    recovery->Drain();   // a write that was under way has ended (and its file gone, when unmodified)
     if (!m.modified) {
         if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES)
             s.problem = "a recovery file remains for a list without unsaved edits\n";
@@ -177,11 +214,15 @@ void RunRestart(Step& s)
     recovery->Drain();
     SRecoveryHeader header;
     CListManager kept;
-    const bool read = CRecoveryStore::Read(file, header, kept);
+    if (!CRecoveryStore::Read(file, header, kept)) {
+        s.problem = "the recovery file cannot be read\n";
+        return;
+    }
     const ListData list = WalkDriver::FromManager(kept);
-    if (!read || !(list == m.list) || header.listName != m.fileName)
-        s.problem = "the recovery file of " + header.listName + " holds\n" + Describe(list) + "the model holds\n"
-                    + Describe(m.list);
+    if (!(list == m.list))
+        s.problem = "the recovery file holds\n" + Describe(list) + "the model holds\n" + Describe(m.list);
+    if (header.listName != m.fileName || header.listPath != (m.fileName == "Untitled.vtl" ? "" : m.pathName))
+        s.problem += "the recovery file names " + header.listPath + " as " + header.listName + "\n";
 }
 
 }   // namespace walk

@@ -11,5 +11,7 @@ void RunFailedSave(Step& s);
 void RunNew(Step& s);
 int WeightOpen(Step& s);
 void RunOpen(Step& s);
+int WeightReplaceFile(Step& s);
+void RunReplaceFile(Step& s);
 void RunRestart(Step& s);
 }   // namespace walk
