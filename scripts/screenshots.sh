@@ -2,7 +2,8 @@
 # Takes the README's screenshots under Xvfb: the tool beside the host simulator, after the
 # host asked for a display, in Normal view (docs/screenshot-normal.png) and in Mini view
 # (docs/screenshot-mini.png) at 96 DPI, and in Normal view at 144 and 192 DPI
-# (docs/screenshot-normal-144.png, -192.png) on a screen as much larger. Uses its own Wine
+# (docs/screenshot-normal-144.png, -192.png) on a screen as much larger, and the Mass from
+# Formula box with caffeine and [M+Na]+ (docs/screenshot-formula.png). Uses its own Wine
 # prefix, build/wineprefix-shots; Wine takes the DPI from HKCU\Control Panel\Desktop LogPixels.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -46,9 +47,15 @@ wait_window() {
     return 1
 }
 
+# Each picture starts from a clean user: no settings, no recovery file of an earlier picture.
+clean_user() {
+    "$WINE" reg delete "$key" /f >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Fenwright/Vantrace/Recovery
+}
+
 shoot() {
     local mode=$1 mini=$2 out=$3
-    "$WINE" reg delete "$key" /f >/dev/null 2>&1 || true
+    clean_user
     "$WINE" reg add "$key\\Vantrace\\Recent files" /v file1 /d "$list" /f >/dev/null
     "$WINE" reg add "$key\\Options" /v Automatei /t REG_DWORD /d 1 /f >/dev/null
     "$WINE" reg add "$key\\Options" /v Visiblei /t REG_DWORD /d 1 /f >/dev/null
@@ -67,9 +74,44 @@ shoot() {
     echo "$mode view: $out"
 }
 
+# A group added, Add Chromatogram of type Mass/Channel, Formula... pressed, caffeine typed
+# with [M+Na]+: the box itself is captured (a root capture of a dialog is black here).
+shoot_formula() {
+    local out=$1
+    clean_user
+    "$WINE" reg add "$key\\Options" /v Visiblei /t REG_DWORD /d 1 /f >/dev/null
+    "$WINE" "$root/build/bin/hostsim.exe" show wait 1000 launch wait 25000 close >/dev/null 2>&1 &
+    local host=$!
+    wait_window --class '^vantrace.exe$' >/dev/null
+    sleep 3
+    xdotool key ctrl+g
+    wait_window --name "Group" >/dev/null
+    sleep 1; xdotool type 'Caffeine'; xdotool key Return
+    sleep 2
+    xdotool key ctrl+h
+    wait_window --name 'Chromatogram' >/dev/null
+    sleep 1
+    xdotool key Tab; sleep 0.3; xdotool key m; sleep 0.5
+    xdotool key alt+o
+    local box
+    box=$(wait_window --name 'Mass from Formula')
+    sleep 1
+    xdotool type 'C8H10N4O2'
+    sleep 0.3
+    xdotool key Tab; sleep 0.2; xdotool type '[M+Na]+'
+    sleep 1
+    xwd -id "$box" -silent | convert xwd:- "$out"
+    xdotool key Return
+    sleep 1
+    xdotool key Escape
+    wait "$host" || true
+    echo "formula box: $out"
+}
+
 if [ "$dpi" = 96 ]; then
     shoot Normal 0 "$root/docs/screenshot-normal.png"
     shoot Mini 1 "$root/docs/screenshot-mini.png"
+    shoot_formula "$root/docs/screenshot-formula.png"
 else
     shoot Normal 0 "$root/docs/screenshot-normal-$dpi.png"
 fi
