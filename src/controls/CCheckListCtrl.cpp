@@ -96,14 +96,12 @@ LRESULT CCheckListCtrl::OnDestroy(WPARAM, LPARAM)
     return Default();
 }
 
-void CCheckListCtrl::OnMouseMove(UINT keys, POINT pt)
+// While a row is dragged the list view does not hear of the moves: the release comes here,
+// as the capture holds.
+void CCheckListCtrl::OnMouseMove(UINT, POINT pt)
 {
     if (IsDragging()) {
-        // The button came up where this list did not hear of it.
-        if (!(keys & MK_LBUTTON))
-            EndDrag();
-        else
-            ShowDropRow(DropRowAt(pt));
+        ShowDropRow(DropRowAt(pt));
         return;
     }
     if (IsCursorOnItemIcon()) {

@@ -137,7 +137,7 @@ private:
     LRESULT OnDestroy(WPARAM, LPARAM);
     // A notification NotifyParentLater put off: wParam the message, lParam its row kind.
     LRESULT OnDeferredNotify(WPARAM wParam, LPARAM lParam);
-    void OnMouseMove(UINT keys, POINT pt);
+    void OnMouseMove(UINT, POINT pt);
     UINT CursorHitFlags(int* nItem) const;
     // The drag of a row: begun by the list view, followed by the moves, ended by the release,
     // Escape (other keys do nothing meanwhile) or the capture going elsewhere.
