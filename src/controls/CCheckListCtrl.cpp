@@ -169,8 +169,8 @@ LRESULT CCheckListCtrl::OnGetDispInfo(NMHDR* header)
     if (item.mask & LVIF_IMAGE)
         item.iImage = 0;   // the play button
     if (item.mask & LVIF_STATE) {
-        item.state = (item.state & ~(LVIS_STATEIMAGEMASK | LVIS_DROPHILITED)) | INDEXTOSTATEIMAGEMASK(row.checked ? 2 : 1)
-                     | (item.iItem == m_nDropRow ? LVIS_DROPHILITED : 0);
+        item.state = (item.state & ~(LVIS_STATEIMAGEMASK | LVIS_DROPHILITED))
+                     | INDEXTOSTATEIMAGEMASK(row.checked ? 2 : 1) | (item.iItem == m_nDropRow ? LVIS_DROPHILITED : 0);
         item.stateMask |= LVIS_STATEIMAGEMASK | LVIS_DROPHILITED;
     }
     return 0;
