@@ -96,8 +96,8 @@ LRESULT CCheckListCtrl::OnDestroy(WPARAM, LPARAM)
     return Default();
 }
 
-// While a row is dragged the list view does not hear of the moves: the release comes here,
-// as the capture holds.
+// While a row is dragged the moves only show where it would land; the list view does not hear
+// of them.
 void CCheckListCtrl::OnMouseMove(UINT, POINT pt)
 {
     if (IsDragging()) {

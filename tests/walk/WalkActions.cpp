@@ -441,8 +441,7 @@ void RunDrag(Step& s)
     HWND list = groups ? s.ui.GroupList() : s.ui.ChroList();
     const int from = s.rng.Below(WalkDriver::Rows(list)), to = s.rng.Below(WalkDriver::Rows(list));
     s.did = (groups ? "group " : "chromatogram ") + std::to_string(from) + " to " + std::to_string(to);
-    auto at = [&](int row) { return ui::RowPartPoint(list, row, ui::RowPart::Label); };
-    s.problem = s.ui.Run({}, [&] { ui::Drag(list, at(from), at(to)); });
+    s.problem = s.ui.Run({}, [&] { ui::DragRow(list, from, to); });
     auto move = [&](auto& rows) {
         const auto first = rows.begin() + std::min(from, to);
         std::rotate(first, rows.begin() + (from < to ? from + 1 : from), rows.begin() + std::max(from, to) + 1);

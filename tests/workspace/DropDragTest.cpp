@@ -1,5 +1,4 @@
-// Files dropped on the workspace (a real WM_DROPFILES with the shell's HDROP layout) and rows
-// dragged with the mouse in the real lists.
+// Files dropped on the workspace as the shell drops them, and rows dragged with the mouse.
 #include "WorkspaceFixture.h"
 #include "FileBytes.h"
 #include "ListViewInput.h"
@@ -35,11 +34,6 @@ protected:
         return answer.Finish();
     }
     size_t Steps() { return View().Document().History().UndoCount(); }
-    static void DragRow(HWND list, int from, int to, bool release = true)
-    {
-        ui::Drag(list, ui::RowPartPoint(list, from, ui::RowPart::Label), ui::RowPartPoint(list, to, ui::RowPart::Label),
-                 release);
-    }
 
     TempFolder m_folder;
 };
@@ -55,8 +49,7 @@ TEST_F(DropDragTest, ADroppedListOpensAfterTheSavePromptAndAnUnknownFileChangesN
     View().UpdateTitle(true);
     ui::DialogAnswerer refuse;
     const auto refused = Drop({path, m_folder.Path("notes.doc")}, refuse.Expect("File Error", IDOK));
-    ASSERT_EQ(refused.size(), 1u);
-    EXPECT_NE(refused[0].text.find("notes.doc is neither"), std::string::npos) << refused[0].text;
+    EXPECT_NE(refused.at(0).text.find("notes.doc is neither"), std::string::npos) << refused[0].text;
     EXPECT_EQ(Names(GroupList()), (Rows{"Saved", "Unsaved"}));
 
     ui::DialogAnswerer open;
@@ -87,15 +80,15 @@ TEST_F(DropDragTest, ADraggedRowMovesAsOneStepWithTheSelectionAndUndoPutsItBack)
         AddChro(first, name + 1), AddGroup(name);
     ShowList(0);
     // Escape during a drag cancels it; the row it would have landed on was highlighted.
-    DragRow(GroupList(), 0, 2, false);
+    ui::DragRow(GroupList(), 0, 2, false);
     EXPECT_EQ(SendMessageA(GroupList(), LVM_GETITEMSTATE, 2, LVIS_DROPHILITED), LVIS_DROPHILITED);
     ui::PressKey(GroupList(), VK_ESCAPE);
     EXPECT_EQ(SendMessageA(GroupList(), LVM_GETITEMSTATE, 2, LVIS_DROPHILITED), 0);
 
-    DragRow(GroupList(), 0, 2);
+    ui::DragRow(GroupList(), 0, 2);
     EXPECT_EQ(Names(GroupList()), (Rows{"G1", "G2", "G0", "G3"}));
     EXPECT_EQ(SelectedRow(GroupList()), 2);
-    DragRow(ChroList(), 2, 0);
+    ui::DragRow(ChroList(), 2, 0);
     EXPECT_EQ(Names(ChroList()), (Rows{"3", "1", "2"}));
     EXPECT_EQ(SelectedRow(ChroList()), 0);
     EXPECT_EQ(Steps(), 2u);
