@@ -282,6 +282,43 @@ bool CListManager::MoveGroup(DWORD id, DWORD neighbour)
     return true;
 }
 
+namespace {
+// Moves the element at from to to in one rotation; the ones between shift by one place.
+template <typename Vector>
+void MoveWithin(Vector& items, size_t from, size_t to)
+{
+    const auto at = items.begin();
+    if (from < to)
+        std::rotate(at + from, at + from + 1, at + to + 1);
+    else
+        std::rotate(at + to, at + from, at + from + 1);
+}
+
+bool InRange(int pos, size_t count)
+{
+    return pos >= 0 && static_cast<size_t>(pos) < count;
+}
+}   // namespace
+
+bool CListManager::MoveGroupTo(DWORD id, int from, int to)
+{
+    if (!InRange(from, m_groups.size()) || !InRange(to, m_groups.size()) || m_groups[from]->id != id)
+        return false;
+    MoveWithin(m_groups, static_cast<size_t>(from), static_cast<size_t>(to));
+    return true;
+}
+
+bool CListManager::MoveChroTo(DWORD group, DWORD chro, int from, int to)
+{
+    SGroupEntry* entry = FindGroup(group);
+    if (!entry || !InRange(from, entry->chros.size()) || !InRange(to, entry->chros.size())
+        || entry->chros[from].id != chro)
+        return false;
+    MoveWithin(entry->chros, static_cast<size_t>(from), static_cast<size_t>(to));
+    entry->lastFound = static_cast<size_t>(to);
+    return true;
+}
+
 void CListManager::KeepAbove(DWORD id)
 {
     if (id >= m_nextId)

@@ -57,6 +57,11 @@ public:
     bool Move(DWORD chro, DWORD neighbour, DWORD group);
     // Swaps two groups that stand next to each other.
     bool MoveGroup(DWORD id, DWORD neighbour);
+    // Moves the group standing at position from to position to (both 0 to the count - 1);
+    // the groups between close up. False when the group is not at from.
+    bool MoveGroupTo(DWORD id, int from, int to);
+    // The same for a chromatogram within its group.
+    bool MoveChroTo(DWORD group, DWORD chro, int from, int to);
     // Inserts a group with no chromatograms at pos (0 to the count). An id of 0 takes a new
     // id, which id then receives; any other id must not be a group's already (so a removed
     // group can come back with its id).

@@ -18,6 +18,10 @@ const MessageMap* CCheckListCtrl::GetThisMessageMap()
         msg::Create<&CCheckListCtrl::OnCreate>(),
         msg::Message<&CCheckListCtrl::OnDestroy>(WM_DESTROY),
         msg::Mouse<&CCheckListCtrl::OnMouseMove>(WM_MOUSEMOVE),
+        msg::Mouse<&CCheckListCtrl::OnLButtonUp>(WM_LBUTTONUP),
+        msg::Message<&CCheckListCtrl::OnDragKey>(WM_KEYDOWN),
+        msg::Message<&CCheckListCtrl::OnCaptureChanged>(WM_CAPTURECHANGED),
+        msg::ReflectNotify<&CCheckListCtrl::OnBeginDrag>(LVN_BEGINDRAG),
         msg::ReflectNotify<&CCheckListCtrl::OnReselect>(NM_CLICK),
         msg::ReflectNotify<&CCheckListCtrl::OnReselect>(NM_RCLICK),
         msg::Message<&CCheckListCtrl::OnDeleteAllItems>(LVM_DELETEALLITEMS),
@@ -54,7 +58,7 @@ int CCheckListCtrl::OnCreate(CREATESTRUCTA* cs)
 {
     if (Default() == -1)
         return -1;
-    SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK);
+    SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK | LVIS_DROPHILITED);
     SetExtendedStyle(LVS_EX_FULLROWSELECT);
     InsertColumn(0, m_pszFirstColumn, LVCFMT_LEFT, cs->cx / 2);
     InsertColumn(1, m_pszSecondColumn, LVCFMT_LEFT, cs->cx / 2);
@@ -92,8 +96,14 @@ LRESULT CCheckListCtrl::OnDestroy(WPARAM, LPARAM)
     return Default();
 }
 
-void CCheckListCtrl::OnMouseMove(UINT, POINT)
+// While a row is dragged the moves only show where it would land; the list view does not hear
+// of them.
+void CCheckListCtrl::OnMouseMove(UINT, POINT pt)
 {
+    if (IsDragging()) {
+        ShowDropRow(DropRowAt(pt));
+        return;
+    }
     if (IsCursorOnItemIcon()) {
         if (HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_POINTING_HAND)))
             SetCursor(hand);
@@ -108,6 +118,7 @@ void CCheckListCtrl::ClearItems()
 
 LRESULT CCheckListCtrl::OnDeleteAllItems(WPARAM, LPARAM)
 {
+    EndDrag();
     m_rows.clear();
     return Default();
 }
@@ -158,8 +169,9 @@ LRESULT CCheckListCtrl::OnGetDispInfo(NMHDR* header)
     if (item.mask & LVIF_IMAGE)
         item.iImage = 0;   // the play button
     if (item.mask & LVIF_STATE) {
-        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(row.checked ? 2 : 1);
-        item.stateMask |= LVIS_STATEIMAGEMASK;
+        item.state = (item.state & ~(LVIS_STATEIMAGEMASK | LVIS_DROPHILITED))
+                     | INDEXTOSTATEIMAGEMASK(row.checked ? 2 : 1) | (item.iItem == m_nDropRow ? LVIS_DROPHILITED : 0);
+        item.stateMask |= LVIS_STATEIMAGEMASK | LVIS_DROPHILITED;
     }
     return 0;
 }
@@ -305,12 +317,13 @@ int CCheckListCtrl::InsertRow(int nItem, const char* first, const char* second, 
     return row;
 }
 
-void CCheckListCtrl::NotifyParent(UINT message, int row)
+void CCheckListCtrl::NotifyParent(UINT message, int row, int target)
 {
     HWND parent = GetParent();
     if (!parent)
         return;
     SListNotify what = Describe(message, row);
+    what.target = target;
     // A handler may make this list notify again; the payload of this send holds again after.
     const SListNotify* outer = m_pSending;
     m_pSending = &what;
@@ -351,7 +364,7 @@ SListNotify CCheckListCtrl::Describe(UINT message, int row) const
     what.row = IsRow(row) ? row : -1;
     what.id = static_cast<DWORD>(GetItemData(what.row));
     what.checked = GetCheck(what.row) != FALSE;
-    what.onIcon = IsCursorOnItemIcon();
+    what.onIcon = !IsDragging() && IsCursorOnItemIcon();   // a press that began a drag launches nothing
     return what;
 }
 
@@ -385,4 +398,83 @@ void CCheckListCtrl::FitColumns(int first, bool larger)
         const bool useContent = larger ? content > header : content < header;
         SetColumnWidth(col, useContent ? LVSCW_AUTOSIZE : LVSCW_AUTOSIZE_USEHEADER);
     }
+}
+
+LRESULT CCheckListCtrl::OnBeginDrag(NMHDR* header)
+{
+    const int row = reinterpret_cast<NMLISTVIEW*>(header)->iItem;
+    if (m_nDragMessage == 0 || IsDragging() || !IsRow(row) || GetItemCount() < 2)
+        return 0;
+    ::SetCapture(m_hWnd);
+    m_nDragRow = row;
+    ShowDropRow(row);
+    return 0;
+}
+
+// The list view does not hear of the release that ends a drag: its own would count it a click.
+void CCheckListCtrl::OnLButtonUp(UINT, POINT pt)
+{
+    if (!IsDragging()) {
+        Default();
+        return;
+    }
+    const int from = m_nDragRow;
+    const int to = DropRowAt(pt);
+    EndDrag();
+    if (to >= 0 && to != from)
+        NotifyParent(m_nDragMessage, from, to);
+}
+
+LRESULT CCheckListCtrl::OnDragKey(WPARAM key, LPARAM)
+{
+    if (!IsDragging())
+        return Default();
+    if (key == VK_ESCAPE)
+        EndDrag();
+    return 0;
+}
+
+LRESULT CCheckListCtrl::OnCaptureChanged(WPARAM, LPARAM newCapture)
+{
+    if (IsDragging() && reinterpret_cast<HWND>(newCapture) != m_hWnd)
+        EndDrag();
+    return Default();
+}
+
+int CCheckListCtrl::DropRowAt(POINT pt) const
+{
+    const int count = GetItemCount();
+    const int top = static_cast<int>(SendMessage(LVM_GETTOPINDEX));
+    RECT first{};
+    if (count == 0 || !GetItemRect(top, &first, LVIR_BOUNDS))
+        return -1;
+    const int height = std::max<int>(first.bottom - first.top, 1);
+    const int page = static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE));
+    const int below = static_cast<int>(pt.y - first.top);
+    const int offset = below < 0 ? -1 : std::min(below / height, page);
+    return std::clamp(top + offset, 0, count - 1);
+}
+
+void CCheckListCtrl::ShowDropRow(int row)
+{
+    if (row == m_nDropRow)
+        return;
+    const int old = m_nDropRow;
+    m_nDropRow = row;
+    for (int changed : {old, row}) {
+        if (IsRow(changed))
+            SendMessage(LVM_REDRAWITEMS, changed, changed);
+    }
+    if (IsRow(row))
+        SendMessage(LVM_ENSUREVISIBLE, row, FALSE);
+}
+
+void CCheckListCtrl::EndDrag()
+{
+    if (!IsDragging())
+        return;
+    m_nDragRow = -1;
+    ShowDropRow(-1);
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
 }

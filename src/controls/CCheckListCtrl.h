@@ -62,6 +62,14 @@ public:
     // Shows the play icons and check boxes of the image set drawn nearest the DPI.
     void SetImageDpi(UINT dpi);
 
+    // Rows dragged with the left button (the list view's begin-drag, then the mouse captured):
+    // the row a dragged row would land on shows the drop highlight, and the release sends the
+    // parent dragMessage with the row dragged and, as target, the row it lands on; a release
+    // on the row itself sends nothing. Escape, a lost capture or a rebuild of the rows cancels.
+    // Without a message (the default) rows are not dragged.
+    void EnableRowDrag(UINT dragMessage) { m_nDragMessage = dragMessage; }
+    bool IsDragging() const { return m_nDragRow >= 0; }
+
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 
@@ -76,7 +84,7 @@ protected:
     int InsertRow(int nItem, const char* first, const char* second, DWORD data, bool checked);
     // Sends a registered message to the parent window, if there is one, with the payload of
     // row (see SListNotify).
-    void NotifyParent(UINT message, int row);
+    void NotifyParent(UINT message, int row, int target = -1);
     // The same once the message being handled now has been handled to its end, for
     // notifications raised inside the list view's own handling of a key or a change of state:
     // their handlers open message boxes and rebuild the lists, which must not happen under
@@ -129,8 +137,21 @@ private:
     LRESULT OnDestroy(WPARAM, LPARAM);
     // A notification NotifyParentLater put off: wParam the message, lParam its row kind.
     LRESULT OnDeferredNotify(WPARAM wParam, LPARAM lParam);
-    void OnMouseMove(UINT, POINT);
+    void OnMouseMove(UINT, POINT pt);
     UINT CursorHitFlags(int* nItem) const;
+    // The drag of a row: begun by the list view, followed by the moves, ended by the release,
+    // Escape (other keys do nothing meanwhile) or the capture going elsewhere.
+    LRESULT OnBeginDrag(NMHDR* header);
+    void OnLButtonUp(UINT, POINT pt);
+    LRESULT OnDragKey(WPARAM key, LPARAM);
+    LRESULT OnCaptureChanged(WPARAM, LPARAM newCapture);
+    // The row a dragged row lands on with the pointer at pt: the row under it, the first or
+    // last row beyond the ends, one row past the visible ones above or below them.
+    int DropRowAt(POINT pt) const;
+    // Moves the drop highlight to row (-1: none) and scrolls it into view.
+    void ShowDropRow(int row);
+    // Drops the highlight and the capture; the drag is over.
+    void EndDrag();
 
     const char* m_pszFirstColumn;
     const char* m_pszSecondColumn;
@@ -138,4 +159,7 @@ private:
     bool m_bRebuilding = false;
     int m_nLastInserted = -1;
     const SListNotify* m_pSending = nullptr;   // the payload of the notification being sent
+    UINT m_nDragMessage = 0;
+    int m_nDragRow = -1;   // the row being dragged, -1 when none is
+    int m_nDropRow = -1;   // the row it would land on
 };

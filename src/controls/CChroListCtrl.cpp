@@ -15,7 +15,10 @@ const MessageMap* CChroListCtrl::GetThisMessageMap()
     return &map;
 }
 
-CChroListCtrl::CChroListCtrl() : CCheckListCtrl("Name", "Description") {}
+CChroListCtrl::CChroListCtrl() : CCheckListCtrl("Name", "Description")
+{
+    EnableRowDrag(s_wm_CHRO_DRAGGED);
+}
 
 CChroListCtrl::~CChroListCtrl() = default;
 

@@ -19,7 +19,10 @@ const MessageMap* CGroupListCtrl::GetThisMessageMap()
     return &map;
 }
 
-CGroupListCtrl::CGroupListCtrl() : CCheckListCtrl("Group Name", "Group Comment") {}
+CGroupListCtrl::CGroupListCtrl() : CCheckListCtrl("Group Name", "Group Comment")
+{
+    EnableRowDrag(s_wm_GROUP_DRAGGED);
+}
 
 CGroupListCtrl::~CGroupListCtrl() = default;
 

@@ -24,6 +24,7 @@ struct SListNotify {
     DWORD id = 0;   // the row's item data, 0 without a row
     bool checked = false;
     bool onIcon = false;
+    int target = -1;   // a dragged row's message: the row it was dropped on
 };
 
 // Chromatogram list.
@@ -33,6 +34,7 @@ extern const UINT s_wm_CHRO_LISTCTRL_CONTEXTMENU;   // right button press
 extern const UINT s_wm_CHRO_DELETEKEY;
 extern const UINT s_wm_CHRO_LAUNCH;
 extern const UINT s_wm_CHRO_TAB;
+extern const UINT s_wm_CHRO_DRAGGED;   // a row was dragged onto another (row, target)
 
 // Group list.
 extern const UINT WM_GROUP_UPDATE;       // a group was picked (mouse, Up, Down)
@@ -42,3 +44,4 @@ extern const UINT s_wm_GROUP_DELETEKEY;
 extern const UINT s_wm_GROUP_LAUNCH;
 extern const UINT s_wm_GROUP_CHECK;   // the check moved to another group
 extern const UINT s_wm_GROUP_TAB;
+extern const UINT s_wm_GROUP_DRAGGED;   // a row was dragged onto another (row, target)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>   // HDROP
 
 #include <type_traits>
 
@@ -110,6 +111,16 @@ constexpr MsgEntry Mouse(UINT message)
     return {EntryKind::Message, message, nullptr, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {
                 const POINT pt{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
                 (msgmap_detail::Self<F>(t)->*F)(static_cast<UINT>(w), pt);
+                return 0;
+            }};
+}
+
+// WM_DROPFILES: void Handler(HDROP); the handler ends the drop (TakeDroppedFiles does).
+template <auto F>
+constexpr MsgEntry DropFiles()
+{
+    return {EntryKind::Message, WM_DROPFILES, nullptr, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {
+                (msgmap_detail::Self<F>(t)->*F)(reinterpret_cast<HDROP>(w));
                 return 0;
             }};
 }

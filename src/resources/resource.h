@@ -124,6 +124,12 @@
 #define IDS_CHANGED_ON_DISK             61332
 #define IDS_RELOADED_FROM_DISK          61333
 
+// Rows dragged within a list (undo names), and files dropped onto the window.
+#define IDS_STEP_DRAG_GROUP             61340
+#define IDS_STEP_DRAG_CHROMATOGRAM      61341
+#define IDS_DROP_UNKNOWN_FILE           61342   // %s: the file's path
+#define IDS_DROP_FIRST_LIST_ONLY        61343
+
 // Group Details (138).
 #define IDC_GROUP_NAME           1000
 #define IDC_GROUP_COMMENT        1001

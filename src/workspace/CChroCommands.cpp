@@ -63,6 +63,7 @@ const MessageMap* CChroCommands::GetThisMessageMap()
         msg::Registered<&C::OnChroCheck>(&s_wm_CHRO_CHECK),
         msg::Registered<&C::OnChroDeleteKey>(&s_wm_CHRO_DELETEKEY),
         msg::Registered<&C::OnChroContextMenu>(&s_wm_CHRO_LISTCTRL_CONTEXTMENU),
+        msg::Registered<&C::OnChroDragged>(&s_wm_CHRO_DRAGGED),
     };
     static const MessageMap map = MakeMessageMap(&CCmdTarget::GetThisMessageMap, entries);
     return &map;
@@ -211,6 +212,23 @@ void CChroCommands::MoveDown()
     step.Add(CEditStep::SChroSwap{groupId, chroId, belowId});
     step.m_after = SListSelection{groupId, row + 1};
     m_document.ApplyEdit(std::move(step));
+}
+
+// Called when a chromatogram row was dragged onto another of its group: it takes that row's
+// place and is selected there. Only the list's own drop, of the chromatogram it names at that
+// row, moves anything.
+LRESULT CChroCommands::OnChroDragged(WPARAM, LPARAM lParam)
+{
+    const SListNotify* what = m_view.ChroList().NotifyOf(lParam);
+    const DWORD groupId = SelectedGroup(m_view);
+    DWORD at = 0;
+    if (!what || !m_document.Manager().GetChroOrder(groupId, what->row, at) || at != what->id)
+        return 0;
+    CEditStep step(IDS_STEP_DRAG_CHROMATOGRAM);
+    step.Add(CEditStep::SChroMove{groupId, what->id, what->row, what->target});
+    step.m_after = SListSelection{groupId, what->target};
+    m_document.ApplyEdit(std::move(step));
+    return 1;
 }
 
 void CChroCommands::OnUpdateChroCommands(CCmdUI* pCmdUI)

@@ -10,7 +10,7 @@ class CListDocument;
 class CWorkspaceView;
 
 // The chromatogram commands: Add, Edit, Duplicate, Delete, Move Up and Move Down, the
-// chromatogram list's check, Delete key and context menu. Owns the chromatogram dialog.
+// chromatogram list's check, Delete key, context menu and dragged rows. Owns the chromatogram dialog.
 class CChroCommands : public CCmdTarget {
 public:
     CChroCommands(CListDocument& document, CWorkspaceView& view);
@@ -34,6 +34,7 @@ private:
     LRESULT OnChroCheck(WPARAM, LPARAM lParam);
     LRESULT OnChroDeleteKey(WPARAM, LPARAM);
     LRESULT OnChroContextMenu(WPARAM, LPARAM);
+    LRESULT OnChroDragged(WPARAM, LPARAM lParam);
 
     CListDocument& m_document;
     CWorkspaceView& m_view;

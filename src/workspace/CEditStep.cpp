@@ -53,6 +53,8 @@ void CEditStep::Add(Change change)
                 return Same(c.before, c.after);
             else if constexpr (std::is_same_v<T, SGroupCheck> || std::is_same_v<T, SChroCheck>)
                 return c.before == c.after;
+            else if constexpr (std::is_same_v<T, SGroupMove> || std::is_same_v<T, SChroMove>)
+                return c.from == c.to;
             else
                 return false;
         },
@@ -96,7 +98,8 @@ bool CEditStep::TouchesGroups() const
 {
     return std::any_of(m_changes.begin(), m_changes.end(), [](const Change& change) {
         return std::holds_alternative<SGroupChange>(change) || std::holds_alternative<SGroupEdit>(change)
-               || std::holds_alternative<SGroupCheck>(change) || std::holds_alternative<SGroupSwap>(change);
+               || std::holds_alternative<SGroupCheck>(change) || std::holds_alternative<SGroupSwap>(change)
+               || std::holds_alternative<SGroupMove>(change);
     });
 }
 
@@ -126,6 +129,11 @@ bool CEditStep::ApplyChange(CListManager& list, Change& change, bool forward)
         return list.SetChromatogramState(c->group, c->chro, forward ? c->after : c->before);
     if (auto* c = std::get_if<SGroupSwap>(&change))
         return list.MoveGroup(c->id, c->neighbour);
+    if (auto* c = std::get_if<SGroupMove>(&change))
+        return forward ? list.MoveGroupTo(c->id, c->from, c->to) : list.MoveGroupTo(c->id, c->to, c->from);
+    if (auto* c = std::get_if<SChroMove>(&change))
+        return forward ? list.MoveChroTo(c->group, c->chro, c->from, c->to)
+                       : list.MoveChroTo(c->group, c->chro, c->to, c->from);
     auto& swap = std::get<SChroSwap>(change);
     return list.Move(swap.chro, swap.neighbour, swap.group);
 }

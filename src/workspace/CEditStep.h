@@ -60,8 +60,18 @@ public:
     struct SChroSwap {
         DWORD group = 0, chro = 0, neighbour = 0;
     };
-    using Change =
-        std::variant<SGroupChange, SChroChange, SGroupEdit, SChroEdit, SGroupCheck, SChroCheck, SGroupSwap, SChroSwap>;
+    // A row dragged from one position to another, the rows between closing up; undone by
+    // the move back.
+    struct SGroupMove {
+        DWORD id = 0;
+        int from = 0, to = 0;
+    };
+    struct SChroMove {
+        DWORD group = 0, chro = 0;
+        int from = 0, to = 0;
+    };
+    using Change = std::variant<SGroupChange, SChroChange, SGroupEdit, SChroEdit, SGroupCheck, SChroCheck, SGroupSwap,
+                                SChroSwap, SGroupMove, SChroMove>;
 
     // nameId: the string naming the step in "Undo <name>".
     explicit CEditStep(UINT nameId = 0) : m_nNameId(nameId) {}

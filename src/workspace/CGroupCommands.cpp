@@ -63,6 +63,7 @@ const MessageMap* CGroupCommands::GetThisMessageMap()
         msg::Registered<&G::OnGroupCheck>(&s_wm_GROUP_CHECK),
         msg::Registered<&G::OnGroupDeleteKey>(&s_wm_GROUP_DELETEKEY),
         msg::Registered<&G::OnGroupContextMenu>(&s_wm_GROUP_LISTCTRL_CONTEXTMENU),
+        msg::Registered<&G::OnGroupDragged>(&s_wm_GROUP_DRAGGED),
     };
     static const MessageMap map = MakeMessageMap(&CCmdTarget::GetThisMessageMap, entries);
     return &map;
@@ -244,6 +245,24 @@ void CGroupCommands::MoveGroup(int delta)
     step.Add(CEditStep::SGroupSwap{groupId, neighbour});
     step.m_after = Selection(m_view);
     m_document.ApplyEdit(std::move(step));
+}
+
+// Called when a group row was dragged onto another: the group, with its chromatograms, takes
+// that row's place and stays selected. Only the list's own drop, of the group it names at
+// that row, moves anything.
+LRESULT CGroupCommands::OnGroupDragged(WPARAM, LPARAM lParam)
+{
+    const SListNotify* what = m_view.GroupList().NotifyOf(lParam);
+    DWORD at = 0;
+    if (!what || !m_document.Manager().GetGroupOrder(what->row, at) || at != what->id)
+        return 0;
+    CEditStep step(IDS_STEP_DRAG_GROUP);
+    step.Add(CEditStep::SGroupMove{what->id, what->row, what->target});
+    step.m_after = Selection(m_view);
+    if (step.m_after.group != what->id)
+        step.m_after = SListSelection{what->id, -1};
+    m_document.ApplyEdit(std::move(step));
+    return 1;
 }
 
 void CGroupCommands::OnUpdateGroupCommands(CCmdUI* pCmdUI)

@@ -10,7 +10,7 @@ class CListDocument;
 class CWorkspaceView;
 
 // The group commands: Add, Edit, Duplicate, Delete, Move Up and Move Down Group, the group
-// list's check, Delete key and context menu. Owns the group dialog.
+// list's check, Delete key, context menu and dragged rows. Owns the group dialog.
 class CGroupCommands : public CCmdTarget {
 public:
     CGroupCommands(CListDocument& document, CWorkspaceView& view);
@@ -37,6 +37,7 @@ private:
     LRESULT OnGroupCheck(WPARAM, LPARAM lParam);
     LRESULT OnGroupDeleteKey(WPARAM, LPARAM);
     LRESULT OnGroupContextMenu(WPARAM, LPARAM);
+    LRESULT OnGroupDragged(WPARAM, LPARAM lParam);
     // The selected group row and whether it can move that way.
     bool CanMoveGroup(int delta, int& row) const;
 

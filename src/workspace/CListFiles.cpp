@@ -206,6 +206,26 @@ void CListFiles::OpenListFile(int index)
     AddToRecentFiles(path);
 }
 
+bool CListFiles::IsListPath(const std::string& path)
+{
+    const size_t dot = path.find_last_of("./\\");
+    return dot != std::string::npos && path[dot] == '.' && IsListExtension(path.substr(dot + 1));
+}
+
+// The names change only once the file is there, as in Open.
+void CListFiles::OpenPath(const std::string& path)
+{
+    if (!IsListPath(path) || !OfferSaveFirst())
+        return;
+    if (!ListFileExists(path)) {
+        ShowMissingFile(m_view.m_hWnd, path);
+        return;
+    }
+    m_document.SetPathName(path);
+    m_document.SetFileName(path.substr(path.find_last_of("/\\") + 1));
+    OpenListFile(0);
+}
+
 bool CListFiles::OpenRecentFile(int index)
 {
     if (!OfferSaveFirst())

@@ -26,6 +26,11 @@ public:
     bool OpenRecentFile(int index);
     // index -1 asks the user for a file; any other index loads the current path (a recent entry).
     void OpenListFile(int index);
+    // Opens a list file named by path, as Open with that file chosen would: the modified list
+    // offered for saving first, the recent files updated.
+    void OpenPath(const std::string& path);
+    // Whether a path names a list file by its extension.
+    static bool IsListPath(const std::string& path);
     void ClearWorkspace();
     void NewList();
     void LoadLastFile();

@@ -213,13 +213,16 @@ void CTransferCommands::OnFileImport()
 {
     const std::string filter = LoadResourceString(IDS_TABLE_FILTER);
     CFileDialogS dialog(TRUE, "csv", nullptr, kImportFlags, filter.c_str(), nullptr);
-    if (dialog.DoModal() != IDOK)
-        return;
-    const std::string path = dialog.GetPathName();
+    if (dialog.DoModal() == IDOK)
+        ImportFile(dialog.GetPathName());
+}
+
+bool CTransferCommands::ImportFile(const std::string& path)
+{
     std::string bytes;
     if (!CReplacingFile::Read(path.c_str(), bytes, kImportLimit)) {
         ShowNote(TextWith(IDS_CANNOT_READ_FILE, path), IDS_CAPTION_FILE_ERROR);
-        return;
+        return false;
     }
     // UTF-16 is a spreadsheet's "Unicode text"; a file that is neither it nor UTF-8 was
     // written in the code page, as older spreadsheets save.
@@ -231,13 +234,15 @@ void CTransferCommands::OnFileImport()
     STransferTable table = CChroTableReader::Read(bytes, ToolRules(nameBox));
     if (table.rows.empty() && table.refused.empty()) {
         ShowNote(IDS_FILE_HOLDS_NONE);
-        return;
+        return false;
     }
     DWORD groupId = 0;
     if (!table.hasGroupColumn && !SelectedGroupOrNote(m_view.GroupList(), groupId))
-        return;
-    if (PreviewTransfer(LoadResourceString(IDS_IMPORT_TITLE), table))
-        AddTransferredRows(table, groupId);
+        return false;
+    if (!PreviewTransfer(LoadResourceString(IDS_IMPORT_TITLE), table))
+        return false;
+    AddTransferredRows(table, groupId);
+    return true;
 }
 
 bool CTransferCommands::PreviewTransfer(const std::string& title, const STransferTable& table)

@@ -20,6 +20,11 @@ class CTransferCommands : public CCmdTarget {
 public:
     CTransferCommands(CListDocument& document, CWorkspaceView& view);
 
+    // Imports a table file as Import does once the file is chosen: read, shown in the preview,
+    // added as one edit into the selected group or the groups it names. False when nothing
+    // was added (the file unreadable or empty, no group selected, the preview cancelled).
+    bool ImportFile(const std::string& path);
+
     static const MessageMap* GetThisMessageMap();
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
 

@@ -10,6 +10,8 @@
 #include "CommandSupport.h"
 #include "CFrameWnd.h"
 #include "DpiScale.h"
+#include "DroppedFiles.h"
+#include "FileDrop.h"
 
 #include <commctrl.h>
 
@@ -95,6 +97,7 @@ const MessageMap* CWorkspaceView::GetThisMessageMap()
         msg::Registered<&V::OnChroTab>(&s_wm_CHRO_TAB),
         msg::Registered<&V::OnChroUpdate>(&s_wm_CHRO_UPDATE),
         msg::Message<&V::OnOfferRecovery>(kOfferRecoveryMessage),
+        msg::DropFiles<&V::OnDropFiles>(),
     };
     static const MessageMap map = MakeMessageMap(&CWnd::GetThisMessageMap, entries);
     return &map;
@@ -140,7 +143,9 @@ bool CWorkspaceView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 BOOL CWorkspaceView::PreCreateWindow(CREATESTRUCTA& cs)
 {
-    cs.dwExStyle |= WS_EX_CLIENTEDGE;
+    // Files dropped on the window or its lists come here: the style DragAcceptFiles would
+    // set, set without loading shell32 before the first drop.
+    cs.dwExStyle |= WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES;
     cs.style &= ~WS_BORDER;
     cs.lpszName = kAppCaption;
     RegisterWindowClass(kWorkspaceClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursor(nullptr, IDC_ARROW),
@@ -456,6 +461,11 @@ LRESULT CWorkspaceView::OnOfferRecovery(WPARAM, LPARAM)
     m_document.EnableRecovery(CRecoveryStore(m_strRecoveryFolder));
     m_files.OfferRecovery();
     return 0;
+}
+
+void CWorkspaceView::OnDropFiles(HDROP drop)
+{
+    OpenDroppedFiles(TakeDroppedFiles(drop), m_files, m_transfer, *this);
 }
 
 void CWorkspaceView::SetStatusText(const std::string& text)

@@ -90,6 +90,8 @@ protected:
     LRESULT OnChroTab(WPARAM, LPARAM);
     LRESULT OnChroUpdate(WPARAM, LPARAM);
     LRESULT OnOfferRecovery(WPARAM, LPARAM);
+    // Called when files were dropped on the window: list files open, tables are imported.
+    void OnDropFiles(HDROP drop);
 
 private:
     SListSelection CurrentSelection() override;

@@ -73,6 +73,22 @@ void Click(HWND hwnd, POINT client)
     PostButton(hwnd, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, client);
 }
 
+void DragRow(HWND list, int fromRow, int toRow, bool release)
+{
+    const POINT from = RowPartPoint(list, fromRow, RowPart::Label), to = RowPartPoint(list, toRow, RowPart::Label);
+    PostMove(list, from);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(from));
+    for (int step = 1; step <= 4; ++step) {
+        const POINT at{from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4};
+        PlaceCursor(list, at);
+        PostMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, PointParam(at));
+        PumpPending();
+    }
+    if (release)
+        PostMessageA(list, WM_LBUTTONUP, 0, PointParam(to));
+    PumpPending();
+}
+
 void RightClick(HWND hwnd, POINT client)
 {
     PostButton(hwnd, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, client);

@@ -22,6 +22,9 @@ void Click(HWND hwnd, POINT client);
 void RightClick(HWND hwnd, POINT client);
 // Press, release, double-click and release, as Windows delivers a double-click.
 void DoubleClick(HWND hwnd, POINT client);
+// The left button pressed on the label of row from, the pointer moved with it held to row
+// to's label in a few steps, and (with release) let go there; each posted message handled.
+void DragRow(HWND list, int from, int to, bool release = true);
 // Key down and up posted to a control and handled.
 void PressKey(HWND hwnd, UINT virtualKey);
 // The same, while the given modifier keys (VK_SHIFT, VK_CONTROL) are held.

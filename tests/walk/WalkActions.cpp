@@ -434,6 +434,22 @@ void RunMoveGroup(Step& s, bool up)
     if (s.Group() != other)
         s.problem += "the moved group is not selected: row " + std::to_string(s.Group()) + "\n";
 }
+// A row of either list dragged onto another (or its own) row: it lands there and stays selected.
+void RunDrag(Step& s)
+{
+    const bool groups = ChroRows(s) < 2 || (GroupRows(s) > 1 && s.rng.Chance(50));
+    HWND list = groups ? s.ui.GroupList() : s.ui.ChroList();
+    const int from = s.rng.Below(WalkDriver::Rows(list)), to = s.rng.Below(WalkDriver::Rows(list));
+    s.did = (groups ? "group " : "chromatogram ") + std::to_string(from) + " to " + std::to_string(to);
+    s.problem = s.ui.Run({}, [&] { ui::DragRow(list, from, to); });
+    auto move = [&](auto& rows) {
+        const auto first = rows.begin() + std::min(from, to);
+        std::rotate(first, rows.begin() + (from < to ? from + 1 : from), rows.begin() + std::max(from, to) + 1);
+    };
+    groups ? move(s.expected.list.groups) : move(*ShownChros(s));
+    if (WalkDriver::Selected(list) != to)
+        s.problem += "the dragged row is not selected: row " + std::to_string(WalkDriver::Selected(list)) + "\n";
+}
 }   // namespace
 
 void RunUndoRedo(Step& s, bool undo)
@@ -498,6 +514,7 @@ const std::vector<Action> kActions = {
     {"redo", [](Step& s) { return s.expected.redo.empty() ? 1 : 4; }, [](Step& s) { RunUndoRedo(s, false); }},
     {"move group up", [](Step& s) { return GroupRows(s) > 1 ? 2 : 0; }, [](Step& s) { RunMoveGroup(s, true); }},
     {"move group down", [](Step& s) { return GroupRows(s) > 1 ? 2 : 0; }, [](Step& s) { RunMoveGroup(s, false); }},
+    {"drag", [](Step& s) { return GroupRows(s) > 1 || ChroRows(s) > 1 ? 4 : 0; }, &RunDrag},
     {"right-click", [](Step& s) { return GroupRows(s) > 0 && s.Group() >= 0 ? 2 : 0; }, &RunRightClick},
     {"save", [](Step&) { return 3; }, &RunSave},
     {"save as", [](Step&) { return 2; }, &RunSaveAs},
