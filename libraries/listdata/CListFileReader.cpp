@@ -15,6 +15,22 @@ namespace {
 const int kMaxFields = 12;
 // The TABs of a C line before its texts: after the C and after each of its five numbers.
 const int kChroNumberTabs = 6;
+
+// How many bits of a byte are set, for counting a block's TABs from its mask.
+struct SBitCounts {
+    unsigned char count[256] = {};
+    constexpr SBitCounts()
+    {
+        for (int i = 1; i < 256; ++i)
+            count[i] = static_cast<unsigned char>((i & 1) + count[i / 2]);
+    }
+};
+constexpr SBitCounts kBitCounts;
+
+int BitsSet(unsigned mask16)
+{
+    return kBitCounts.count[mask16 & 0xFF] + kBitCounts.count[mask16 >> 8];
+}
 }   // namespace
 
 bool CListFileReader::Parse(char* data, size_t size, Groups& groups, size_t& kept)
@@ -61,7 +77,7 @@ bool CListFileReader::ReadLines(char*& begin, char* end)
             const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
             const unsigned lfs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lfs16)));
             const unsigned inLine = lfs ? (1u << std::countr_zero(lfs)) - 1 : 0xFFFFu;
-            tabs += std::popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, tabs16))) & inLine);
+            tabs += BitsSet(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, tabs16))) & inLine);
             // Backslashes, CRs and NULs are rare: one test for all three first.
             const __m128i crsOrNuls16 = _mm_or_si128(_mm_cmpeq_epi8(block, crs16), _mm_cmpeq_epi8(block, nuls16));
             if (_mm_movemask_epi8(_mm_or_si128(crsOrNuls16, _mm_cmpeq_epi8(block, slashes16))) & inLine) {
