@@ -86,95 +86,6 @@ bool IsRunningOtherProcess(DWORD processId)
     return running;
 }
 
-// Writes all of the bytes to the file; false when the system wrote fewer.
-bool WriteAll(HANDLE file, const char* data, size_t size)
-{
-    size_t done = 0;
-    while (done < size) {
-        const DWORD part = static_cast<DWORD>(std::min<size_t>(size - done, 16u << 20));
-        DWORD written = 0;
-        if (!WriteFile(file, data + done, part, &written, nullptr) || written != part)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
-// Writes each piece on a thread of its own while the next piece is composed: composing the
-// bytes costs about as much as the system's writing of them, and the two then overlap but
-// for one piece. Without the thread, each piece is written as it comes.
-class CPieceWriter {
-public:
-    explicit CPieceWriter(HANDLE file) : m_file(file)
-    {
-        m_ready = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-        m_idle = CreateEventA(nullptr, FALSE, TRUE, nullptr);
-        if (m_ready && m_idle)
-            m_thread = CreateThread(nullptr, 0, &CPieceWriter::Run, this, 0, nullptr);
-    }
-    ~CPieceWriter()
-    {
-        Finish();
-        for (HANDLE handle : {m_ready, m_idle})
-            if (handle)
-                CloseHandle(handle);
-    }
-    CPieceWriter(const CPieceWriter&) = delete;
-    CPieceWriter& operator=(const CPieceWriter&) = delete;
-
-    // Waits until the piece before is written, then starts writing this one, which must stay
-    // as it is until the next call or Finish; false when a piece before failed.
-    bool Hand(const char* data, size_t size)
-    {
-        if (!m_thread)
-            return m_bOk = m_bOk && WriteAll(m_file, data, size);
-        WaitForSingleObject(m_idle, INFINITE);
-        if (!m_bOk) {
-            SetEvent(m_idle);
-            return false;
-        }
-        m_data = data;
-        m_size = size;
-        SetEvent(m_ready);
-        return true;
-    }
-    // Waits until the last piece is written and ends the thread; false when a piece failed.
-    bool Finish()
-    {
-        if (m_thread) {
-            WaitForSingleObject(m_idle, INFINITE);
-            m_bStop = true;
-            SetEvent(m_ready);
-            WaitForSingleObject(m_thread, INFINITE);
-            CloseHandle(m_thread);
-            m_thread = nullptr;
-        }
-        return m_bOk;
-    }
-
-private:
-    static DWORD WINAPI Run(void* self)
-    {
-        CPieceWriter& writer = *static_cast<CPieceWriter*>(self);
-        for (;;) {
-            WaitForSingleObject(writer.m_ready, INFINITE);
-            if (writer.m_bStop)
-                return 0;
-            writer.m_bOk = writer.m_bOk && WriteAll(writer.m_file, writer.m_data, writer.m_size);
-            SetEvent(writer.m_idle);
-        }
-    }
-
-    HANDLE m_file;
-    HANDLE m_ready = nullptr;   // a piece is handed over (or the thread is to stop)
-    HANDLE m_idle = nullptr;    // the piece handed over before is written
-    HANDLE m_thread = nullptr;
-    const char* m_data = nullptr;
-    size_t m_size = 0;
-    bool m_bOk = true;
-    bool m_bStop = false;
-};
-
 // Creates a new temporary file for the target, in its folder; INVALID_HANDLE_VALUE on failure.
 HANDLE CreateTempFile(const std::string& path, std::string& tempPath)
 {
@@ -292,10 +203,18 @@ bool CListFileStorage::ReadList(const char* path, CTextBlock& bytes, CListFileRe
 bool CListFileStorage::WriteAndFlush(HANDLE file, const Producer& produce)
 {
     CHandleCloser closer(file);
-    CPieceWriter writer(file);
-    const Sink sink = [&writer](const char* data, size_t size) { return writer.Hand(data, size); };
-    const bool produced = produce(sink);
-    return writer.Finish() && produced && FlushFileBuffers(file) != 0;
+    const Sink sink = [file](const char* data, size_t size) {
+        size_t done = 0;
+        while (done < size) {
+            const DWORD part = static_cast<DWORD>(std::min<size_t>(size - done, 16u << 20));
+            DWORD written = 0;
+            if (!WriteFile(file, data + done, part, &written, nullptr) || written != part)
+                return false;
+            done += written;
+        }
+        return true;
+    };
+    return produce(sink) && FlushFileBuffers(file) != 0;
 }
 
 bool CListFileStorage::WriteReplacing(const char* path, const Producer& produce)

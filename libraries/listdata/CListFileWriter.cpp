@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <emmintrin.h>
-#include <utility>
 
 namespace {
 const size_t kPiece = 1u << 20;
@@ -57,13 +56,8 @@ char* CListFileWriter::Room(size_t n)
 
 bool CListFileWriter::Flush()
 {
-    if (m_used && !m_bFailed) {
-        if (!m_sink(m_buffer.get(), m_used))
-            m_bFailed = true;
-        // The piece handed over stays as it is while the next is composed in the other buffer.
-        std::swap(m_buffer, m_spare);
-        std::swap(m_capacity, m_spareCapacity);
-    }
+    if (m_used && !m_bFailed && !m_sink(m_buffer.get(), m_used))
+        m_bFailed = true;
     m_used = 0;
     return !m_bFailed;
 }
@@ -202,6 +196,5 @@ bool CListFileWriter::WriteAll(const std::vector<std::unique_ptr<SGroupEntry>>& 
     out = PutNumber(out, static_cast<long long>(chroCount));
     *out++ = '\n';
     Commit(out);
-    // A last call with no bytes: the sink is done with every piece before the buffers go.
-    return Flush() && m_sink(m_spare ? m_spare.get() : "", 0);
+    return Flush();
 }

@@ -10,13 +10,11 @@
 #include <vector>
 
 // Turns a list into the bytes of a list file (the format is in docs/list-file-format.md).
-// Plain C++, no Win32. The bytes go out in pieces of about 1 MiB through two buffers in
-// turn, so that a large list never needs a second copy of itself in memory, and a sink may
-// write one piece while the next is composed.
+// Plain C++, no Win32. The bytes go out in pieces of about 1 MiB through one buffer, so
+// that a large list never needs a second copy of itself in memory.
 class CListFileWriter {
 public:
-    // Takes the next piece of the file; false stops the writing. The piece stays as it is
-    // until the sink is called again; the last call, once every piece is out, has no bytes.
+    // Takes the next piece of the file; false stops the writing.
     using Sink = std::function<bool(const char* data, size_t size)>;
 
     // Writes the whole list to sink; false when the sink refused a piece.
@@ -46,10 +44,8 @@ private:
     static size_t TextBound(std::string_view text) { return 1 + 2 * text.size(); }
 
     const Sink& m_sink;
-    std::unique_ptr<char[]> m_buffer;   // the piece being composed
+    std::unique_ptr<char[]> m_buffer;
     size_t m_capacity = 0;
-    std::unique_ptr<char[]> m_spare;    // the piece handed over last
-    size_t m_spareCapacity = 0;
     size_t m_used = 0;
     bool m_bFailed = false;
 };
