@@ -4,6 +4,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 // Each benchmark measures ours and its baseline side by side, interleaved: one uncounted
 // warm-up run of each, then kRuns counted runs of each.
@@ -63,6 +64,7 @@ bool MeasureParts(const char* path, int groups, const char* out);
 void StartupSteps();
 
 // The cost of each benchmark at 100, 1,000, 10,000 and 100,000 records, and the tool's
-// peak private bytes against the list file's size.
-void RunScale();
+// peak private bytes against the list file's size; with only, just the lines whose names
+// start with one of its words.
+void RunScale(const std::vector<std::string>& only);
 }   // namespace bench

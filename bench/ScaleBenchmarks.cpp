@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -150,14 +151,20 @@ void RunMemoryCurve()
 }
 }   // namespace
 
-void bench::RunScale()
+void bench::RunScale(const std::vector<std::string>& only)
 {
     std::printf("Cost in ms (us per record), median of %d runs (%d at %d) after a warm-up; records are\n"
                 "chromatograms in groups of %d unless the name says otherwise. Last column: cost per\n"
                 "record at %d against at %d (linear when at most 1.50x).\n",
                 kRunsPerSize, kRunsAtLargest, kSizes[kSizeCount - 1], kPerGroup, kSizes[kSizeCount - 1], kSizes[1]);
     PrintHeader("benchmark [records]");
-    for (const SCurve& curve : kCurves)
-        RunCurve(curve);
-    RunMemoryCurve();
+    for (const SCurve& curve : kCurves) {
+        const std::string label = curve.label;
+        if (only.empty() || std::any_of(only.begin(), only.end(), [&](const std::string& word) {
+                return label.compare(0, word.size(), word) == 0;
+            }))
+            RunCurve(curve);
+    }
+    if (only.empty())
+        RunMemoryCurve();
 }

@@ -2,7 +2,8 @@
 //   vtbench [name...]              runs the benchmarks named (all when none is), one line each
 //   vtbench --repeat N [name...]   runs each N times: the median ratio over the repeats with its
 //                                  lowest and highest, then the line of the median repeat
-//   vtbench scale                  the growth curve (see ScaleBenchmarks.cpp)
+//   vtbench scale [line...]        the growth curve (see ScaleBenchmarks.cpp), or only its lines
+//                                  whose names start with the words given
 //   vtbench steps                  where the start-up's time goes, step by step
 //   vtbench parts                  what a 10,000 x 20 list adds to private bytes, by part
 // Its exit code says nothing about the figures.
@@ -69,7 +70,7 @@ int main(int argc, char** argv)
     int first = 1;
     int repeats = 0;
     if (argc > 1 && std::strcmp(argv[1], "scale") == 0) {
-        bench::RunScale();
+        bench::RunScale(std::vector<std::string>(argv + 2, argv + argc));
         return 0;
     }
     if (argc > 1 && std::strcmp(argv[1], "steps") == 0) {

@@ -1,5 +1,6 @@
 #include "CListFileStorage.h"
 
+#include "CListFileReader.h"
 #include "CTextBlock.h"
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 
 namespace {
 const DWORD kChunk = 1u << 20;
+// The largest file read: 2 GiB.
+const size_t kLargestFile = 0x7FFFFFFF;
 
 // Closes a file handle when it goes out of scope.
 class CHandleCloser {
@@ -151,6 +154,50 @@ bool CListFileStorage::ReadAll(const char* path, CTextBlock& bytes)
         bytes.SetSize(used);
     }
     return true;
+}
+
+bool CListFileStorage::ReadList(const char* path, CTextBlock& bytes, CListFileReader::Groups& groups)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CHandleCloser closer(file);
+    LARGE_INTEGER size{};
+    // Addresses for the largest file, so that the block never moves while the reader's
+    // records borrow from it; pages are committed only as the chunks come.
+    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > LONGLONG(kLargestFile)
+        || !bytes.ReserveAddresses(kLargestFile + 2 * size_t(kChunk)))
+        return false;
+    char* const base = bytes.Data();
+    CListFileReader reader(base);
+    char* begin = base;   // the first line the reader has not read
+    char* end = base;     // the end of the bytes read from the file
+    size_t total = 0;
+    for (;;) {
+        // A line longer than a chunk is read in pieces that grow with it, so that it is
+        // scanned a bounded number of times.
+        const size_t rest = static_cast<size_t>(end - begin);
+        const size_t part = std::min<size_t>(std::max<size_t>(rest, kChunk), kLargestFile + 1 - total);
+        const size_t held = static_cast<size_t>(end - base);
+        DWORD got = 0;
+        if (part == 0 || !bytes.Reserve(held + part) || !ReadFile(file, end, static_cast<DWORD>(part), &got, nullptr))
+            return false;
+        if (got == 0)
+            break;
+        total += got;
+        end += got;
+        if (!reader.ReadLines(begin, end))
+            return false;
+        // The line not yet whole goes down behind the texts kept, where the next chunk follows it.
+        char* const kept = reader.KeptEnd();
+        if (kept != begin)
+            std::memmove(kept, begin, static_cast<size_t>(end - begin));
+        end = kept + (end - begin);
+        begin = kept;
+    }
+    bytes.SetSize(static_cast<size_t>(reader.KeptEnd() - base));
+    return begin == end && reader.Finish(groups);
 }
 
 bool CListFileStorage::WriteAndFlush(HANDLE file, const Producer& produce)

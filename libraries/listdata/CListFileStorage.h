@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CListFileReader.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -11,6 +13,10 @@ class CListFileStorage {
 public:
     // Reads the whole file in large chunks; false when it cannot be opened or read.
     static bool ReadAll(const char* path, CTextBlock& bytes);
+    // Reads a list file in large chunks into an empty block, each parsed as it comes, so that
+    // the block holds only the texts the groups borrow and the lines of one chunk; false when
+    // the file cannot be read or is refused. The block's size is then where those texts end.
+    static bool ReadList(const char* path, CTextBlock& bytes, CListFileReader::Groups& groups);
     // Writes the bytes to a temporary file in the target's folder, flushes it once and renames
     // it over the target. A read-only target is refused. On failure the target is left as
     // it was and the temporary file is removed; on success the temporary files of earlier

@@ -468,9 +468,13 @@ bool CListManager::Load(const char* path)
 {
     DeleteListContent();
     auto text = std::make_unique<CTextBlock>();
-    if (!path || !CListFileStorage::ReadAll(path, *text))
+    if (!path)
         return false;
-    return Take(std::move(text));
+    std::vector<std::unique_ptr<SGroupEntry>> groups;
+    if (!CListFileStorage::ReadList(path, *text, groups))
+        return false;
+    Keep(std::move(groups), std::move(text));
+    return true;
 }
 
 void CListManager::Swap(CListManager& other) noexcept
@@ -498,11 +502,17 @@ bool CListManager::Take(std::unique_ptr<CTextBlock> text)
     size_t kept = 0;
     if (!CListFileReader::Parse(text->Data(), text->Size(), groups, kept))
         return false;
-    text->Shrink(kept);   // the rest of the file's text is no longer needed
+    text->SetSize(kept);
+    Keep(std::move(groups), std::move(text));
+    return true;
+}
+
+void CListManager::Keep(std::vector<std::unique_ptr<SGroupEntry>> groups, std::unique_ptr<CTextBlock> text)
+{
+    text->Shrink(text->Size());   // the rest of the file's text is no longer needed
     m_groups = std::move(groups);
     m_pLoadedText = std::move(text);
     IndexGroups();
-    return true;
 }
 
 void CListManager::AppendBytes(std::string& out) const

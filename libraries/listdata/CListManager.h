@@ -99,6 +99,9 @@ public:
 private:
     // Parses a file's text into the list, which then keeps the text; false leaves it empty.
     bool Take(std::unique_ptr<CTextBlock> text);
+    // Takes a parsed list and the text its records borrow, of which only the first
+    // text->Size() bytes are kept.
+    void Keep(std::vector<std::unique_ptr<SGroupEntry>> groups, std::unique_ptr<CTextBlock> text);
     SGroupEntry* FindGroup(DWORD id) const;
     static SChroEntry* FindChro(SGroupEntry& group, DWORD chro);
     // The next unused id, or false when every id has been handed out.

@@ -2,22 +2,35 @@
 
 #include "TableColumns.h"
 
-#include <iterator>
+#include <charconv>
 
 namespace {
-void AppendField(std::string& out, const std::string& text, char separator)
+void AppendField(std::string& out, std::string_view text, char separator)
 {
-    if (text.find_first_of(std::string("\"\r\n") + separator) == std::string::npos) {
+    bool quoted = false;
+    for (const char c : text) {
+        if (c == '"' || c == '\r' || c == '\n' || c == separator) {
+            quoted = true;
+            break;
+        }
+    }
+    if (!quoted) {
         out += text;
         return;
     }
     out += '"';
-    for (char c : text) {
+    for (const char c : text) {
         if (c == '"')
             out += '"';
         out += c;
     }
     out += '"';
+}
+
+void AppendNumber(std::string& out, int value)
+{
+    char digits[16];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 void AppendHeader(std::string& out, char separator, bool withGroup)
@@ -34,31 +47,24 @@ void AppendHeader(std::string& out, char separator, bool withGroup)
     out += "\r\n";
 }
 
-// The group's columns of a whole list's export, each followed by a comma.
-void AppendGroup(std::string& out, const SGroupRecords& group, size_t number)
-{
-    AppendField(out, group.name, ',');
-    out += "," + std::to_string(number) + ",";
-    AppendField(out, group.comment, ',');
-    out += ',';
-    AppendField(out, group.rangeMode == 1 ? "default" : group.rangeMode == 2 ? group.range : "keep", ',');
-    out += ',';
-}
-
+// One chromatogram's line, each field written straight into out. No field but a type code
+// outside 0 to 3 is ever a number the separator or a quote could be part of.
 void AppendChro(std::string& out, const CChromatogramData& chro, char separator)
 {
-    const char* type = table_columns::TypeName(chro.m_nType);
-    const std::string fields[] = {chro.m_strName,
-                                  type ? std::string(type) : std::to_string(chro.m_nType),
-                                  std::to_string(chro.m_nFunction),
-                                  chro.m_strMass,
-                                  std::to_string(chro.m_nAnalogue),
-                                  chro.m_bChecked ? "1" : "0"};
-    for (size_t i = 0; i < std::size(fields); ++i) {
-        if (i > 0)
-            out += separator;
-        AppendField(out, fields[i], separator);
-    }
+    AppendField(out, chro.m_strName, separator);
+    out += separator;
+    if (const char* type = table_columns::TypeName(chro.m_nType))
+        out += type;
+    else
+        AppendNumber(out, chro.m_nType);
+    out += separator;
+    AppendNumber(out, chro.m_nFunction);
+    out += separator;
+    AppendField(out, chro.m_strMass, separator);
+    out += separator;
+    AppendNumber(out, chro.m_nAnalogue);
+    out += separator;
+    out += chro.m_bChecked ? '1' : '0';
     out += "\r\n";
 }
 }   // namespace
@@ -75,18 +81,45 @@ std::string CChroTableWriter::Text(const std::vector<CChromatogramData>& chros)
 std::string CChroTableWriter::Csv(const std::vector<SGroupRecords>& groups, bool withGroup)
 {
     std::string out;
-    AppendHeader(out, ',', withGroup);
+    AppendCsvHeader(out, withGroup);
+    std::string groupColumns;
     for (size_t number = 1; number <= groups.size(); ++number) {
         const SGroupRecords& group = groups[number - 1];
-        if (withGroup && group.chros.empty()) {
-            AppendGroup(out, group, number);
-            out += ",,,,,\r\n";
-        }
-        for (const CChromatogramData& chro : group.chros) {
-            if (withGroup)
-                AppendGroup(out, group, number);
-            AppendChro(out, chro, ',');
-        }
+        if (withGroup)
+            groupColumns = CsvGroupColumns(group.name, number, group.comment, group.rangeMode, group.range);
+        if (withGroup && group.chros.empty())
+            AppendCsvEmptyGroup(out, groupColumns);
+        for (const CChromatogramData& chro : group.chros)
+            AppendCsvLine(out, groupColumns, chro);
     }
     return out;
+}
+
+void CChroTableWriter::AppendCsvHeader(std::string& out, bool withGroup)
+{
+    AppendHeader(out, ',', withGroup);
+}
+
+std::string CChroTableWriter::CsvGroupColumns(std::string_view name, size_t number, std::string_view comment,
+                                              int rangeMode, std::string_view range)
+{
+    std::string out;
+    AppendField(out, name, ',');
+    out += "," + std::to_string(number) + ",";
+    AppendField(out, comment, ',');
+    out += ',';
+    AppendField(out, rangeMode == 1 ? "default" : rangeMode == 2 ? range : "keep", ',');
+    out += ',';
+    return out;
+}
+
+void CChroTableWriter::AppendCsvEmptyGroup(std::string& out, std::string_view groupColumns)
+{
+    (out += groupColumns) += ",,,,,\r\n";
+}
+
+void CChroTableWriter::AppendCsvLine(std::string& out, std::string_view groupColumns, const CChromatogramData& chro)
+{
+    out += groupColumns;
+    AppendChro(out, chro, ',');
 }

@@ -3,6 +3,7 @@
 #include "CChromatogramData.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A group's name and its chromatograms in order, as a table writes them, with what a whole
@@ -29,4 +30,15 @@ public:
     // Range: keep, default or the range), and a line holding only the group's columns for
     // each group that has no chromatograms, so that it is not lost.
     static std::string Csv(const std::vector<SGroupRecords>& groups, bool withGroup);
+
+    // The same comma-separated table written piece by piece into one text, for a list too
+    // large to copy into records first: the header, then for each group its columns (empty
+    // when the table has none) and each of its lines.
+    static void AppendCsvHeader(std::string& out, bool withGroup);
+    // The group's columns of a whole list's export, each followed by a comma.
+    static std::string CsvGroupColumns(std::string_view name, size_t number, std::string_view comment, int rangeMode,
+                                       std::string_view range);
+    // The line that keeps a group with no chromatograms.
+    static void AppendCsvEmptyGroup(std::string& out, std::string_view groupColumns);
+    static void AppendCsvLine(std::string& out, std::string_view groupColumns, const CChromatogramData& chro);
 };

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-namespace {
-bool IsAscii(std::string_view text)
+bool code_page::IsAscii(std::string_view text)
 {
     for (char c : text)
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -11,6 +10,7 @@ bool IsAscii(std::string_view text)
     return true;
 }
 
+namespace {
 std::wstring Widen(UINT codePage, DWORD flags, std::string_view text, bool& ok)
 {
     ok = true;
@@ -42,7 +42,7 @@ std::string Narrow(UINT codePage, const std::wstring& wide)
 
 bool code_page::FromUtf8(const std::string& utf8, std::string& narrow)
 {
-    if (IsAscii(utf8)) {
+    if (code_page::IsAscii(utf8)) {
         narrow = utf8;
         return true;
     }
@@ -64,7 +64,7 @@ bool code_page::FromUtf8(const std::string& utf8, std::string& narrow)
 
 std::string code_page::ToUtf8(const std::string& narrow)
 {
-    if (IsAscii(narrow))
+    if (code_page::IsAscii(narrow))
         return narrow;
     return WideToUtf8(ToWide(narrow));
 }

@@ -13,6 +13,8 @@ std::string ToUtf8(const std::string& narrow);
 // UTF-16 for the clipboard, both ways.
 std::wstring ToWide(const std::string& narrow);
 std::string WideToUtf8(const std::wstring& wide);
+// True when every byte is below 128: the same text in the code page and in UTF-8.
+bool IsAscii(std::string_view text);
 // True when the bytes are well-formed UTF-8.
 bool IsUtf8(std::string_view bytes);
 }   // namespace code_page

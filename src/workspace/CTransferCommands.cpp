@@ -24,6 +24,7 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <string_view>
 
 namespace {
 const DWORD kImportFlags = 0x1081808;    // explorer, file and path must exist, no folder change; secured
@@ -343,16 +344,33 @@ void CTransferCommands::OnFileExport()
     CFileDialogS dialog(FALSE, "csv", nullptr, kExportFlags, filter.c_str(), nullptr);
     if (dialog.DoModal() != IDOK)
         return;
-    std::vector<SGroupRecords> records;
+    // One pass: each record is read into the same strings and written straight into the text,
+    // which is converted to UTF-8 as a whole only when it holds a byte above 127.
+    std::string text = kByteOrderMark;
+    CChroTableWriter::AppendCsvHeader(text, choice.m_bWholeList);
     CGroupDataHelper group;
+    CChromatogramData record;
+    std::string groupColumns;
+    size_t number = 0;
     DWORD id = 0;
     for (int position = 0; manager.GetGroupOrder(position, id); ++position) {
         if ((!choice.m_bWholeList && id != selectedGroup) || !manager.GetGroup(group, id))
             continue;
-        records.push_back(
-            {group.m_strName, GroupChromatograms(manager, id), group.m_strComment, group.m_nRangeMode, group.m_strRange});
+        if (choice.m_bWholeList)
+            groupColumns = CChroTableWriter::CsvGroupColumns(group.m_strName, ++number, group.m_strComment,
+                                                             group.m_nRangeMode, group.m_strRange);
+        int count = 0;
+        manager.GetNoChros(id, count);
+        if (choice.m_bWholeList && count == 0)
+            CChroTableWriter::AppendCsvEmptyGroup(text, groupColumns);
+        DWORD chroId = 0;
+        for (int row = 0; manager.GetChroOrder(id, row, chroId); ++row)
+            if (manager.GetChromatogram(id, chroId, record))
+                CChroTableWriter::AppendCsvLine(text, groupColumns, record);
     }
-    const std::string text = kByteOrderMark + code_page::ToUtf8(CChroTableWriter::Csv(records, choice.m_bWholeList));
+    const std::string_view table = std::string_view(text).substr(sizeof kByteOrderMark - 1);
+    if (!code_page::IsAscii(table))
+        text = kByteOrderMark + code_page::ToUtf8(std::string(table));
     if (!CReplacingFile::Write(dialog.GetPathName().c_str(), text))
         ShowNote(IDS_WRITE_FAILED, IDS_CAPTION_FILE_ERROR);
 }

@@ -111,6 +111,38 @@ TEST_F(ListFileTest, AwkwardFieldsRoundTripExactly)
     EXPECT_EQ(first, second);
 }
 
+// A file of several 1 MiB chunks, read chunk by chunk and written piece by piece: lines that
+// straddle the chunks' ends, and one line longer than two chunks, come back exactly.
+TEST_F(ListFileTest, ListsOfManyChunksRoundTripExactly)
+{
+    CListManager saved;
+    DWORD gid = 0;
+    DWORD cid = 0;
+    CChromatogramData c;
+    for (int g = 0; g < 300; ++g) {
+        ASSERT_TRUE(saved.AddGroup(CGroupDataHelper(), gid));
+        for (int n = 0; n < 150; ++n) {
+            c.m_strName = "Trace " + std::to_string(n) + std::string(g % 7, '\t');
+            c.m_nFunction = g * 150 + n;
+            ASSERT_TRUE(saved.AddChro(c, cid, gid));
+        }
+        if (g == 150) {
+            c.m_strDescription = std::string(1500000, 'x') + AllBytes64K() + std::string(1000000, 'y');
+            ASSERT_TRUE(saved.AddChro(c, cid, gid));
+            c.m_strDescription.clear();
+        }
+    }
+    const std::string path = m_folder.Path("chunks.vtl");
+    ASSERT_TRUE(saved.Save(path.c_str()));
+    const std::string bytes = ReadBytes(path);
+    ASSERT_GT(bytes.size(), 3u << 20);
+    CListManager loaded;
+    ASSERT_TRUE(loaded.Load(path.c_str()));
+    EXPECT_EQ(Dump(loaded), Dump(saved));
+    ASSERT_TRUE(loaded.Save(m_folder.Path("again.vtl").c_str()));
+    EXPECT_TRUE(ReadBytes(m_folder.Path("again.vtl")) == bytes);
+}
+
 TEST_F(ListFileTest, VersionOneFileReadsAndIdsMoveTheCounterOn)
 {
     const std::string path = m_folder.Path("v1.vtl");
