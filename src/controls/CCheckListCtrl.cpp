@@ -4,6 +4,8 @@
 #include "resource.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 constexpr int kImageWidth = 20;
@@ -133,6 +135,34 @@ BOOL CCheckListCtrl::SetCheck(int nItem, BOOL checked)
         SendMessage(LVM_REDRAWITEMS, nItem, nItem);
     }
     return TRUE;
+}
+
+bool CCheckListCtrl::SetRow(int nItem, SRow row)
+{
+    if (!IsRow(nItem))
+        return false;
+    m_rows[nItem] = std::move(row);
+    SendMessage(LVM_REDRAWITEMS, nItem, nItem);
+    return true;
+}
+
+// The rows below nItem move, so the whole list is drawn again: one invalidation, where
+// redrawing a range asks the list view to invalidate each row of it.
+bool CCheckListCtrl::SpliceRows(int nItem, int removed, std::vector<SRow> added)
+{
+    if (nItem < 0 || removed < 0 || nItem > GetItemCount() - removed)
+        return false;
+    const auto at = m_rows.begin() + nItem;
+    if (static_cast<size_t>(removed) == added.size()) {
+        std::move(added.begin(), added.end(), at);
+    } else {
+        m_rows.erase(at, at + removed);
+        m_rows.insert(m_rows.begin() + nItem, std::make_move_iterator(added.begin()),
+                      std::make_move_iterator(added.end()));
+        SyncItemCount();
+    }
+    Invalidate();
+    return true;
 }
 
 BOOL CCheckListCtrl::GetCheck(int nItem) const

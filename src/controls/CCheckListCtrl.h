@@ -16,6 +16,14 @@
 // and most of a refresh's time.
 class CCheckListCtrl : public CListCtrl {
 public:
+    // A row: both texts, its data and its check mark.
+    struct SRow {
+        std::string first;
+        std::string second;
+        DWORD data = 0;
+        bool checked = false;
+    };
+
     ~CCheckListCtrl() override;
 
     void ClearItems();
@@ -55,6 +63,13 @@ public:
     // milliseconds a row in some list views. Callers turn redraw off around a rebuild.
     void BeginRebuild();
     void EndRebuild();
+    // Puts row in place of the row at nItem and draws it again; false when there is no such row.
+    bool SetRow(int nItem, SRow row);
+    // Removes `removed` rows at nItem and inserts `added` there; the list view is told the
+    // new count, when it changed, and draws its rows again. The selection and focus stay on
+    // the row numbers they were on. False, with nothing changed, when the rows to remove are
+    // not all there.
+    bool SpliceRows(int nItem, int removed, std::vector<SRow> added);
     // Gives every column the width, but ends the last one at the right of the client area
     // when it would reach past it: the border makes the client area narrower than the
     // window the widths were shared from, and the overhang would bring a scroll bar.
@@ -111,13 +126,6 @@ protected:
     CImageList m_imlStates;
 
 private:
-    struct SRow {
-        std::string first;
-        std::string second;
-        DWORD data = 0;
-        bool checked = false;
-    };
-
     bool IsRow(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
     // Tells the list view how many rows there are, keeping its scroll position.
     void SyncItemCount();
