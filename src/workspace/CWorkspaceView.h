@@ -93,7 +93,13 @@ protected:
 
 private:
     SListSelection CurrentSelection() override;
-    void ShowEdit(bool groupsChanged, const SListSelection& sel) override;
+    void ShowEdit(const SEditReach& reach, const SListSelection& sel) override;
+    // The group rows an edit changed drawn again, when the group list can follow it row by
+    // row and will select selectedGroup; false when it must be built again.
+    bool ShowGroupRows(const std::vector<DWORD>& groups, DWORD selectedGroup);
+    // The shown group's rows an edit inserted, removed or changed, in place; false when the
+    // chromatogram list must be built again.
+    bool ShowChroRows(const std::vector<SEditReach::SChroRows>& changes);
 
     // In construction order: the two lists, the document, then the command classes over them.
     CGroupListCtrl m_groupList;
