@@ -69,10 +69,10 @@ void SelectGroupRow(CGroupListCtrl& groups, const CListManager& manager, DWORD g
 {
     int row = 0;
     if (groupId == 0 || !manager.GetGroupPos(groupId, row) || row >= groups.GetItemCount()) {
-        groups.SetItemState(-1, 0, LVIS_SELECTED);
+        groups.ClearSelection();
         return;
     }
-    groups.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    groups.SetSelectedAndFocused(row);
 }
 }   // namespace
 
@@ -255,11 +255,12 @@ void CWorkspaceView::ApplyViewMode(bool mini)
     groups.SelectItem(selected);
 }
 
-void CWorkspaceView::RefreshChromatogramList()
+// The list view holds no rows (owner data): it is emptied once and given the count and the
+// selection once, each of which draws it again.
+void CWorkspaceView::RefreshChromatogramList(int row)
 {
     CChroListCtrl& chros = m_chroList;
     CListManager& manager = m_document.Manager();
-    chros.SetRedraw(false);   // inserting rows while the list redraws is slow
     chros.BeginRebuild();
     DWORD groupId = 0;
     m_groupList.GetSelectedItemData(groupId);
@@ -271,29 +272,24 @@ void CWorkspaceView::RefreshChromatogramList()
             chros.AddItem(position, record.m_strName.c_str(), record.m_strDescription.c_str(), chroId,
                           record.m_bChecked);
     }
-    int selected = 0;
-    manager.GetChroSelection(groupId, selected);
-    chros.EndRebuild();
-    chros.SelectItem(selected);
-    chros.SetRedraw(true);
-    chros.Invalidate();
+    if (row < 0 || row >= chros.GetItemCount())
+        manager.GetChroSelection(groupId, row);
+    chros.EndRebuild(row);
 }
 
-void CWorkspaceView::RefreshGroupList()
+void CWorkspaceView::RefreshGroupList(int row)
 {
     CGroupListCtrl& groups = m_groupList;
     CListManager& manager = m_document.Manager();
-    groups.SetRedraw(false);   // inserting rows while the list redraws is slow
-    groups.BeginRebuild();
+    // The list keeps its place: a group added or deleted far down the list leaves it there.
+    groups.BeginRebuild(true);
     CGroupDataHelper record;
     DWORD groupId = 0;
     for (int position = 0; manager.GetGroupOrder(position, groupId); ++position) {
         manager.GetGroup(record, groupId);
         groups.AddItem(position, groupId, record.m_strName.c_str(), record.m_strComment.c_str(), record.m_bChecked);
     }
-    groups.EndRebuild();
-    groups.SetRedraw(true);
-    groups.Invalidate();
+    groups.EndRebuild(row);
     if (groups.GetItemCount() > 0)   // the check boxes show with the first group
         m_launch.ApplyAutomate();
 }
@@ -397,8 +393,11 @@ void CWorkspaceView::ShowEdit(const SEditReach& reach, const SListSelection& sel
 {
     const CListManager& manager = m_document.Manager();
     const bool groupRows = !reach.rebuild && !reach.groupRows.empty();
-    if (reach.rebuild || (groupRows && !ShowGroupRows(reach.groupRows, sel.group)))
-        RefreshGroupList();
+    if (reach.rebuild || (groupRows && !ShowGroupRows(reach.groupRows, sel.group))) {
+        int selected = -1;
+        manager.GetGroupPos(sel.group, selected);
+        RefreshGroupList(selected);
+    }
     SelectGroupRow(m_groupList, manager, sel.group);
     // Rows drawn in place keep the list's scroll position: the selected row, which a move
     // may have taken out of sight, is brought into view.
@@ -412,9 +411,7 @@ void CWorkspaceView::ShowEdit(const SEditReach& reach, const SListSelection& sel
     DWORD groupId = 0;
     m_groupList.GetSelectedItemData(groupId);
     if (reach.rebuild || groupId != m_shownGroupId || !ShowChroRows(reach.chroRows)) {
-        RefreshChromatogramList();
-        if (sel.chroRow >= 0 && sel.chroRow < m_chroList.GetItemCount())
-            m_chroList.SelectItem(sel.chroRow);
+        RefreshChromatogramList(sel.chroRow);
     } else {
         // The row a rebuild would select: the step's, else the one the group remembers,
         // else the last.

@@ -28,9 +28,10 @@ public:
     // life. The options are required; without recent files nothing is remembered.
     void SetStores(CAppOptions* options, CRecentFileList* recentFiles);
 
-    // Showing the list.
-    void RefreshChromatogramList();
-    void RefreshGroupList();
+    // Showing the list. The chromatogram list selects row when it is one of its rows, else
+    // the row the group remembers, else its last; the group list row, else its last.
+    void RefreshChromatogramList(int row = -1);
+    void RefreshGroupList(int row = -1);
     void UpdateTitle(bool modified);
     void IsModified(bool& modified) const;
     void ApplyViewMode(bool mini);
