@@ -146,8 +146,8 @@ bool CCheckListCtrl::SetRow(int nItem, SRow row)
     return true;
 }
 
-// The rows below nItem move, so the whole list is drawn again: one invalidation, where
-// redrawing a range asks the list view to invalidate each row of it.
+// The rows below nItem move, so the whole list is drawn again: one invalidation (or the new
+// count's), where redrawing a range asks the list view to invalidate each row of it.
 bool CCheckListCtrl::SpliceRows(int nItem, int removed, std::vector<SRow> added)
 {
     if (nItem < 0 || removed < 0 || nItem > GetItemCount() - removed)
@@ -155,13 +155,12 @@ bool CCheckListCtrl::SpliceRows(int nItem, int removed, std::vector<SRow> added)
     const auto at = m_rows.begin() + nItem;
     if (static_cast<size_t>(removed) == added.size()) {
         std::move(added.begin(), added.end(), at);
-    } else {
-        m_rows.erase(at, at + removed);
-        m_rows.insert(m_rows.begin() + nItem, std::make_move_iterator(added.begin()),
-                      std::make_move_iterator(added.end()));
-        SyncItemCount();
+        Invalidate();
+        return true;
     }
-    Invalidate();
+    m_rows.erase(at, at + removed);
+    m_rows.insert(m_rows.begin() + nItem, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    SyncItemCount();   // a new count draws every row again
     return true;
 }
 
