@@ -23,12 +23,12 @@ SGroupEntry* CListManager::FindGroup(DWORD id) const
     return it == m_byId.end() ? nullptr : it->second;
 }
 
-// Callers mostly walk a group in order, so the entry found last and the one after it are
-// tried before the scan.
+// Callers mostly walk a group in order or move one entry a place at a time, so the entry
+// found last and its neighbours are tried before the scan.
 SChroEntry* CListManager::FindChro(SGroupEntry& group, DWORD chro)
 {
     auto& chros = group.chros;
-    for (size_t at : {group.lastFound, group.lastFound + 1}) {
+    for (size_t at : {group.lastFound, group.lastFound + 1, group.lastFound - 1}) {
         if (at < chros.size() && chros[at].id == chro) {
             group.lastFound = at;
             return &chros[at];
@@ -53,6 +53,7 @@ bool CListManager::NewId(DWORD& id)
 
 void CListManager::IndexGroups()
 {
+    ForgetPositions();
     m_byId.clear();
     m_byId.reserve(m_groups.size());
     for (const auto& group : m_groups) {
@@ -98,6 +99,30 @@ bool CListManager::GetChroOrder(DWORD group, int pos, DWORD& id) const
     return true;
 }
 
+bool CListManager::GetGroupPos(DWORD id, int& pos) const
+{
+    if (m_posById.empty() && !m_groups.empty()) {
+        m_posById.reserve(m_groups.size());
+        for (size_t at = 0; at < m_groups.size(); ++at)
+            m_posById.emplace(m_groups[at]->id, static_cast<int>(at));
+    }
+    const auto found = m_posById.find(id);
+    if (found == m_posById.end())
+        return false;
+    pos = found->second;
+    return true;
+}
+
+bool CListManager::GetChroPos(DWORD group, DWORD chro, int& pos) const
+{
+    SGroupEntry* entry = FindGroup(group);
+    const SChroEntry* found = entry ? FindChro(*entry, chro) : nullptr;
+    if (!found)
+        return false;
+    pos = static_cast<int>(found - entry->chros.data());
+    return true;
+}
+
 bool CListManager::GetGroup(CGroupDataHelper& rec, DWORD id) const
 {
     const SGroupEntry* entry = FindGroup(id);
@@ -127,6 +152,7 @@ bool CListManager::AddGroup(const CGroupDataHelper& rec, DWORD& id)
     entry->data = rec;
     m_byId.emplace(newId, entry.get());
     m_groups.push_back(std::move(entry));
+    KeepPosition(newId);
     id = newId;
     return true;
 }
@@ -149,6 +175,7 @@ bool CListManager::DuplicateGroup(const CGroupDataHelper& rec, DWORD& id)
     id = entry->id;
     m_byId.emplace(entry->id, entry.get());
     m_groups.push_back(std::move(entry));
+    KeepPosition(id);
     return true;
 }
 
@@ -184,16 +211,13 @@ bool CListManager::EditChromatogram(DWORD group, DWORD chro, const CChromatogram
 
 bool CListManager::RemoveGroup(DWORD id)
 {
-    if (!FindGroup(id))
+    int pos = 0;
+    if (!GetGroupPos(id, pos))
         return false;
-    for (auto it = m_groups.begin(); it != m_groups.end(); ++it) {
-        if ((*it)->id == id) {
-            m_byId.erase(id);
-            m_groups.erase(it);
-            return true;
-        }
-    }
-    return false;
+    m_byId.erase(id);
+    m_groups.erase(m_groups.begin() + pos);
+    ForgetPositions();
+    return true;
 }
 
 bool CListManager::RemoveChro(DWORD group, DWORD chro)
@@ -241,6 +265,7 @@ bool CListManager::RemoveGroups(const std::vector<DWORD>& ids)
         return false;
     for (DWORD id : sorted)
         m_byId.erase(id);
+    ForgetPositions();
     return true;
 }
 
@@ -271,14 +296,13 @@ bool CListManager::Move(DWORD chro, DWORD neighbour, DWORD group)
 
 bool CListManager::MoveGroup(DWORD id, DWORD neighbour)
 {
-    if (!FindGroup(id) || !FindGroup(neighbour))
+    int a = 0;
+    int b = 0;
+    if (!GetGroupPos(id, a) || !GetGroupPos(neighbour, b) || (a - b != 1 && b - a != 1))
         return false;
-    auto byId = [](DWORD wanted) { return [wanted](const auto& group) { return group->id == wanted; }; };
-    const auto a = std::find_if(m_groups.begin(), m_groups.end(), byId(id));
-    const auto b = std::find_if(m_groups.begin(), m_groups.end(), byId(neighbour));
-    if (a - b != 1 && b - a != 1)
-        return false;
-    std::iter_swap(a, b);
+    std::swap(m_groups[static_cast<size_t>(a)], m_groups[static_cast<size_t>(b)]);
+    m_posById[id] = b;
+    m_posById[neighbour] = a;
     return true;
 }
 
@@ -305,6 +329,10 @@ bool CListManager::MoveGroupTo(DWORD id, int from, int to)
     if (!InRange(from, m_groups.size()) || !InRange(to, m_groups.size()) || m_groups[from]->id != id)
         return false;
     MoveWithin(m_groups, static_cast<size_t>(from), static_cast<size_t>(to));
+    if (!m_posById.empty()) {
+        for (int at = std::min(from, to); at <= std::max(from, to); ++at)
+            m_posById[m_groups[at]->id] = at;
+    }
     return true;
 }
 
@@ -317,6 +345,12 @@ bool CListManager::MoveChroTo(DWORD group, DWORD chro, int from, int to)
     MoveWithin(entry->chros, static_cast<size_t>(from), static_cast<size_t>(to));
     entry->lastFound = static_cast<size_t>(to);
     return true;
+}
+
+void CListManager::KeepPosition(DWORD appended)
+{
+    if (!m_posById.empty())
+        m_posById.emplace(appended, static_cast<int>(m_groups.size()) - 1);
 }
 
 void CListManager::KeepAbove(DWORD id)
@@ -338,6 +372,10 @@ bool CListManager::InsertGroup(const CGroupDataHelper& rec, DWORD& id, int pos)
     entry->data = rec;
     m_byId.emplace(newId, entry.get());
     m_groups.insert(m_groups.begin() + pos, std::move(entry));
+    if (static_cast<size_t>(pos) + 1 == m_groups.size())
+        KeepPosition(newId);
+    else
+        ForgetPositions();
     id = newId;
     return true;
 }
@@ -459,6 +497,7 @@ bool CListManager::DeleteListContent()
 {
     // The id counter stays: ids handed out before stay unused.
     m_byId.clear();
+    ForgetPositions();
     m_groups.clear();
     m_pLoadedText.reset();
     return true;
@@ -482,6 +521,7 @@ void CListManager::Swap(CListManager& other) noexcept
     m_groups.swap(other.m_groups);
     m_pLoadedText.swap(other.m_pLoadedText);
     m_byId.swap(other.m_byId);
+    m_posById.swap(other.m_posById);
     std::swap(m_nextId, other.m_nextId);
 }
 

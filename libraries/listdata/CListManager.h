@@ -35,6 +35,11 @@ public:
     bool GetChroOrder(DWORD group, int pos, DWORD& id) const;
     bool GetGroup(CGroupDataHelper& rec, DWORD id) const;
     bool GetChromatogram(DWORD group, DWORD chro, CChromatogramData& rec) const;
+    // Where a group stands in the group order, and a chromatogram in its group's order,
+    // without a walk of the order: groups from an index of positions, chromatograms near
+    // the one found last.
+    bool GetGroupPos(DWORD id, int& pos) const;
+    bool GetChroPos(DWORD group, DWORD chro, int& pos) const;
 
     // Appends a group; id receives its new id.
     bool AddGroup(const CGroupDataHelper& rec, DWORD& id);
@@ -110,6 +115,11 @@ private:
     void KeepAbove(DWORD id);
     // Rebuilds the id index and the id counter from m_groups.
     void IndexGroups();
+    // The group positions no longer match m_groups (groups inserted or removed); the next
+    // look-up makes them again.
+    void ForgetPositions() const { m_posById.clear(); }
+    // The group just appended keeps its position in the index, when there is one.
+    void KeepPosition(DWORD appended);
     // Whether ids (sorted) are distinct, not 0 and new to the group.
     static bool AreNewTo(const SGroupEntry& group, const std::vector<DWORD>& sorted);
 
@@ -117,5 +127,8 @@ private:
     std::unique_ptr<CTextBlock> m_pLoadedText;            // the loaded file's chromatogram
                                                           // texts, which loaded records borrow
     std::unordered_map<DWORD, SGroupEntry*> m_byId;
+    // Each group's position in m_groups; empty until a look-up needs it, emptied by inserts
+    // and removals (which shift positions) and kept by swaps and appends.
+    mutable std::unordered_map<DWORD, int> m_posById;
     std::uint64_t m_nextId = 1;   // above every id seen
 };

@@ -16,6 +16,14 @@
 // and most of a refresh's time.
 class CCheckListCtrl : public CListCtrl {
 public:
+    // A row: both texts, its data and its check mark.
+    struct SRow {
+        std::string first;
+        std::string second;
+        DWORD data = 0;
+        bool checked = false;
+    };
+
     ~CCheckListCtrl() override;
 
     void ClearItems();
@@ -27,6 +35,10 @@ public:
     // The check mark, drawn as state image 2 (checked) or 1.
     BOOL SetCheck(int nItem, BOOL checked = TRUE);
     BOOL GetCheck(int nItem) const;
+    // Selects and focuses one row, deselecting the others, without moving the keyboard focus.
+    void SetSelectedAndFocused(int nItem);
+    // Deselects every row, leaving the focus where it is.
+    void ClearSelection();
     // First selected row from the top; false, nItem untouched, when none is selected.
     bool GetSelectedItem(int& nItem) const;
     bool GetSelectedItemData(DWORD& data) const;
@@ -50,11 +62,21 @@ public:
     // With the cursor off the rows, gives the selection back to the focused row.
     void ReselectFocusedItem(LRESULT* pResult);
     // A rebuild empties the list; rows added until EndRebuild go in unselected, and
-    // EndRebuild then selects and focuses the last row added, which is where adding each row
-    // selected and focused leaves the selection. Moving a single selection row by row costs
-    // milliseconds a row in some list views. Callers turn redraw off around a rebuild.
-    void BeginRebuild();
-    void EndRebuild();
+    // EndRebuild then selects and focuses row select, when it is one of the rows, or else the
+    // last row added, which is where adding each row selected and focused leaves the
+    // selection. Moving a single selection row by row costs milliseconds a row in some list
+    // views, and some scroll to each row focused and paint there and then. With keepPlace
+    // the list view keeps its scroll position, and its count until EndRebuild, rather than
+    // starting again from the top.
+    void BeginRebuild(bool keepPlace = false);
+    void EndRebuild(int select = -1);
+    // Puts row in place of the row at nItem and draws it again; false when there is no such row.
+    bool SetRow(int nItem, SRow row);
+    // Removes `removed` rows at nItem and inserts `added` there; the list view is told the
+    // new count, when it changed, and draws its rows again. The selection and focus stay on
+    // the row numbers they were on. False, with nothing changed, when the rows to remove are
+    // not all there.
+    bool SpliceRows(int nItem, int removed, std::vector<SRow> added);
     // Gives every column the width, but ends the last one at the right of the client area
     // when it would reach past it: the border makes the client area narrower than the
     // window the widths were shared from, and the overhang would bring a scroll bar.
@@ -99,8 +121,6 @@ protected:
     void FitColumns(int first, bool larger);
     // Hit test at a client point; the flags, with the row hit in nItem.
     UINT HitFlagsAt(POINT client, int* nItem) const;
-    // Selected and focused states for one row.
-    void SetSelectedAndFocused(int nItem);
     // Every row goes, whoever asked the list view to delete them all.
     LRESULT OnDeleteAllItems(WPARAM, LPARAM);
     LRESULT OnReselect(NMHDR*)
@@ -119,13 +139,6 @@ protected:
     CImageList m_imlStates;
 
 private:
-    struct SRow {
-        std::string first;
-        std::string second;
-        DWORD data = 0;
-        bool checked = false;
-    };
-
     bool IsRow(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
     // Tells the list view how many rows there are, keeping its scroll position.
     void SyncItemCount();
@@ -162,4 +175,5 @@ private:
     UINT m_nDragMessage = 0;
     int m_nDragRow = -1;   // the row being dragged, -1 when none is
     int m_nDropRow = -1;   // the row it would land on
+    mutable int m_nSelectedHint = -1;          // the row last known selected
 };

@@ -9,7 +9,6 @@ const MessageMap* CChroListCtrl::GetThisMessageMap()
         msg::Mouse<&CChroListCtrl::OnRButtonDown>(WM_RBUTTONDOWN),
         msg::ReflectNotify<&CChroListCtrl::OnDoubleClick>(NM_DBLCLK),
         msg::ReflectNotify<&CChroListCtrl::OnKeyDown>(LVN_KEYDOWN),
-        msg::Message<&CChroListCtrl::OnDeleteAllItems>(LVM_DELETEALLITEMS),
     };
     static const MessageMap map = MakeMessageMap(&CCheckListCtrl::GetThisMessageMap, entries);
     return &map;
@@ -24,13 +23,7 @@ CChroListCtrl::~CChroListCtrl() = default;
 
 BOOL CChroListCtrl::AddItem(int nItem, const char* name, const char* description, DWORD data, bool checked)
 {
-    const int row = InsertRow(nItem, name, description, data, checked);
-    if (row < 0)
-        return FALSE;
-    m_dataIndex.Add(data);
-    m_nLastAdded = row;
-    m_lastAddedData = data;
-    return TRUE;
+    return InsertRow(nItem, name, description, data, checked) >= 0;
 }
 
 void CChroListCtrl::CountItems(int& count) const
@@ -49,17 +42,8 @@ void CChroListCtrl::GetCurrentItemData(DWORD& data) const
     data = static_cast<DWORD>(GetItemData(m_nCurrentItem));
 }
 
-// A refresh looks each row up right after adding it; the index answers those look-ups
-// without a scan whenever the data is held by that row alone.
 bool CChroListCtrl::FindItemByData(DWORD data, int& nItem) const
 {
-    const int holders = m_dataIndex.Count(data);
-    if (holders == 0)
-        return false;
-    if (holders == 1 && m_nLastAdded >= 0 && m_lastAddedData == data) {
-        nItem = m_nLastAdded;
-        return true;
-    }
     const int count = GetItemCount();
     for (int row = 0; row < count; ++row) {
         if (GetItemData(row) == data) {
@@ -166,11 +150,4 @@ LRESULT CChroListCtrl::OnKeyDown(NMHDR* header)
         break;
     }
     return 0;
-}
-
-LRESULT CChroListCtrl::OnDeleteAllItems(WPARAM wParam, LPARAM lParam)
-{
-    m_dataIndex.Reset();
-    m_nLastAdded = -1;
-    return CCheckListCtrl::OnDeleteAllItems(wParam, lParam);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CCheckListCtrl.h"
-#include "CItemDataIndex.h"
 
 // The chromatograms of the selected group: name, description, a check mark for taking part
 // in a launch, and a play-button icon. User actions become registered messages sent to the
@@ -33,9 +32,4 @@ private:
     void OnRButtonDown(UINT, POINT);
     LRESULT OnDoubleClick(NMHDR*);
     LRESULT OnKeyDown(NMHDR* header);
-    LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
-
-    CItemDataIndex m_dataIndex;
-    int m_nLastAdded = -1;       // the row the last AddItem inserted, while still known
-    DWORD m_lastAddedData = 0;   // ... and the data it holds
 };

@@ -36,6 +36,15 @@ BOOL CGroupListCtrl::AddItem(int nItem, DWORD data, const char* name, const char
     return TRUE;
 }
 
+bool CGroupListCtrl::SetItem(int nItem, DWORD data, const char* name, const char* comment, bool checked)
+{
+    if (!SetRow(nItem, SRow{name ? name : "", comment ? comment : "", data, checked}))
+        return false;
+    if (checked)
+        m_nCurrentItem = nItem;
+    return true;
+}
+
 void CGroupListCtrl::SelectItem(int nItem)
 {
     SetSelectedAndFocused(nItem);

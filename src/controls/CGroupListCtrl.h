@@ -14,6 +14,9 @@ public:
     // Inserts a selected, focused row at nItem; a checked row becomes the current item.
     // FALSE when the list view refused the row.
     BOOL AddItem(int nItem, DWORD data, const char* name, const char* comment, bool checked);
+    // Shows another group in the row at nItem, as AddItem would have added it; false when
+    // there is no such row.
+    bool SetItem(int nItem, DWORD data, const char* name, const char* comment, bool checked);
     // Selects and focuses the row; moves the keyboard focus here when the main window shows.
     void SelectItem(int nItem);
     // After a row at nItem was deleted, leaving count rows: selects (without focusing) the

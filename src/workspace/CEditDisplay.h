@@ -10,7 +10,7 @@ public:
 
     // The selection of both lists as it stands.
     virtual SListSelection CurrentSelection() = 0;
-    // The lists, selection and title after a step, showing sel; groupsChanged when the step
-    // reached the groups themselves.
-    virtual void ShowEdit(bool groupsChanged, const SListSelection& sel) = 0;
+    // The lists, selection and title after a step, showing sel; reach says what the step
+    // changed.
+    virtual void ShowEdit(const SEditReach& reach, const SListSelection& sel) = 0;
 };

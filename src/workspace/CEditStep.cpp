@@ -70,9 +70,7 @@ bool CEditStep::AddGroupRemoval(const CListManager& list, DWORD id)
     change.id = id;
     if (!list.GetGroup(change.rec, id))
         return false;
-    DWORD at = 0;
-    while (list.GetGroupOrder(change.pos, at) && at != id)
-        ++change.pos;
+    list.GetGroupPos(id, change.pos);
     list.GetChroSelection(id, change.chroSelection);
     if (!list.CopyChroEntries(id, change.kept))
         return false;
@@ -94,13 +92,34 @@ bool CEditStep::AddChroRemoval(const CListManager& list, DWORD group, DWORD chro
     return true;
 }
 
-bool CEditStep::TouchesGroups() const
+SEditReach CEditStep::Reach(bool forward) const
 {
-    return std::any_of(m_changes.begin(), m_changes.end(), [](const Change& change) {
-        return std::holds_alternative<SGroupChange>(change) || std::holds_alternative<SGroupEdit>(change)
-               || std::holds_alternative<SGroupCheck>(change) || std::holds_alternative<SGroupSwap>(change)
-               || std::holds_alternative<SGroupMove>(change);
-    });
+    SEditReach reach;
+    const size_t count = m_changes.size();
+    for (size_t i = 0; i < count && !reach.rebuild; ++i) {
+        std::visit(
+            [&](const auto& c) {
+                using T = std::decay_t<decltype(c)>;
+                if constexpr (std::is_same_v<T, SGroupEdit> || std::is_same_v<T, SGroupCheck>) {
+                    reach.groupRows.push_back(c.id);
+                } else if constexpr (std::is_same_v<T, SGroupSwap>) {
+                    reach.groupRows.insert(reach.groupRows.end(), {c.id, c.neighbour});
+                } else if constexpr (std::is_same_v<T, SChroEdit> || std::is_same_v<T, SChroCheck>) {
+                    reach.chroRows.push_back({c.group, c.chro, 0, 0});
+                } else if constexpr (std::is_same_v<T, SChroSwap>) {
+                    reach.chroRows.push_back({c.group, c.chro, 0, 0});
+                    reach.chroRows.push_back({c.group, c.neighbour, 0, 0});
+                } else if constexpr (std::is_same_v<T, SChroChange>) {
+                    const int rows = static_cast<int>(c.chros.size());
+                    if (rows > 0)
+                        reach.chroRows.push_back({c.group, 0, c.pos, c.insert == forward ? rows : -rows});
+                } else {
+                    reach.rebuild = true;
+                }
+            },
+            m_changes[forward ? i : count - 1 - i]);
+    }
+    return reach;
 }
 
 DWORD CEditStep::InsertedGroup() const

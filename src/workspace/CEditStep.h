@@ -12,6 +12,25 @@ struct SListSelection {
     int chroRow = -1;
 };
 
+// What a step changed, as the lists showing the list see it. A step that inserts or removes
+// groups, or makes a change the rows cannot follow, has both lists built again; any other
+// names the groups whose rows show another record or place, and the chromatogram rows it
+// inserted, removed or changed, in the order the step made them.
+struct SEditReach {
+    // A run of count chromatograms inserted at pos (count > 0) or removed from pos
+    // (count < 0), or (count 0) one chromatogram, chro, whose row shows another record or
+    // place.
+    struct SChroRows {
+        DWORD group = 0;
+        DWORD chro = 0;
+        int pos = 0;
+        int count = 0;
+    };
+    bool rebuild = false;
+    std::vector<DWORD> groupRows;
+    std::vector<SChroRows> chroRows;
+};
+
 // One undoable change of the list, as a value: the records before and after, with their ids
 // and positions, and the selection of both lists before and after. Applied forward it makes
 // the change; applied backward it undoes it through the list manager's own operations, so
@@ -85,8 +104,8 @@ public:
     // The removal of one chromatogram at row pos; false when the list does not know it.
     bool AddChroRemoval(const CListManager& list, DWORD group, DWORD chro, int pos);
     bool IsEmpty() const { return m_changes.empty(); }
-    // True when a change reaches the groups themselves, not only chromatograms.
-    bool TouchesGroups() const;
+    // What the step changed when applied forward or backward.
+    SEditReach Reach(bool forward) const;
 
     // Makes the change (forward) or undoes it (backward). All or nothing: when the list
     // refuses a change, those already made are taken back and the result is false.

@@ -185,9 +185,7 @@ bool CGroupCommands::DeleteGroup(DWORD groupId)
         return false;
     // The group that takes the deleted one's place is selected, or the new last group.
     int row = 0;
-    DWORD id = 0;
-    while (manager.GetGroupOrder(row, id) && id != groupId)
-        ++row;
+    manager.GetGroupPos(groupId, row);
     DWORD next = 0;
     if (!manager.GetGroupOrder(row + 1, next))
         manager.GetGroupOrder(row - 1, next);

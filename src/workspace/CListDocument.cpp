@@ -85,9 +85,9 @@ bool CListDocument::ApplyEdit(CEditStep step)
     if (step.m_bSelectInsertedGroup)
         step.m_after.group = step.InsertedGroup();
     const SListSelection after = step.m_after;
-    const bool groups = step.TouchesGroups();
+    const SEditReach reach = step.Reach(true);
     m_history.Push(std::move(step));
-    Show(groups, after);
+    Show(reach, after);
     return true;
 }
 
@@ -97,9 +97,9 @@ bool CListDocument::Undo()
     if (!step || !step->Apply(m_listManager, false))
         return false;
     const SListSelection before = step->m_before;
-    const bool groups = step->TouchesGroups();
+    const SEditReach reach = step->Reach(false);
     m_history.Undone();
-    Show(groups, before);
+    Show(reach, before);
     return true;
 }
 
@@ -109,19 +109,19 @@ bool CListDocument::Redo()
     if (!step || !step->Apply(m_listManager, true))
         return false;
     const SListSelection after = step->m_after;
-    const bool groups = step->TouchesGroups();
+    const SEditReach reach = step->Reach(true);
     m_history.Redone();
-    Show(groups, after);
+    Show(reach, after);
     return true;
 }
 
-void CListDocument::Show(bool groupsChanged, const SListSelection& sel)
+void CListDocument::Show(const SEditReach& reach, const SListSelection& sel)
 {
     SetModified(m_history.IsModified());
     if (m_bModified && m_pRecovery)
         m_pRecovery->Changed();
     if (m_pDisplay)
-        m_pDisplay->ShowEdit(groupsChanged, sel);
+        m_pDisplay->ShowEdit(reach, sel);
 }
 
 void CListDocument::Clear()

@@ -80,7 +80,7 @@ public:
 
 private:
     // After a step: the modified mark from the history, then the display.
-    void Show(bool groupsChanged, const SListSelection& sel);
+    void Show(const SEditReach& reach, const SListSelection& sel);
     void OnEditUndo();
     void OnEditRedo();
     void OnUpdateEditUndo(CCmdUI* pCmdUI);

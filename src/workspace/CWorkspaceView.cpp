@@ -69,15 +69,12 @@ void SyncSelection(const CGroupListCtrl& groups, const CChroListCtrl& chros, CLi
 // Selects and focuses the group's row, or no row, without moving the keyboard focus.
 void SelectGroupRow(CGroupListCtrl& groups, const CListManager& manager, DWORD groupId)
 {
-    DWORD id = 0;
     int row = 0;
-    while (groupId != 0 && manager.GetGroupOrder(row, id) && id != groupId)
-        ++row;
-    if (groupId == 0 || id != groupId || row >= groups.GetItemCount()) {
-        groups.SetItemState(-1, 0, LVIS_SELECTED);
+    if (groupId == 0 || !manager.GetGroupPos(groupId, row) || row >= groups.GetItemCount()) {
+        groups.ClearSelection();
         return;
     }
-    groups.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    groups.SetSelectedAndFocused(row);
 }
 }   // namespace
 
@@ -263,11 +260,12 @@ void CWorkspaceView::ApplyViewMode(bool mini)
     groups.SelectItem(selected);
 }
 
-void CWorkspaceView::RefreshChromatogramList()
+// The list view holds no rows (owner data): it is emptied once and given the count and the
+// selection once, each of which draws it again.
+void CWorkspaceView::RefreshChromatogramList(int row)
 {
     CChroListCtrl& chros = m_chroList;
     CListManager& manager = m_document.Manager();
-    chros.SetRedraw(false);   // inserting rows while the list redraws is slow
     chros.BeginRebuild();
     DWORD groupId = 0;
     m_groupList.GetSelectedItemData(groupId);
@@ -275,38 +273,28 @@ void CWorkspaceView::RefreshChromatogramList()
     CChromatogramData record;
     DWORD chroId = 0;
     for (int position = 0; manager.GetChroOrder(groupId, position, chroId); ++position) {
-        if (!manager.GetChromatogram(groupId, chroId, record))
-            continue;
-        chros.AddItem(position, record.m_strName.c_str(), record.m_strDescription.c_str(), chroId, record.m_bChecked);
-        // The row found is normally the one just added, which shows this mark already;
-        // setting a mark the row shows is a costly no-op in some list views.
-        int row = 0;
-        if (chros.FindItemByData(chroId, row) && (chros.GetCheck(row) != FALSE) != record.m_bChecked)
-            chros.SetCheck(row, record.m_bChecked);
+        if (manager.GetChromatogram(groupId, chroId, record))
+            chros.AddItem(position, record.m_strName.c_str(), record.m_strDescription.c_str(), chroId,
+                          record.m_bChecked);
     }
-    int selected = 0;
-    manager.GetChroSelection(groupId, selected);
-    chros.EndRebuild();
-    chros.SelectItem(selected);
-    chros.SetRedraw(true);
-    chros.Invalidate();
+    if (row < 0 || row >= chros.GetItemCount())
+        manager.GetChroSelection(groupId, row);
+    chros.EndRebuild(row);
 }
 
-void CWorkspaceView::RefreshGroupList()
+void CWorkspaceView::RefreshGroupList(int row)
 {
     CGroupListCtrl& groups = m_groupList;
     CListManager& manager = m_document.Manager();
-    groups.SetRedraw(false);   // inserting rows while the list redraws is slow
-    groups.BeginRebuild();
+    // The list keeps its place: a group added or deleted far down the list leaves it there.
+    groups.BeginRebuild(true);
     CGroupDataHelper record;
     DWORD groupId = 0;
     for (int position = 0; manager.GetGroupOrder(position, groupId); ++position) {
         manager.GetGroup(record, groupId);
         groups.AddItem(position, groupId, record.m_strName.c_str(), record.m_strComment.c_str(), record.m_bChecked);
     }
-    groups.EndRebuild();
-    groups.SetRedraw(true);
-    groups.Invalidate();
+    groups.EndRebuild(row);
     if (groups.GetItemCount() > 0)   // the check boxes show with the first group
         m_launch.ApplyAutomate();
 }
@@ -404,20 +392,106 @@ SListSelection CWorkspaceView::CurrentSelection()
     return ListSelection(m_groupList, m_chroList);
 }
 
-void CWorkspaceView::ShowEdit(bool groupsChanged, const SListSelection& sel)
+// An edit draws again only the rows it changed, where the lists can follow it row by row;
+// the lists end with the rows, selection and focus that building them again would give.
+void CWorkspaceView::ShowEdit(const SEditReach& reach, const SListSelection& sel)
 {
-    if (groupsChanged)
-        RefreshGroupList();
-    SelectGroupRow(m_groupList, m_document.Manager(), sel.group);
+    const CListManager& manager = m_document.Manager();
+    const bool groupRows = !reach.rebuild && !reach.groupRows.empty();
+    if (reach.rebuild || (groupRows && !ShowGroupRows(reach.groupRows, sel.group))) {
+        int selected = -1;
+        manager.GetGroupPos(sel.group, selected);
+        RefreshGroupList(selected);
+    }
+    SelectGroupRow(m_groupList, manager, sel.group);
+    // Rows drawn in place keep the list's scroll position: the selected row, which a move
+    // may have taken out of sight, is brought into view.
+    if (groupRows)
+        m_groupList.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(m_groupList.SelectedRow()), FALSE);
     // A step that moved the selected group (Move Group Up or Down, Undo, Redo) moved its row
     // too, which the list does not report as a new selection.
     int row = -1;
     if (m_pOptions && m_groupList.GetSelectedItem(row) && row >= 0)
         m_pOptions->SetGroup(row);
-    RefreshChromatogramList();
-    if (sel.chroRow >= 0 && sel.chroRow < m_chroList.GetItemCount())
-        m_chroList.SelectItem(sel.chroRow);
+    DWORD groupId = 0;
+    m_groupList.GetSelectedItemData(groupId);
+    if (reach.rebuild || groupId != m_shownGroupId || !ShowChroRows(reach.chroRows)) {
+        RefreshChromatogramList(sel.chroRow);
+    } else {
+        // The row a rebuild would select: the step's, else the one the group remembers,
+        // else the last.
+        const int rows = m_chroList.GetItemCount();
+        int selected = sel.chroRow;
+        if (selected < 0 || selected >= rows)
+            manager.GetChroSelection(groupId, selected);
+        m_chroList.SelectItem(selected >= 0 && selected < rows ? selected : rows - 1);
+        m_chroList.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(m_chroList.SelectedRow()), FALSE);
+    }
     UpdateTitle(m_document.IsModified());
+}
+
+bool CWorkspaceView::ShowGroupRows(const std::vector<DWORD>& groups, DWORD selectedGroup)
+{
+    const CListManager& manager = m_document.Manager();
+    int count = 0;
+    int row = 0;
+    // With no group to select, a rebuild leaves the focus on the last row.
+    manager.GetNoGroups(count);
+    if (count != m_groupList.GetItemCount() || !manager.GetGroupPos(selectedGroup, row))
+        return false;
+    CGroupDataHelper record;
+    for (DWORD id : groups) {
+        if (!manager.GetGroupPos(id, row) || !manager.GetGroup(record, id)
+            || !m_groupList.SetItem(row, id, record.m_strName.c_str(), record.m_strComment.c_str(),
+                                    record.m_bChecked))
+            return false;
+    }
+    m_launch.ApplyAutomate();
+    return true;
+}
+
+bool CWorkspaceView::ShowChroRows(const std::vector<SEditReach::SChroRows>& changes)
+{
+    const CListManager& manager = m_document.Manager();
+    const DWORD groupId = m_shownGroupId;
+    int count = 0;
+    if (groupId == 0 || !manager.GetNoChros(groupId, count))
+        return false;
+    // The list follows one run of rows inserted or removed; more, and positions that moved
+    // in between, are left to a rebuild.
+    const SEditReach::SChroRows* run = nullptr;
+    for (const SEditReach::SChroRows& change : changes) {
+        if (change.group != groupId || change.count == 0)
+            continue;
+        if (run)
+            return false;
+        run = &change;
+    }
+    // An empty list is quickly built, and a rebuild leaves it with no focused row.
+    if (count == 0 || m_chroList.GetItemCount() != count - (run ? run->count : 0))
+        return false;
+    if (run) {
+        std::vector<CCheckListCtrl::SRow> added;
+        CChromatogramData record;
+        DWORD chroId = 0;
+        for (int pos = run->pos; pos < run->pos + run->count; ++pos) {
+            if (!manager.GetChroOrder(groupId, pos, chroId) || !manager.GetChromatogram(groupId, chroId, record))
+                return false;
+            added.push_back({record.m_strName, record.m_strDescription, chroId, record.m_bChecked});
+        }
+        if (!m_chroList.SpliceRows(run->pos, run->count < 0 ? -run->count : 0, std::move(added)))
+            return false;
+    }
+    CChromatogramData record;
+    for (const SEditReach::SChroRows& change : changes) {
+        int row = 0;
+        if (change.group != groupId || change.count != 0)
+            continue;
+        if (!manager.GetChroPos(groupId, change.chro, row) || !manager.GetChromatogram(groupId, change.chro, record)
+            || !m_chroList.SetRow(row, {record.m_strName, record.m_strDescription, change.chro, record.m_bChecked}))
+            return false;
+    }
+    return true;
 }
 
 // Shift+Up and Shift+Down in either list move the selected chromatogram or group, as the

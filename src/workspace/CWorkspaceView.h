@@ -28,9 +28,10 @@ public:
     // life. The options are required; without recent files nothing is remembered.
     void SetStores(CAppOptions* options, CRecentFileList* recentFiles);
 
-    // Showing the list.
-    void RefreshChromatogramList();
-    void RefreshGroupList();
+    // Showing the list. The chromatogram list selects row when it is one of its rows, else
+    // the row the group remembers, else its last; the group list row, else its last.
+    void RefreshChromatogramList(int row = -1);
+    void RefreshGroupList(int row = -1);
     void UpdateTitle(bool modified);
     void IsModified(bool& modified) const;
     void ApplyViewMode(bool mini);
@@ -95,7 +96,13 @@ protected:
 
 private:
     SListSelection CurrentSelection() override;
-    void ShowEdit(bool groupsChanged, const SListSelection& sel) override;
+    void ShowEdit(const SEditReach& reach, const SListSelection& sel) override;
+    // The group rows an edit changed drawn again, when the group list can follow it row by
+    // row and will select selectedGroup; false when it must be built again.
+    bool ShowGroupRows(const std::vector<DWORD>& groups, DWORD selectedGroup);
+    // The shown group's rows an edit inserted, removed or changed, in place; false when the
+    // chromatogram list must be built again.
+    bool ShowChroRows(const std::vector<SEditReach::SChroRows>& changes);
 
     // In construction order: the two lists, the document, then the command classes over them.
     CGroupListCtrl m_groupList;

@@ -13,7 +13,7 @@ namespace {
 class RecordingDisplay : public CEditDisplay {
 public:
     SListSelection CurrentSelection() override { return m_current; }
-    void ShowEdit(bool groupsChanged, const SListSelection& sel) override { m_shown.push_back({groupsChanged, sel}); }
+    void ShowEdit(const SEditReach& reach, const SListSelection& sel) override { m_shown.push_back({reach.rebuild, sel}); }
 
     struct Shown {
         bool groups;

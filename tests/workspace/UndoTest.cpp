@@ -151,6 +151,61 @@ TEST_F(UndoTest, MoveGroupKeepsTheGroupSelectedAndDoesNothingAtTheEnds)
     }
 }
 
+// Edits drawn row by row leave both lists as building them again would: rows, marks,
+// selection and focus, through a run inserted in the middle of the shown group and taken
+// out again, swaps, edits and checks, done, undone and redone.
+TEST_F(UndoTest, RowByRowEditsLeaveTheListsAsARebuildWould)
+{
+    TwoGroups();
+    auto asRebuilt = [&](const char* after) {
+        const std::string shown = State();
+        const int group = SelectedRow(GroupList());
+        const int chro = SelectedRow(ChroList());
+        EXPECT_EQ(FocusedRow(GroupList()), group) << after;
+        EXPECT_EQ(FocusedRow(ChroList()), chro) << after;
+        View().RefreshGroupList(group);
+        View().RefreshChromatogramList(chro);
+        EXPECT_EQ(State(), shown) << after;
+    };
+    DWORD g0 = 0, g1 = 0, a = 0;
+    ASSERT_TRUE(Manager().GetGroupOrder(0, g0) && Manager().GetGroupOrder(1, g1) && Manager().GetChroOrder(g0, 0, a));
+    CEditStep paste(IDS_STEP_PASTE);
+    CEditStep::SChroChange run;
+    run.group = g0;
+    run.pos = 1;
+    for (const char* name : {"x", "y"}) {
+        run.chros.emplace_back();
+        run.chros.back().rec.m_strName = name;
+    }
+    paste.Add(std::move(run));
+    paste.m_after = SListSelection{g0, 2};
+    ASSERT_TRUE(View().Document().ApplyEdit(std::move(paste)));
+    asRebuilt("paste");
+    Command(ID_CHRO_MOVE_DOWN);
+    asRebuilt("move down");
+    CEditStep marks(IDS_STEP_CHECK_GROUP);
+    marks.Add(CEditStep::SGroupCheck{g1, false, true});
+    CEditStep::SChroEdit edit{g0, a, {}, {}};
+    ASSERT_TRUE(Manager().GetChromatogram(g0, a, edit.before));
+    edit.after = edit.before;
+    edit.after.m_strName = "a2";
+    edit.after.m_bChecked = !edit.before.m_bChecked;
+    marks.Add(std::move(edit));
+    marks.m_after = SListSelection{g0, -1};
+    ASSERT_TRUE(View().Document().ApplyEdit(std::move(marks)));
+    asRebuilt("checks");
+    Command(ID_GROUP_MOVE_DOWN);
+    asRebuilt("move group");
+    for (int step = 0; step < 4; ++step) {
+        ASSERT_TRUE(View().Document().Undo());
+        asRebuilt("undo");
+    }
+    for (int step = 0; step < 4; ++step) {
+        ASSERT_TRUE(View().Document().Redo());
+        asRebuilt("redo");
+    }
+}
+
 // What changes no record is no edit: no step and no mark.
 TEST_F(UndoTest, ActionsThatChangeNothingLeaveNoStepAndNoMark)
 {

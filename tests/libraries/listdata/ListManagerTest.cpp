@@ -401,6 +401,39 @@ TEST_F(ListManagerTest, MoveGroupSwapsAdjacentGroupsOnlyAndUndoesItself)
     EXPECT_EQ(Snapshot(m_list), before);
 }
 
+// Positions found by id agree with the order through every change that shifts, swaps or
+// appends groups, and chromatograms found near or far from the one found last.
+TEST_F(ListManagerTest, PositionsByIdFollowEveryChangeOfTheOrder)
+{
+    auto agree = [&](const char* after) {
+        DWORD id = 0;
+        int pos = -1;
+        for (int at = 0; m_list.GetGroupOrder(at, id); ++at)
+            EXPECT_TRUE(m_list.GetGroupPos(id, pos) && pos == at) << after << ": group at " << at;
+        for (int at = 2; at >= 0 && m_list.GetChroOrder(m_a, at, id); --at)
+            EXPECT_TRUE(m_list.GetChroPos(m_a, id, pos) && pos == at) << after << ": chromatogram at " << at;
+    };
+    agree("fill");
+    DWORD c = 0, d = 0, e = 0;
+    ASSERT_TRUE(m_list.AddGroup(Group("C"), c));
+    agree("append");
+    ASSERT_TRUE(m_list.InsertGroup(Group("D"), d, 1));
+    agree("insert");
+    ASSERT_TRUE(m_list.MoveGroup(c, m_b));
+    ASSERT_TRUE(m_list.Move(m_a3, m_a2, m_a));
+    agree("swaps");
+    ASSERT_TRUE(m_list.RemoveGroup(d));
+    agree("removal");
+    e = m_a;
+    ASSERT_TRUE(m_list.DuplicateGroup(Group("E"), e));
+    ASSERT_TRUE(m_list.RemoveGroups({m_b, c}));
+    agree("duplicate and removals");
+    int pos = 0;
+    EXPECT_FALSE(m_list.GetGroupPos(c, pos));
+    EXPECT_FALSE(m_list.GetChroPos(m_a, m_b1, pos));
+    EXPECT_FALSE(m_list.GetChroPos(m_b, m_b1, pos));
+}
+
 TEST(ListManagerScale, TenThousandGroupsAreWalkedByPosition)
 {
     CListManager list;
