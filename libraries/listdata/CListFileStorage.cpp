@@ -123,18 +123,29 @@ void RemoveLeftovers(const std::string& path)
     } while (FindNextFileA(find, &found));
     FindClose(find);
 }
+// Opens a file to be read from start to end, with its size; INVALID_HANDLE_VALUE when it
+// cannot be opened or its size cannot be read.
+HANDLE OpenToRead(const char* path, LARGE_INTEGER& size)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file != INVALID_HANDLE_VALUE && !GetFileSizeEx(file, &size)) {
+        CloseHandle(file);
+        return INVALID_HANDLE_VALUE;
+    }
+    return file;
+}
 }   // namespace
 
 bool CListFileStorage::ReadAll(const char* path, CTextBlock& bytes)
 {
     bytes.SetSize(0);
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    LARGE_INTEGER size{};
+    HANDLE file = OpenToRead(path, size);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     CHandleCloser closer(file);
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF)
+    if (size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF)
         return false;
     // The size is a hint: the file is read until it ends, whatever it holds by then. One
     // byte of room beyond it lets the read that finds the end need no more memory.
@@ -158,15 +169,14 @@ bool CListFileStorage::ReadAll(const char* path, CTextBlock& bytes)
 
 bool CListFileStorage::ReadList(const char* path, CTextBlock& bytes, CListFileReader::Groups& groups)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    LARGE_INTEGER size{};
+    HANDLE file = OpenToRead(path, size);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     CHandleCloser closer(file);
-    LARGE_INTEGER size{};
     // Addresses for the largest file, so that the block never moves while the reader's
     // records borrow from it; pages are committed only as the chunks come.
-    if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 || size.QuadPart > LONGLONG(kLargestFile)
+    if (size.QuadPart < 0 || size.QuadPart > LONGLONG(kLargestFile)
         || !bytes.ReserveAddresses(kLargestFile + 2 * size_t(kChunk)))
         return false;
     char* const base = bytes.Data();
