@@ -41,17 +41,25 @@ void PressAndBack(CBenchResult& result, CWorkspaceBench& bench, const bench::SBe
         CWorkspaceBench::Pump();
     }
 }
+
+// A window with one empty group, selected: where the paste benchmarks paste.
+bool OneEmptyGroup(CWorkspaceBench& bench, CBenchResult& result)
+{
+    if (!bench.Load(1, 0)) {
+        result.Fail("cannot create the window or the list");
+        return false;
+    }
+    bench.Select(bench.GroupList(), 0);
+    return true;
+}
 }   // namespace
 
 CBenchResult bench::MeasureUndoPaste(const SBenchSize& size)
 {
     CBenchResult result("undo paste", "ms", 1.5);
     CWorkspaceBench bench;
-    if (!bench.Load(1, 0)) {
-        result.Fail("cannot create the window or the list");
+    if (!OneEmptyGroup(bench, result))
         return result;
-    }
-    bench.Select(bench.GroupList(), 0);
     const std::string text = CWorkspaceBench::MassList(size.chromatograms);
     for (int run = -kWarmUps; run < size.runs; ++run) {
         double shown = 0, after = 0;
@@ -103,11 +111,8 @@ CBenchResult bench::MeasurePastePreview(const SBenchSize& size)
 {
     CBenchResult result("paste preview", "ms", 1.5);
     CWorkspaceBench bench;
-    if (!bench.Load(1, 0)) {
-        result.Fail("cannot create the window or the list");
+    if (!OneEmptyGroup(bench, result))
         return result;
-    }
-    bench.Select(bench.GroupList(), 0);
     const std::string text = CWorkspaceBench::MassList(size.chromatograms);
     for (int run = -kWarmUps; run < size.runs; ++run) {
         double shown = 0, after = 0;
