@@ -9,15 +9,20 @@
 
 #include <cstring>
 
-CWorkspaceBench::CWorkspaceBench() : m_recent(0, "Bench recent files", "file%d", 4, 40)
+HWND CWorkspaceBench::CreateParentWindow()
 {
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "VantraceBenchWorkspace";
-    RegisterClassA(&wc);
-    m_hParent = CreateWindowExA(0, wc.lpszClassName, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 600,
-                                nullptr, nullptr, wc.hInstance, nullptr);
+    wc.lpszClassName = "VantraceBenchParent";
+    RegisterClassA(&wc);   // fails harmlessly when an earlier bench registered it
+    return CreateWindowExA(0, wc.lpszClassName, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 600, nullptr,
+                           nullptr, wc.hInstance, nullptr);
+}
+
+CWorkspaceBench::CWorkspaceBench() : m_recent(0, "Bench recent files", "file%d", 4, 40)
+{
+    m_hParent = CreateParentWindow();
     m_workspace = std::make_unique<CWorkspaceView>();
     m_workspace->SetStores(&m_options, &m_recent);
     m_workspace->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 900, 600}, m_hParent, 0xE900);

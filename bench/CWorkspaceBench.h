@@ -35,6 +35,8 @@ public:
     bool Paste(const std::string& text, int button, double& shownMs, double& afterMs);
     // Handles what the commands posted, outside the timed parts.
     static void Pump();
+    // A visible top-level window, 900 x 600, for a benchmark's workspace to live in.
+    static HWND CreateParentWindow();
     // "100.1\r\n101.2\r\n...": a mass list of lines lines.
     static std::string MassList(int lines);
 

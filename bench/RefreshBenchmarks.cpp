@@ -10,6 +10,7 @@
 #include "COwnerDataList.h"
 #include "CPreviewPresser.h"
 #include "CStopwatch.h"
+#include "CWorkspaceBench.h"
 #include "CWorkspaceView.h"
 #include "CWinApp.h"
 #include "CAppOptions.h"
@@ -44,13 +45,7 @@ class CRefreshBench {
 public:
     CRefreshBench()
     {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "VantraceBenchParent";
-        RegisterClassA(&wc);
-        m_hParent = CreateWindowExA(0, wc.lpszClassName, "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 600,
-                                    nullptr, nullptr, wc.hInstance, nullptr);
+        m_hParent = CWorkspaceBench::CreateParentWindow();
         m_workspace = std::make_unique<CWorkspaceView>();
         m_workspace->SetStores(m_app.m_pOptions.get(), nullptr);
         m_workspace->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 600, 600}, m_hParent, 0xE900);
